@@ -1,0 +1,27 @@
+#pragma once
+
+// The command line: its text, and the switches that batch mode understands.
+
+#include <string>
+#include <string_view>
+
+namespace corvane
+{
+
+struct BatchSwitches
+{
+  bool make_dat = false;    // "listinfo"
+  bool cfg_wrapper = false; // "cfgwrapper"
+  std::string dat_path;     // what followed "listinfo" in its piece, untrimmed; empty for none
+};
+
+// The program's own command line: on Windows the text after the program's path; elsewhere the
+// arguments joined with single blanks. Empty text means interactive mode.
+std::string ProgramCommandLine(int argc, char** argv);
+
+// Splits the command line at every "-" and reads each piece's first word. Switch words are
+// matched without regard to case. On Windows each piece is lowered, path included, as the
+// program always has; elsewhere paths are case-sensitive and keep their case.
+BatchSwitches ParseBatchSwitches(std::string_view command_line);
+
+} // namespace corvane

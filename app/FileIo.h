@@ -1,0 +1,30 @@
+#pragma once
+
+// The program's only access to file contents. Paths are byte strings in the system's ANSI
+// code page, joined with the platform's separator (see AppDir).
+
+#include <optional>
+#include <string>
+
+namespace corvane
+{
+
+// The whole file as bytes; nullopt when it cannot be opened or read.
+std::optional<std::string> ReadFileBytes(const std::string& path);
+
+// Replaces the file with exactly these bytes through a temporary file beside it and a rename,
+// so the file is always either its old or its new self. False (and nothing changed) on failure.
+bool WriteFileAtomic(const std::string& path, const std::string& bytes);
+
+// Copies a file over another one, atomically on the destination side.
+bool CopyFileAtomic(const std::string& from, const std::string& to);
+
+// True only for an existing ordinary file (not a directory).
+bool IsRegularFile(const std::string& path);
+
+bool IsDirectory(const std::string& path);
+
+// Creates one directory; true when it exists afterwards.
+bool CreateDirectoryIfMissing(const std::string& path);
+
+} // namespace corvane

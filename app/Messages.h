@@ -1,0 +1,41 @@
+#pragma once
+
+// The program's own fixed texts, in one place so that the windows and batch mode say the same
+// bytes. Texts the user knows from the emulator's world are kept exactly as they have always
+// read, spelling included.
+
+#include <string_view>
+
+namespace corvane::Messages
+{
+
+inline constexpr std::string_view APP_TITLE = "Corvane";
+inline constexpr std::string_view MAIN_CAPTION = "Corvane Control Configuration Manager";
+inline constexpr std::string_view GROUP_CAPTION = "Drag Roms Back and Forth to Change Grouping";
+inline constexpr std::string_view KEYS_CAPTION = "Press The Key You Wish to Bind";
+
+inline constexpr std::string_view EMULATOR_MISSING =
+    "Zinc.exe Not Found, Copy this app and all it's folders to your zinc directory and launch "
+    "from there.";
+inline constexpr std::string_view ALL_CHANGES_SAVED = "All Changes Saved";
+inline constexpr std::string_view WRAPPER_NOT_FOUND =
+    "Wrapper Not Found, Please Download the Generic Command Line Wrapper and Place it in this "
+    "folder.";
+inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, default cfg created";
+
+// Problems the program reports in a warning (window) or one stderr line (batch mode).
+inline constexpr std::string_view LISTING_TIMED_OUT =
+    "The emulator's listing did not finish in time and was stopped";
+inline constexpr std::string_view LISTING_NOT_STARTED = "The emulator's listing could not be run";
+inline constexpr std::string_view GAME_LIST_UNREADABLE =
+    "The emulator's game list could not be read, so no games are listed";
+inline constexpr std::string_view FILE_NOT_WRITTEN = "Could not write";
+inline constexpr std::string_view FILE_NOT_READ = "Could not read";
+inline constexpr std::string_view FOLDER_NOT_CREATED = "Could not create the folder";
+inline constexpr std::string_view SAVE_INCOMPLETE = "Some changes could not be saved:";
+inline constexpr std::string_view BAD_SET_NAME =
+    "Skipped a set name that is not a plain file name";
+inline constexpr std::string_view LAUNCH_FAILED = "The game could not be started";
+inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+
+} // namespace corvane::Messages

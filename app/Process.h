@@ -1,0 +1,39 @@
+#pragma once
+
+// The thin seam to the operating system's processes. Everything else in the core is portable.
+
+#include <chrono>
+#include <string>
+
+namespace corvane
+{
+
+// The directory that holds the running executable, without a trailing separator; empty when
+// the platform cannot tell.
+std::string ExecutableDir();
+
+// Makes the directory the process's current directory (and, on Windows, its drive the current
+// drive). False when it cannot.
+bool SetCurrentDir(const std::string& dir);
+
+struct RunResult
+{
+  bool started = false;   // the command could be started at all
+  bool timed_out = false; // it was still running at the time limit and was ended, with its children
+};
+
+// How long a listing run may take: 60 seconds, or CORVANE_LISTING_TIMEOUT_MS when set.
+std::chrono::milliseconds ListingTimeout();
+
+// Runs the one-line batch file `batch_name` in `dir` hidden and waits for it to end, at most
+// `timeout`. On Windows the file goes to cmd.exe by its full path; elsewhere its one line is
+// handed to sh with CRs dropped and `dir` first on PATH, so a bare "zinc.exe" is the one beside
+// the program.
+RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
+                     std::chrono::milliseconds timeout);
+
+// Starts a command line through the shell from `dir`, in a normal window, without waiting.
+// False when the shell itself could not be started.
+bool StartDetached(const std::string& command_line, const std::string& dir);
+
+} // namespace corvane

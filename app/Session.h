@@ -1,0 +1,27 @@
+#pragma once
+
+// Everything the program holds for one run: the start-up directory, the mode, the game table,
+// the group lists, the settings and the bindings. One instance lives from start to exit.
+
+#include "app/AppDir.h"
+#include "app/Outcome.h"
+#include "app/Settings.h"
+#include "catalogue/GameTable.h"
+#include "catalogue/GroupLists.h"
+#include "controls/BindingTable.h"
+
+namespace corvane
+{
+
+struct Session
+{
+  AppDir dir;
+  bool batch = false;
+  GameTable games;
+  GroupLists groups;
+  FrontendSettings settings;
+  BindingTable bindings;
+  Outcome startup_problems; // what went wrong while preparing, for the window or stderr
+};
+
+} // namespace corvane

@@ -1,0 +1,100 @@
+#include "app/StartUp.h"
+
+#include "app/BatchSwitches.h"
+#include "app/FileIo.h"
+#include "generate/DatExport.h"
+#include "generate/WrapperConfig.h"
+
+#include <ostream>
+
+#ifdef _WIN32
+#include <windows.h>
+#include <commctrl.h>
+#endif
+
+namespace corvane
+{
+
+bool ZincListMan::CheckEmulatorPresent(const AppDir& dir)
+{
+  return IsRegularFile(dir.File("zinc.exe"));
+}
+
+namespace XpStyles
+{
+
+void InitCommonControlLibrary()
+{
+#ifdef _WIN32
+  INITCOMMONCONTROLSEX controls{};
+  controls.dwSize = sizeof controls; // 8: two 32-bit fields
+  controls.dwICC = ICC_USEREX_CLASSES;
+  InitCommonControlsEx(&controls); // failure only costs the visual style
+#endif
+}
+
+void PrepareSession(Session& session)
+{
+  InitCommonControlLibrary();
+  auto import = ZincListMan::ImportGameList(session.dir);
+  session.games = std::move(import.table);
+  session.startup_problems.Append(import.outcome);
+  session.groups = ZincListMan::LoadGroupLists(session.dir);
+  ZincListMan::ReadSettings(session.dir, session.settings);
+}
+
+std::string BatchErrorLine(const Outcome& outcome)
+{
+  if (outcome.Ok())
+    return {};
+  const Problem& first = outcome.problems.front();
+  std::string line = "corvane: " + first.what;
+  if (!first.file.empty())
+    line += ": " + first.file;
+  if (outcome.problems.size() > 1)
+    line += " (and " + std::to_string(outcome.problems.size() - 1) + " more)";
+  return line;
+}
+
+int RunBatch(Session& session, std::string_view command_line, std::ostream& err)
+{
+  session.batch = true;
+  if (!ZincListMan::CheckEmulatorPresent(session.dir))
+    return EXIT_NO_EMULATOR; // silently: batch mode shows no message
+  PrepareSession(session);
+
+  // The settings file's flags play no part in a batch run; only the switches count.
+  session.settings.MakeDatFlag = 0;
+  session.settings.CfgWrapperFlag = 0;
+  const BatchSwitches switches = ParseBatchSwitches(command_line);
+  session.settings.MakeDatFlag = switches.make_dat ? 1 : 0;
+  session.settings.CfgWrapperFlag = switches.cfg_wrapper ? 1 : 0;
+  if (!switches.dat_path.empty())
+    session.settings.DatPath = switches.dat_path;
+
+  Outcome outcome = session.startup_problems;
+  if (session.settings.MakeDatFlag == 1)
+    outcome.Append(ZincListMan::ExportDat(session.dir, session.settings.DatPath));
+  if (session.settings.CfgWrapperFlag == 1)
+  {
+    // The options are those of the settings file, as the hidden main window would hold them.
+    const auto wrapper = ZincListMan::WriteWrapperConfig(session.dir, session.games,
+                                                         session.settings.CommandOptions);
+    outcome.Append(wrapper.outcome);
+  }
+  if (outcome.Ok())
+    return EXIT_OK;
+  err << BatchErrorLine(outcome) << '\n';
+  return EXIT_FAILED;
+}
+
+Outcome RunInteractiveStartJobs(Session& session)
+{
+  if (session.settings.MakeDatFlag != 1)
+    return {};
+  return ZincListMan::ExportDat(session.dir, session.settings.DatPath);
+}
+
+} // namespace XpStyles
+
+} // namespace corvane

@@ -1,0 +1,76 @@
+#include "catalogue/GroupLists.h"
+
+#include "app/FileIo.h"
+#include "app/Messages.h"
+#include "app/Text.h"
+
+namespace corvane
+{
+
+const GroupInfo& InfoOf(GroupId id)
+{
+  return GROUPS[static_cast<size_t>(id)];
+}
+
+namespace ZincListMan
+{
+
+std::vector<std::string> ParseGroupList(std::string_view text)
+{
+  std::vector<std::string> entries;
+  for (std::string_view line : SplitLines(text))
+  {
+    // Only a truly empty line is skipped: a line of blanks passes and becomes an empty entry.
+    if (!line.empty())
+      entries.emplace_back(Trim(line));
+  }
+  return entries;
+}
+
+std::string GroupListText(const std::vector<std::string>& entries)
+{
+  std::string text;
+  for (const std::string& entry : entries)
+  {
+    text += entry;
+    text += "\r\n";
+  }
+  return text;
+}
+
+GroupLists LoadGroupLists(const AppDir& dir)
+{
+  GroupLists lists;
+  for (const GroupInfo& group : GROUPS)
+  {
+    const std::string path = dir.CtrlrFile(group.list_file);
+    if (!IsRegularFile(path))
+      continue;
+    if (const auto text = ReadFileBytes(path))
+      lists[group.id] = ParseGroupList(*text);
+  }
+  return lists;
+}
+
+Outcome SaveGroupLists(const AppDir& dir, const GroupLists& lists)
+{
+  Outcome outcome;
+  if (!CreateDirectoryIfMissing(dir.CtrlrDir()))
+  {
+    outcome.Add(std::string(Messages::FOLDER_NOT_CREATED), dir.CtrlrDir());
+    return outcome;
+  }
+  // The order in which the files are written: cap, 3but, qma, souledge, tekken.
+  for (GroupId id : {GroupId::Cap, GroupId::ThreeBut, GroupId::Qma, GroupId::SoulEdge,
+                     GroupId::Tekken})
+  {
+    const std::string path = dir.CtrlrFile(InfoOf(id).list_file);
+    if (!WriteFileAtomic(path, GroupListText(lists[id])))
+      outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), path);
+  }
+  return outcome;
+}
+
+} // namespace ZincListMan
+
+} // namespace corvane

@@ -1,0 +1,34 @@
+#pragma once
+
+// The key bound to every input of every controller layout, held as text, and the two working
+// values that carry one binding from a binding button to the key-capture dialog.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace corvane
+{
+
+inline constexpr size_t SLOT_COUNT = 56;
+
+class BindingTable
+{
+public:
+  // The 56 slot keys, "start1" to "seguardp2".
+  static const std::array<std::string_view, SLOT_COUNT>& SlotKeys();
+
+  // The slot's value; empty for a key that names no slot.
+  const std::string& Get(std::string_view slot_key) const;
+
+  // Replaces the slot's value; false (and nothing changed) for a key that names no slot.
+  bool Set(std::string_view slot_key, std::string value);
+
+  std::string CurrentKey;     // a copy of the value of the slot being edited
+  std::string CurrentSlotKey; // the slot key of the slot being edited
+
+private:
+  std::array<std::string, SLOT_COUNT> m_values;
+};
+
+} // namespace corvane

@@ -1,0 +1,46 @@
+#pragma once
+
+// The six controller configuration files under "ctrlr": how the binding slots map onto their
+// sections and keys, and how they are loaded and saved.
+
+#include "app/AppDir.h"
+#include "app/Outcome.h"
+#include "catalogue/GroupLists.h"
+#include "controls/BindingTable.h"
+
+#include <string>
+#include <string_view>
+
+namespace corvane
+{
+
+inline constexpr std::string_view COMMON_FILE = "allcfg.ini";
+
+// The two options of the General section, shown on the main window's General page.
+struct GeneralOptions
+{
+  int no_error = 0;   // "Have Plugin Halt on Errors": 0 clear, 1 ticked, 2 greyed
+  std::string output; // the plug-in's error output text, without quotes
+};
+
+namespace KeyCodeManager
+{
+
+// Reads the group file's own keys into their slots.
+void LoadGroupBindings(const AppDir& dir, GroupId group, BindingTable& table);
+
+// Writes the group file's own keys, their copy keys and the common block.
+Outcome SaveGroupBindings(const AppDir& dir, GroupId group, const BindingTable& table,
+                          const GeneralOptions& general);
+
+// Writes the common block into a file under "ctrlr" ("allcfg.ini" when the name is empty);
+// "qmacfg.ini" gets no direction keys.
+Outcome WriteCommonBindings(const AppDir& dir, std::string_view file_name,
+                            const BindingTable& table, const GeneralOptions& general);
+
+// Reads the shared slots and the General options from "allcfg.ini".
+GeneralOptions LoadCommonBindings(const AppDir& dir, BindingTable& table);
+
+} // namespace KeyCodeManager
+
+} // namespace corvane

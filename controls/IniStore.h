@@ -1,0 +1,42 @@
+#pragma once
+
+// INI files read and written one value at a time, the way the Windows profile functions do:
+// a write edits the file in place, changing or inserting one line and keeping every other byte.
+
+#include <string>
+#include <string_view>
+
+namespace corvane
+{
+
+inline constexpr size_t INI_READ_BUFFER = 10000;
+
+// An INI file's bytes in memory, with the profile functions' read and write rules.
+class IniDocument
+{
+public:
+  IniDocument() = default;
+  explicit IniDocument(std::string bytes) : m_bytes(std::move(bytes)) {}
+
+  // The value, trimmed and unquoted, cut to buffer_size - 1 bytes; empty when missing.
+  std::string Read(std::string_view section, std::string_view key,
+                   size_t buffer_size = INI_READ_BUFFER) const;
+
+  // Sets the value: replaces the key's line, or adds the key at the end of its section, or adds
+  // the section at the end of the file. CR and LF in the value become blanks.
+  void Write(std::string_view section, std::string_view key, std::string_view value);
+
+  const std::string& Bytes() const { return m_bytes; }
+
+private:
+  std::string m_bytes;
+};
+
+// One value of an INI file, trimmed and unquoted; empty when the file, section or key is missing.
+std::string ReadIniValue(const std::string& path, std::string_view section, std::string_view key);
+
+// Writes one value, creating the file (not its folder) when missing. False when not written.
+bool WriteIniValue(const std::string& path, std::string_view section, std::string_view key,
+                   std::string_view value);
+
+} // namespace corvane

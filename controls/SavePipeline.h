@@ -1,0 +1,61 @@
+#pragma once
+
+// Loading every binding when the main window opens, and saving everything at once.
+
+#include "app/AppDir.h"
+#include "app/Outcome.h"
+#include "app/Settings.h"
+#include "catalogue/GroupLists.h"
+#include "controls/BindingTable.h"
+#include "controls/ControllerFiles.h"
+
+#include <functional>
+#include <string>
+
+namespace corvane
+{
+
+namespace KeyCodeManager
+{
+
+// Fills the table from "allcfg.ini" and the five group files; returns the General options.
+GeneralOptions LoadAllBindings(const AppDir& dir, BindingTable& table);
+
+// What the wrapper step reports: whether "lconfig.ini" was missing, and what failed.
+struct WrapperStepResult
+{
+  bool wrapper_missing = false;
+  Outcome outcome;
+};
+
+struct SaveRequest
+{
+  const BindingTable& bindings;
+  GeneralOptions general;
+  std::string options_text; // the options box as it stands
+  const FrontendSettings& settings;
+  // Writes the wrapper configuration; called only when CfgWrapperFlag is 1.
+  std::function<WrapperStepResult()> write_wrapper;
+};
+
+struct SaveOutcome
+{
+  Outcome outcome;              // empty: "All Changes Saved"
+  bool wrapper_missing = false; // the wrapper step found no "lconfig.ini"
+};
+
+// Writes every controller file, reloads `lists` from the list files, copies each group's file
+// to every game of its list, writes the settings and, when asked, the wrapper configuration.
+SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupLists& lists);
+
+// Copies each group's file to "ctrlr/<set name>.ini" for every entry, in group order; set names
+// that are no plain file names are skipped and reported.
+Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists);
+
+// True when the set name can name a file in "ctrlr" and nothing else: not empty, no separator,
+// no drive, no "." or "..", no character or device name Windows refuses.
+bool IsPlainSetName(std::string_view set_name);
+
+} // namespace KeyCodeManager
+
+} // namespace corvane

@@ -1,0 +1,78 @@
+#include "app/BatchSwitches.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane
+{
+namespace
+{
+
+struct SwitchCase
+{
+  const char* name;
+  const char* command_line;
+  bool make_dat;
+  bool cfg_wrapper;
+  const char* dat_path;
+};
+
+class BatchSwitchParse : public testing::TestWithParam<SwitchCase>
+{
+};
+
+TEST_P(BatchSwitchParse, ReadsEachPiecesFirstWord)
+{
+  const SwitchCase& c = GetParam();
+  const BatchSwitches switches = ParseBatchSwitches(c.command_line);
+  EXPECT_EQ(switches.make_dat, c.make_dat);
+  EXPECT_EQ(switches.cfg_wrapper, c.cfg_wrapper);
+  EXPECT_EQ(switches.dat_path, c.dat_path);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BatchSwitchParse,
+    testing::Values(
+        SwitchCase{"cfgwrapper", "-cfgwrapper", false, true, ""},
+        SwitchCase{"listinfo_alone", "-listinfo", true, false, ""},
+        SwitchCase{"listinfo_path_then_wrapper", "-listinfo out.dat -cfgwrapper", true, true,
+                   " out.dat"},
+        SwitchCase{"without_dash", "listinfo", true, false, ""},
+        SwitchCase{"capitals_recognised", "-LISTINFO -CfgWrapper", true, true, ""},
+        SwitchCase{"path_cut_at_dash", "-listinfo my-file.dat", true, false, " my"},
+        SwitchCase{"piece_after_dash_is_switch", "-listinfo a-cfgwrapper", true, true, " a"},
+        SwitchCase{"last_path_wins", "-listinfo a.dat -listinfo b.dat", true, false, " b.dat"},
+        SwitchCase{"later_empty_keeps_path", "-listinfo a.dat -listinfo", true, false, " a.dat"},
+        SwitchCase{"no_switch_words", "hello world", false, false, ""},
+        SwitchCase{"only_dashes", "---", false, false, ""},
+        SwitchCase{"word_must_be_first", "-make listinfo", false, false, ""},
+        SwitchCase{"word_glued_to_path", "-listinfox", false, false, ""},
+        SwitchCase{"blanks_around", "   -  listinfo   ", true, false, ""},
+        SwitchCase{"word_repeated_in_path", "-listinfo /listinfo/x", true, false, " //x"},
+        SwitchCase{"high_bytes", "-listinfo \xE9t\xE9.dat", true, false, " \xE9t\xE9.dat"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BatchSwitchParse, PathCaseFollowsThePlatform)
+{
+  const BatchSwitches switches = ParseBatchSwitches("-ListInfo Out/My.DAT");
+  EXPECT_TRUE(switches.make_dat);
+#ifdef _WIN32
+  EXPECT_EQ(switches.dat_path, " out/my.dat");
+#else
+  EXPECT_EQ(switches.dat_path, " Out/My.DAT");
+#endif
+}
+
+TEST(ProgramCommandLine, JoinsArgumentsWithSingleBlanks)
+{
+#ifndef _WIN32
+  char program[] = "corvane";
+  char first[] = "-listinfo";
+  char second[] = "my file.dat";
+  char* argv[] = {program, first, second, nullptr};
+  EXPECT_EQ(ProgramCommandLine(3, argv), "-listinfo my file.dat");
+  EXPECT_EQ(ProgramCommandLine(1, argv), "");
+#endif
+}
+
+} // namespace
+} // namespace corvane
