@@ -27,30 +27,29 @@ std::string_view WithoutCr(std::string_view line)
   return line;
 }
 
-// Where each of set, title, parent and BIOS stands in a row.
-struct Columns
-{
-  std::array<std::size_t, 4> index{0, 1, 2, 3};
-};
+constexpr std::size_t MISSING = static_cast<std::size_t>(-1);
+
+// Where each of set, title, parent and BIOS stands in a row; MISSING for an unnamed column.
+using Columns = std::array<std::size_t, 4>;
 
 Columns ReadHeader(std::string_view header)
 {
   static constexpr std::array<std::string_view, 4> NAMES{"set", "title", "parent", "bios"};
-  Columns columns;
+  Columns columns{MISSING, MISSING, MISSING, MISSING};
   const auto names = SplitAt(header, '\t');
   for (std::size_t field = 0; field < names.size(); ++field)
   {
     for (std::size_t column = 0; column < NAMES.size(); ++column)
     {
       if (names[field] == NAMES[column])
-        columns.index[column] = field;
+        columns[column] = field;
     }
   }
   // The emulator shows the older BIOS names, so that column wins wherever it stands.
   for (std::size_t field = 0; field < names.size(); ++field)
   {
     if (names[field] == "legacy_bios")
-      columns.index[3] = field;
+      columns[3] = field;
   }
   return columns;
 }
@@ -70,8 +69,8 @@ std::vector<Game> ParseCatalogue(std::string_view tsv)
   for (std::size_t i = 1; i < lines.size(); ++i)
   {
     const auto fields = SplitAt(WithoutCr(lines[i]), '\t');
-    Game game{Field(fields, columns.index[0]), Field(fields, columns.index[1]),
-              Field(fields, columns.index[2]), Field(fields, columns.index[3])};
+    Game game{Field(fields, columns[0]), Field(fields, columns[1]), Field(fields, columns[2]),
+              Field(fields, columns[3])};
     if (!game.set.empty())
       games.push_back(std::move(game));
   }

@@ -22,8 +22,8 @@ struct Game
 };
 
 // The rows of a tab-separated table whose first line names the columns "set", "title",
-// "parent" and "legacy_bios" (or "bios"); a column the header does not name is taken by its
-// position (0, 1, 2, 3). LF or CR LF line ends; lines without a set name are skipped.
+// "parent" and "legacy_bios" (or "bios"), in any order; a column the header does not name is
+// empty in every game. LF or CR LF line ends; rows without a set name are skipped.
 std::vector<Game> ParseCatalogue(std::string_view tsv);
 
 // The file's games, or nothing when it cannot be read.
