@@ -30,6 +30,12 @@ struct DatCase
   std::string dat; // the whole expected DAT
 };
 
+// Test names and failures show the case by its name.
+void PrintTo(const DatCase& c, std::ostream* os)
+{
+  *os << c.name;
+}
+
 class DatText : public testing::TestWithParam<DatCase>
 {
 };
@@ -172,6 +178,12 @@ struct PathCase
   const char* typed;   // DatPath before the export; "@" stands for another temporary folder
   const char* written; // the file written, relative to the emulator's folder or "@"
 };
+
+// Test names and failures show the case by its name.
+void PrintTo(const PathCase& c, std::ostream* os)
+{
+  *os << c.name;
+}
 
 class DatPathTyped : public testing::TestWithParam<PathCase>
 {

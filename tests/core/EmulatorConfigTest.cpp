@@ -23,6 +23,12 @@ struct OptionCase
   const char* config;
 };
 
+// Test names and failures show the case by its name.
+void PrintTo(const OptionCase& c, std::ostream* os)
+{
+  *os << c.name;
+}
+
 class OptionLines : public testing::TestWithParam<OptionCase>
 {
 };

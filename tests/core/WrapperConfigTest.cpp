@@ -44,6 +44,12 @@ struct WrapperCase
   std::string text;
 };
 
+// Test names and failures show the case by its name.
+void PrintTo(const WrapperCase& c, std::ostream* os)
+{
+  *os << c.name;
+}
+
 class WrapperText : public testing::TestWithParam<WrapperCase>
 {
 };
