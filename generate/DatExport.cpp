@@ -51,6 +51,8 @@ private:
   // The position of the byte, or the text's size when it does not occur again.
   size_t Find(char byte, size_t from) const
   {
+    if (from >= m_text.size())
+      return m_text.size();
     const void* hit = std::memchr(m_text.data() + from, byte, m_text.size() - from);
     return hit ? static_cast<size_t>(static_cast<const char*>(hit) - m_text.data()) : m_text.size();
   }
@@ -140,7 +142,8 @@ private:
 
   static char* Put(char* at, std::string_view piece)
   {
-    std::memcpy(at, piece.data(), piece.size());
+    if (!piece.empty()) // an empty view may carry no pointer at all
+      std::memcpy(at, piece.data(), piece.size());
     return at + piece.size();
   }
 

@@ -128,6 +128,18 @@ TEST(DatText, NulBytesInRomLinesPassThrough)
             std::string(HEAD) + "game (\r\n\tname g\r\n\tdescription \"T\"\r\n" + rom + ")\r\n");
 }
 
+TEST(DatText, ShortSetsOutgrowTheFirstGuessOfTheSize)
+{
+  std::string listing = "Banner\r\n";
+  std::string dat = HEAD;
+  for (int i = 0; i < 10000; ++i)
+  {
+    listing += "T [g]\r\n\r\n";
+    dat += "game (\r\n\tname g\r\n\tdescription \"T\"\r\n)\r\n";
+  }
+  EXPECT_EQ(DatFromSetListing(listing), dat);
+}
+
 #ifndef _WIN32
 
 constexpr const char* SMALL_LISTING = "Banner\r\nT [g]\r\nr.bin 8 12ab\r\n\r\n";
@@ -229,28 +241,23 @@ TEST(ExportDat, PathThatCannotBeCreatedIsAProblem)
   EXPECT_EQ(outcome.problems[0].file, dir.Dir().File("no-such-folder/x.dat"));
 }
 
-TEST(ExportDat, UnreadableListingLeavesTheOldDat)
+TEST(ExportDat, UnreadableListingNeitherCreatesNorTruncatesTheDat)
 {
   test::TempDir dir;
   test::WriteFakeEmulatorPrinting(dir, SMALL_LISTING);
   std::filesystem::create_directory(std::filesystem::path(dir.Path()) / "zinccrc.txt");
-  dir.Write("zinc.dat", "old");
-  std::string dat_path;
-  const Outcome outcome = ExportDat(dir.Dir(), dat_path);
-  ASSERT_FALSE(outcome.Ok());
-  EXPECT_EQ(outcome.problems.back().what, Messages::SET_LIST_UNREADABLE);
-  EXPECT_EQ(outcome.problems.back().file, dir.Dir().File("zinccrc.txt"));
-  EXPECT_EQ(dir.Read("zinc.dat"), "old");
-}
-
-TEST(ExportDat, MissingListingFileCreatesNoDat)
-{
-  test::TempDir dir;
-  const Outcome outcome =
-      ZincListMan::WriteDatFromSetListingFile(dir.Dir().File("zinccrc.txt"), dir.Dir().File("d"));
+  std::string dat_path = "new.dat";
+  Outcome outcome = ExportDat(dir.Dir(), dat_path);
   ASSERT_EQ(outcome.problems.size(), 1u);
   EXPECT_EQ(outcome.problems[0].what, Messages::SET_LIST_UNREADABLE);
-  EXPECT_FALSE(dir.Exists("d"));
+  EXPECT_EQ(outcome.problems[0].file, dir.Dir().File("zinccrc.txt"));
+  EXPECT_FALSE(dir.Exists("new.dat"));
+
+  dir.Write("zinc.dat", "old");
+  dat_path.clear();
+  outcome = ExportDat(dir.Dir(), dat_path);
+  EXPECT_EQ(outcome.problems.size(), 1u);
+  EXPECT_EQ(dir.Read("zinc.dat"), "old");
 }
 
 TEST(ExportDat, ListingStoppedAtTheTimeOutWritesNothing)

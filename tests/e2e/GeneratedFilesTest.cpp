@@ -211,15 +211,6 @@ TEST(GeneratedFiles, DatComesBeforeTheWrapperConfiguration)
             std::filesystem::last_write_time(emu.File("lconfig.ini")));
 }
 
-TEST(GeneratedFiles, FolderWithBlanksStaysInsideTheQuotes)
-{
-  EmulatorDir emu(true, "my zinc folder");
-  emu.WriteFile("lconfig.ini", USER_WRAPPER);
-  const RunOutput run = emu.Run({"-cfgwrapper"});
-  ASSERT_EQ(run.exit_code, 0) << run.error_text;
-  ExpectRealWrapper(emu, "");
-}
-
 TEST(GeneratedFiles, DatPathThatCannotBeCreatedFailsButTheWrapperIsWritten)
 {
   EmulatorDir emu;
