@@ -142,13 +142,17 @@ Outcome WriteAll(const std::string& path, const std::vector<IniWrite>& writes)
 {
   Outcome outcome;
   auto document = LoadIniDocument(path);
-  if (document)
-  {
-    for (const IniWrite& write : writes)
-      document->Write(write.section, write.key, write.value);
-  }
   // A file that exists but cannot be read is left alone rather than replaced by our part of it.
-  if (!document || !SaveIniDocument(path, *document))
+  if (!document)
+  {
+    outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), path);
+    return outcome;
+  }
+  const std::string before = document->Bytes();
+  for (const IniWrite& write : writes)
+    document->Write(write.section, write.key, write.value);
+  // A save that changes no value leaves the file as it is.
+  if (document->Bytes() != before && !SaveIniDocument(path, *document))
     outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), path);
   return outcome;
 }

@@ -162,7 +162,9 @@ void IniDocument::Write(std::string_view section, std::string_view key, std::str
   const std::string_view section_name = Trim(section_line);
   const std::string_view key_name = Trim(key_line);
   const Location at = Locate(m_bytes, section_name, key_name);
-  const std::string entry_tail = "=" + OneLine(value) + "\r\n";
+  std::string entry_tail = "=";
+  entry_tail += OneLine(value);
+  entry_tail += "\r\n";
   if (at.entry)
   {
     m_bytes.replace(at.entry->begin, at.entry->end - at.entry->begin,

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 
 namespace corvane::KeyCodeManager
 {
@@ -43,6 +44,14 @@ bool IsControllerFileName(std::string_view name)
                      [&](const GroupInfo& group) { return file == group.controller_file; });
 }
 
+// Most saves change few bindings: a copy that already holds the bytes is not written again.
+bool ReplaceUnlessSame(const std::string& path, const std::string& bytes)
+{
+  std::error_code error;
+  const bool same_size = std::filesystem::file_size(path, error) == bytes.size() && !error;
+  return (same_size && ReadFileBytes(path) == bytes) || WriteFileAtomic(path, bytes);
+}
+
 // Copies one group's file to every entry of its list; the source is read once.
 void CopyGroupFile(const AppDir& dir, const GroupInfo& group,
                    const std::vector<std::string>& entries, Outcome& outcome)
@@ -59,7 +68,7 @@ void CopyGroupFile(const AppDir& dir, const GroupInfo& group,
       continue;
     }
     const std::string target = dir.CtrlrFile(set_name + ".ini");
-    if (bytes && !WriteFileAtomic(target, *bytes))
+    if (bytes && !ReplaceUnlessSame(target, *bytes))
       outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), target);
   }
 }
