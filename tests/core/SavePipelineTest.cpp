@@ -118,6 +118,24 @@ TEST_F(SaveAll, GameInNoListKeepsItsOldFile)
   EXPECT_EQ(temp.Read("ctrlr/oldgame.ini"), "old");
 }
 
+TEST_F(SaveAll, RewritesOnlyFilesWhoseBytesDiffer)
+{
+  List("cap.lst", "same\r\nedited\r\n");
+  Save();
+  temp.Write("ctrlr/edited.ini", "by hand");
+  const auto old_time = std::filesystem::file_time_type() + std::chrono::hours(24);
+  for (const char* file : {"same.ini", "capcfg.ini"})
+    std::filesystem::last_write_time(dir.CtrlrFile(file), old_time);
+  Save();
+  EXPECT_EQ(std::filesystem::last_write_time(dir.CtrlrFile("same.ini")), old_time);
+  EXPECT_EQ(std::filesystem::last_write_time(dir.CtrlrFile("capcfg.ini")), old_time);
+  EXPECT_EQ(temp.Read("ctrlr/edited.ini"), temp.Read("ctrlr/capcfg.ini"));
+  table.Set("cappunch1p1", "k10");
+  Save();
+  EXPECT_NE(std::filesystem::last_write_time(dir.CtrlrFile("same.ini")), old_time);
+  EXPECT_EQ(ReadIniValue(dir.CtrlrFile("same.ini"), "player1", "btn1"), "k10");
+}
+
 TEST_F(SaveAll, WrapperStepRunsOnlyForFlagOne)
 {
   wrapper_result.wrapper_missing = true;
