@@ -57,6 +57,24 @@ int GroupListView::SelectedRow() const
   return rows.isEmpty() ? -1 : rows.first().row();
 }
 
+bool GroupListView::event(QEvent* event)
+{
+  // The scroll area leaves drags over its frame and scroll bar to its parent, but the whole
+  // list box, scroll bar included, is one drop target.
+  switch (event->type())
+  {
+  case QEvent::DragEnter:
+  case QEvent::DragMove:
+    dragMoveEvent(static_cast<QDragMoveEvent*>(event));
+    return true;
+  case QEvent::Drop:
+    dropEvent(static_cast<QDropEvent*>(event));
+    return true;
+  default:
+    return QListView::event(event);
+  }
+}
+
 void GroupListView::mousePressEvent(QMouseEvent* event)
 {
   QListView::mousePressEvent(event);

@@ -49,6 +49,7 @@ signals:
   void EntryDropped(corvane::GroupId source, corvane::GroupId target);
 
 protected:
+  bool event(QEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;

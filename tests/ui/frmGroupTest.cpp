@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QtTest>
@@ -166,16 +167,21 @@ void frmGroupTest::DropMovesSelectedEntryToTheEnd_data()
   QTest::addColumn<QString>("source");
   QTest::addColumn<int>("selected"); // -1: nothing selected
   QTest::addColumn<QString>("target");
+  QTest::addColumn<bool>("on_scroll_bar");
   QTest::addColumn<QStringList>("source_after");
   QTest::addColumn<QStringList>("target_after");
-  QTest::newRow("cap to tekken") << "lstCap" << 1 << "lstTekken" << QStringList{"sfex", "sfex2"}
+  QTest::newRow("cap to tekken") << "lstCap" << 1 << "lstTekken" << false
+                                 << QStringList{"sfex", "sfex2"}
                                  << QStringList{"tekken", "tekken2", "sfexa"};
-  QTest::newRow("onto own list") << "lstCap" << 0 << "lstCap"
+  QTest::newRow("on the scroll bar")
+      << "lstCap" << 1 << "lstTekken" << true << QStringList{"sfex", "sfex2"}
+      << QStringList{"tekken", "tekken2", "sfexa"};
+  QTest::newRow("onto own list") << "lstCap" << 0 << "lstCap" << false
                                  << QStringList{"sfexa", "sfex2", "sfex"}
                                  << QStringList{"sfexa", "sfex2", "sfex"};
   QTest::newRow("into empty list")
-      << "lstSoulEdge" << 0 << "lstQMA" << QStringList{} << QStringList{"souledge"};
-  QTest::newRow("no selection") << "lstCap" << -1 << "lstTekken"
+      << "lstSoulEdge" << 0 << "lstQMA" << false << QStringList{} << QStringList{"souledge"};
+  QTest::newRow("no selection") << "lstCap" << -1 << "lstTekken" << false
                                 << QStringList{"sfex", "sfexa", "sfex2"}
                                 << QStringList{"tekken", "tekken2"};
 }
@@ -185,6 +191,7 @@ void frmGroupTest::DropMovesSelectedEntryToTheEnd()
   QFETCH(QString, source);
   QFETCH(int, selected);
   QFETCH(QString, target);
+  QFETCH(bool, on_scroll_bar);
   QFETCH(QStringList, source_after);
   QFETCH(QStringList, target_after);
   const QByteArray source_name = source.toLatin1();
@@ -192,7 +199,9 @@ void frmGroupTest::DropMovesSelectedEntryToTheEnd()
   if (selected >= 0)
     Select(source_name, selected);
   const std::unique_ptr<QMimeData> data(GroupDragData(List(source_name)->Id()));
-  QVERIFY(SendDrop(List(target_name)->viewport(), data.get(), QPoint(20, 200)));
+  QWidget* drop_on = on_scroll_bar ? static_cast<QWidget*>(List(target_name)->verticalScrollBar())
+                                   : List(target_name)->viewport();
+  QVERIFY(SendDrop(drop_on, data.get(), QPoint(5, 20)));
   QCOMPARE(Shown(source_name), source_after);
   QCOMPARE(Shown(target_name), target_after);
   // The window shows the session's lists, not a copy of them.
