@@ -17,6 +17,7 @@ namespace
 constexpr int MARGIN = 2;
 constexpr int TEXT_PADDING = 10;
 constexpr int ROW_PADDING = 10;
+constexpr int TAB_OVERHANG = 2; // how far a selected tab may reach over its neighbours
 
 QStyleOptionTab::TabPosition PositionInRow(size_t place, size_t row_size)
 {
@@ -189,7 +190,12 @@ void TabStrip::PaintTab(QPainter& painter, int index) const
   if (index == m_current)
     option.state |= QStyle::State_Selected;
   option.state &= ~(QStyle::State_HasFocus | QStyle::State_MouseOver);
+  // Styles may paint a selected tab's foot well below it, counting on a tab bar's edge to cut
+  // it off; here the pane lies below, so the tab is cut to its own row and the pane's edge.
+  painter.save();
+  painter.setClipRect(option.rect.adjusted(-TAB_OVERHANG, -TAB_OVERHANG, TAB_OVERHANG, 1));
   style()->drawControl(QStyle::CE_TabBarTab, &option, &painter, this);
+  painter.restore();
 }
 
 void TabStrip::paintEvent(QPaintEvent*)
