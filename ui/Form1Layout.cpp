@@ -16,6 +16,7 @@
 #include <QShortcut>
 
 #include <array>
+#include <limits>
 
 namespace corvane
 {
@@ -97,6 +98,7 @@ void Form1::CreateGeneralPage()
   chkError = Place(new QCheckBox(Text("Have Plugin Halt on Errors"), page), "chkError",
                    QRect(8, 210, 260, 20));
   txtError = Place(new QLineEdit(page), "txtError", QRect(8, 232, 260, 22));
+  txtError->setMaxLength(std::numeric_limits<int>::max());
   cmdManCont = Place(new QPushButton(Text("Manage Control Groupings"), page), "cmdManCont",
                      QRect(8, 262, 183, 26));
   Command1 = Place(new QPushButton(Text("Manage Zinc Options"), page), "Command1",
@@ -124,6 +126,8 @@ void Form1::CreateLaunchPage()
                          "valid cfg file.",
                          page, QRect(200, 236, 373, 30));
   txtCommand = Place(new QLineEdit(page), "txtCommand", QRect(200, 266, 373, 22));
+  // A box cuts longer texts at 32767 characters by default, and a save would keep the cut.
+  txtCommand->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void Form1::CreateBottomControls()

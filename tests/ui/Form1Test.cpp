@@ -148,6 +148,25 @@ private slots:
     QCOMPARE(folder.session.groups[GroupId::Cap], std::vector<std::string>{"sfex"});
   }
 
+  void SaveKeepsTheOptionsBytes_data()
+  {
+    QTest::addColumn<QByteArray>("options");
+    QTest::newRow("longer than a box holds") << QByteArray(40000, 'x');
+    QTest::newRow("bytes the locale cannot show") << QByteArray("--a=\xE9\xFF\x81 b");
+  }
+
+  void SaveKeepsTheOptionsBytes()
+  {
+    QFETCH(QByteArray, options);
+    EmulatorFolder folder;
+    folder.session.settings.CommandOptions = options.toStdString();
+    Form1 window(folder.session);
+    MessageLog log;
+    window.SaveAllChanges();
+    QCOMPARE(folder.ReadFile("corvane.cfg"),
+             ZincListMan::SettingsFileText(options.toStdString(), folder.session.settings));
+  }
+
   void SaveWithWrapperOnButNoWrapperWarns()
   {
     EmulatorFolder folder;
