@@ -1,0 +1,137 @@
+#include "controls/SavePipeline.h"
+
+#include "app/FileIo.h"
+#include "app/Messages.h"
+#include "app/Text.h"
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+
+namespace corvane::KeyCodeManager
+{
+namespace
+{
+
+// The order in which the group files are loaded and saved.
+constexpr std::array<GroupId, 5> FILE_ORDER = {GroupId::Tekken, GroupId::ThreeBut, GroupId::Qma,
+                                               GroupId::SoulEdge, GroupId::Cap};
+
+constexpr std::string_view FORBIDDEN_CHARACTERS = "<>:\"/\\|?*";
+constexpr std::array<std::string_view, 6> DEVICE_NAMES = {"con", "prn",    "aux",
+                                                          "nul", "conin$", "conout$"};
+// The digits Windows accepts after "COM" and "LPT", superscripts 1, 2, 3 of the ANSI page too.
+constexpr std::string_view DEVICE_DIGITS = "0123456789\xB9\xB2\xB3";
+
+// Windows opens a device for "con", "CON.ini" or "nul .txt": it looks at the part before the
+// first dot, without trailing blanks, whatever the case.
+bool IsDeviceName(std::string_view name)
+{
+  std::string stem = ToLowerAscii(name.substr(0, name.find('.')));
+  stem.erase(stem.find_last_not_of(' ') + 1);
+  if (std::find(DEVICE_NAMES.begin(), DEVICE_NAMES.end(), stem) != DEVICE_NAMES.end())
+    return true;
+  return stem.size() == 4 && (StartsWith(stem, "com") || StartsWith(stem, "lpt")) &&
+         DEVICE_DIGITS.find(stem[3]) != std::string_view::npos;
+}
+
+// A per-game file named like a group's own file would overwrite that layout.
+bool IsControllerFileName(std::string_view name)
+{
+  const std::string file = ToLowerAscii(name) + ".ini";
+  return file == COMMON_FILE ||
+         std::any_of(GROUPS.begin(), GROUPS.end(),
+                     [&](const GroupInfo& group) { return file == group.controller_file; });
+}
+
+// Most saves change few bindings: a copy that already holds the bytes is not written again.
+bool ReplaceUnlessSame(const std::string& path, const std::string& bytes)
+{
+  std::error_code error;
+  const bool same_size = std::filesystem::file_size(path, error) == bytes.size() && !error;
+  return (same_size && ReadFileBytes(path) == bytes) || WriteFileAtomic(path, bytes);
+}
+
+// Copies one group's file to every entry of its list; the source is read once.
+void CopyGroupFile(const AppDir& dir, const GroupInfo& group,
+                   const std::vector<std::string>& entries, Outcome& outcome)
+{
+  const std::string source = dir.CtrlrFile(group.controller_file);
+  const auto bytes = ReadFileBytes(source);
+  if (!bytes)
+    outcome.Add(std::string(Messages::FILE_NOT_READ), source);
+  for (const std::string& set_name : entries)
+  {
+    if (!IsPlainSetName(set_name))
+    {
+      outcome.Add(std::string(Messages::BAD_SET_NAME), set_name);
+      continue;
+    }
+    const std::string target = dir.CtrlrFile(set_name + ".ini");
+    if (bytes && !ReplaceUnlessSame(target, *bytes))
+      outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), target);
+  }
+}
+
+} // namespace
+
+GeneralOptions LoadAllBindings(const AppDir& dir, BindingTable& table)
+{
+  GeneralOptions general = LoadCommonBindings(dir, table);
+  for (GroupId group : FILE_ORDER)
+    LoadGroupBindings(dir, group, table);
+  return general;
+}
+
+SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupLists& lists)
+{
+  SaveOutcome result;
+  Outcome& outcome = result.outcome;
+  // Without the folder every controller file would be lost without a word.
+  if (!CreateDirectoryIfMissing(dir.CtrlrDir()))
+    outcome.Add(std::string(Messages::FOLDER_NOT_CREATED), dir.CtrlrDir());
+  outcome.Append(WriteCommonBindings(dir, "", request.bindings, request.general));
+  for (GroupId group : FILE_ORDER)
+    outcome.Append(SaveGroupBindings(dir, group, request.bindings, request.general));
+  // The copies follow the lists as last saved, not edits that exist only in the window.
+  lists = ZincListMan::LoadGroupLists(dir);
+  outcome.Append(MakePerGameControllerFiles(dir, lists));
+  outcome.Append(ZincListMan::WriteSettings(dir, request.options_text, request.settings));
+  if (request.settings.CfgWrapperFlag == 1 && request.write_wrapper)
+  {
+    const WrapperStepResult wrapper = request.write_wrapper();
+    result.wrapper_missing = wrapper.wrapper_missing;
+    outcome.Append(wrapper.outcome);
+  }
+  return result;
+}
+
+Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists)
+{
+  Outcome outcome;
+  // GROUPS runs cap, 3but, qma, tekken, souledge: a game in several lists keeps the last copy.
+  for (const GroupInfo& group : GROUPS)
+  {
+    if (!lists[group.id].empty())
+      CopyGroupFile(dir, group, lists[group.id], outcome);
+  }
+  return outcome;
+}
+
+bool IsPlainSetName(std::string_view set_name)
+{
+  if (set_name.empty())
+    return false;
+  const bool bad_character =
+      std::any_of(set_name.begin(), set_name.end(),
+                  [](char c)
+                  {
+                    return static_cast<unsigned char>(c) < 32 ||
+                           FORBIDDEN_CHARACTERS.find(c) != std::string_view::npos;
+                  });
+  // A trailing dot also rules out "." and "..".
+  const bool bad_end = set_name.back() == '.' || set_name.back() == ' ';
+  return !bad_character && !bad_end && !IsDeviceName(set_name) && !IsControllerFileName(set_name);
+}
+
+} // namespace corvane::KeyCodeManager
