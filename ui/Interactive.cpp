@@ -2,41 +2,25 @@
 
 #include "app/Messages.h"
 #include "app/StartUp.h"
+#include "ui/Dialogs.h"
 #include "ui/Form1.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 namespace corvane
 {
-namespace
-{
-
-QString ToQString(std::string_view text)
-{
-  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-void ShowProblems(const Outcome& outcome)
-{
-  if (outcome.Ok())
-    return;
-  QMessageBox::warning(nullptr, ToQString(Messages::APP_TITLE), ToQString(outcome.Describe()));
-}
-
-} // namespace
 
 int RunInteractive(Session& session)
 {
   if (!ZincListMan::CheckEmulatorPresent(session.dir))
   {
-    QMessageBox::critical(nullptr, ToQString(Messages::APP_TITLE),
-                          ToQString(Messages::EMULATOR_MISSING));
+    ShowMessage(nullptr, MessageKind::Critical, Messages::EMULATOR_MISSING);
     return XpStyles::EXIT_NO_EMULATOR;
   }
   XpStyles::PrepareSession(session);
-  ShowProblems(session.startup_problems);
-  ShowProblems(XpStyles::RunInteractiveStartJobs(session));
+  // A game list that could not be read is reported here; the window opens with no games.
+  ShowProblems(nullptr, {}, session.startup_problems.Describe());
+  ShowProblems(nullptr, {}, XpStyles::RunInteractiveStartJobs(session).Describe());
   Form1 window(session);
   window.show();
   return QApplication::exec();
