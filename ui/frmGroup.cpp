@@ -3,12 +3,13 @@
 #include "app/Messages.h"
 #include "catalogue/GroupMove.h"
 #include "catalogue/GroupScan.h"
+#include "ui/Dialogs.h"
 #include "ui/GroupListModel.h"
 #include "ui/GroupListView.h"
+#include "ui/QtText.h"
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 
 namespace corvane
@@ -42,21 +43,12 @@ constexpr int BUTTON_WIDTH = 119;
 constexpr int BUTTON_HEIGHT = 26;
 constexpr int BUTTON_TOP = 321;
 
-QString ToQString(std::string_view text)
-{
-  return QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 size_t IndexOf(GroupId id)
 {
   return static_cast<size_t>(id);
 }
 
 } // namespace
-
-std::function<void(QWidget*, const QString&)> frmGroup::ShowWarning =
-    [](QWidget* parent, const QString& text)
-{ QMessageBox::warning(parent, ToQString(Messages::APP_TITLE), text); };
 
 frmGroup::frmGroup(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
 {
@@ -192,9 +184,7 @@ void frmGroup::ReloadLists()
 
 void frmGroup::WarnAbout(const Outcome& outcome)
 {
-  if (outcome.Ok())
-    return;
-  ShowWarning(this, ToQString(Messages::SAVE_INCOMPLETE) + '\n' + ToQString(outcome.Describe()));
+  ShowProblems(this, Messages::SAVE_INCOMPLETE, outcome.Describe());
 }
 
 } // namespace corvane

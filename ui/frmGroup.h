@@ -31,9 +31,6 @@ public:
   // when `from` has no selected entry.
   bool MoveSelectedEntry(GroupId from, GroupId to);
 
-  // Shows a warning over the window; tests put their own here to read it.
-  static std::function<void(QWidget* parent, const QString& text)> ShowWarning;
-
 signals:
   // After Save wrote the list files: the main window's save of everything else runs here.
   void SaveRequested();

@@ -4,6 +4,7 @@
 #include "ui/frmGroup.h"
 #include "TempDir.h"
 #include "catalogue/GroupLists.h"
+#include "ui/Dialogs.h"
 #include "ui/GroupListView.h"
 
 #include <QDrag>
@@ -100,11 +101,12 @@ void frmGroupTest::init()
   m_warnings.clear();
   GroupListView::RunDrag = [this](QDrag* drag)
   { m_drags << InfoOf(*GroupDragSource(drag->mimeData())).list_box.data(); };
-  frmGroup::ShowWarning = [this](QWidget*, const QString& text) { m_warnings << text; };
+  SetMessageHook([this](MessageKind, const QString& text) { m_warnings << text; });
 }
 
 void frmGroupTest::cleanup()
 {
+  SetMessageHook({});
   m_window.reset();
   m_session.reset();
   m_temp.reset();
