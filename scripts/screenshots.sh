@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Shows the main window under a virtual display on a demo emulator directory (the built program
+# Shows the main window and the grouping window under a virtual display on a demo emulator directory (the built program
 # beside the stand-in emulator), turns to every page and saves a picture of each into
 # build/screenshots/. Usage: scripts/screenshots.sh [folder with the built corvane and zinc.exe]
 set -euo pipefail
 
 # Inside the virtual display: start the program, wait for its window, then picture each page
-# and turn to the next with Ctrl+Tab.
+# and turn to the next with Ctrl+Tab; then the grouping window after a scan.
 if [ "${1:-}" = "--inside" ]; then
   demo="$2" out="$3"
   "$demo/corvane" &
@@ -19,6 +19,13 @@ if [ "${1:-}" = "--inside" ]; then
     xdotool key --clearmodifiers ctrl+Tab
     sleep 0.3
   done
+  # Back on the General page: open the grouping window and let it sort the real catalogue.
+  xdotool mousemove --window "$window" 100 341 click 1
+  groups="$(xdotool search --sync --onlyvisible --name 'Drag Roms Back and Forth' | head -n 1)"
+  xdotool windowfocus --sync "$groups"
+  xdotool mousemove --window "$groups" 465 334 click 1
+  sleep 0.5
+  import -window "$groups" "$out/grouping.png"
   kill "$program"
   exit 0
 fi
