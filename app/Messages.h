@@ -37,5 +37,8 @@ inline constexpr std::string_view BAD_SET_NAME =
     "Skipped a set name that is not a plain file name";
 inline constexpr std::string_view LAUNCH_FAILED = "The game could not be started";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
+    "The program's own folder cannot be used: its path is too long or holds characters outside "
+    "the system's code page";
 
 } // namespace corvane::Messages
