@@ -33,8 +33,7 @@ inline constexpr std::string_view FILE_NOT_WRITTEN = "Could not write";
 inline constexpr std::string_view FILE_NOT_READ = "Could not read";
 inline constexpr std::string_view FOLDER_NOT_CREATED = "Could not create the folder";
 inline constexpr std::string_view SAVE_INCOMPLETE = "Some changes could not be saved:";
-inline constexpr std::string_view BAD_SET_NAME =
-    "Skipped a set name that is not a plain file name";
+inline constexpr std::string_view BAD_SET_NAME = "Skipped a set name that is not a plain file name";
 inline constexpr std::string_view LAUNCH_FAILED = "The game could not be started";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
 inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =

@@ -8,8 +8,8 @@
 #include <ostream>
 
 #ifdef _WIN32
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 #endif
 
 namespace corvane

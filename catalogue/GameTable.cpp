@@ -10,38 +10,62 @@ namespace corvane::ZincListMan
 namespace
 {
 
+// A field of the line with every "]" removed, then trimmed: one string, built once.
+std::string CleanField(std::string_view field)
+{
+  if (field.find(']') == std::string_view::npos)
+    return std::string(Trim(field));
+  return std::string(Trim(RemoveAll(field, "]")));
+}
+
 // The items after the set name go to the parent or BIOS column by their first word; a later
 // item of the same kind wins.
 void ReadBracketItem(std::string_view raw_item, GameRow& row)
 {
-  const std::string_view item = Trim(raw_item);
+  const std::string item = CleanField(raw_item);
   if (StartsWith(item, "BIOS"))
     row.bios = RemoveAll(item, "BIOS ");
   else
     row.parent = RemoveAll(item, "parent ");
 }
 
+// The text between the first and the second "[", read as if every "]" were gone already.
+std::string_view BracketText(std::string_view line, size_t open)
+{
+  const std::string_view rest = line.substr(open + 1);
+  return rest.substr(0, rest.find('['));
+}
+
 } // namespace
 
 std::optional<GameRow> ParseGameLine(std::string_view line)
 {
-  const std::string text = RemoveAll(line, "]");
-  const auto open = text.find('[');
-  if (open == std::string::npos)
+  // Removing "]" cannot create or remove a "[", so the line is split first and each field is
+  // cleaned on its own.
+  const auto open = line.find('[');
+  if (open == std::string_view::npos)
     return std::nullopt;
-  const std::string_view head = std::string_view(text).substr(0, open);
-  std::string_view bracket = std::string_view(text).substr(open + 1);
-  bracket = bracket.substr(0, bracket.find('['));
-
-  const auto items = Split(bracket, ',');
+  std::string_view bracket = BracketText(line, open);
+  const auto first_comma = bracket.find(',');
   GameRow row;
-  row.set_name = Trim(items.front());
+  row.set_name = CleanField(bracket.substr(0, first_comma));
   if (row.set_name.empty())
     return std::nullopt;
+  std::string head_storage;
+  std::string_view head = line.substr(0, open);
+  if (head.find(']') != std::string_view::npos)
+  {
+    head_storage = RemoveAll(head, "]");
+    head = head_storage;
+  }
   row.number = Trim(head.substr(0, 3));
   row.title = Trim(head.substr(std::min<size_t>(3, head.size())));
-  for (size_t i = 1; i < items.size(); ++i)
-    ReadBracketItem(items[i], row);
+  for (auto comma = first_comma; comma != std::string_view::npos;)
+  {
+    bracket.remove_prefix(comma + 1);
+    comma = bracket.find(',');
+    ReadBracketItem(bracket.substr(0, comma), row);
+  }
   if (row.parent.empty())
     row.parent = row.set_name;
   return row;

@@ -61,8 +61,8 @@ Outcome SaveGroupLists(const AppDir& dir, const GroupLists& lists)
     return outcome;
   }
   // The order in which the files are written: cap, 3but, qma, souledge, tekken.
-  for (GroupId id : {GroupId::Cap, GroupId::ThreeBut, GroupId::Qma, GroupId::SoulEdge,
-                     GroupId::Tekken})
+  for (GroupId id :
+       {GroupId::Cap, GroupId::ThreeBut, GroupId::Qma, GroupId::SoulEdge, GroupId::Tekken})
   {
     const std::string path = dir.CtrlrFile(InfoOf(id).list_file);
     if (!WriteFileAtomic(path, GroupListText(lists[id])))

@@ -28,4 +28,7 @@ if [ -f fuzz/CMakeLists.txt ]; then
   done
 fi
 
+echo "== clang-tidy"
+scripts/tidy.sh
+
 echo "== All tests passed"

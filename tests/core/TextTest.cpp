@@ -1,5 +1,5 @@
-#include "app/AppDir.h"
 #include "app/Text.h"
+#include "app/AppDir.h"
 
 #include <gtest/gtest.h>
 

@@ -33,7 +33,8 @@ TEST(BatchMode, ImportsTheRealCatalogue)
   EXPECT_EQ(emu.ReadFile("makelist.bat"), "zinc.exe --list-games >zinclist.txt\r\n");
   const std::string table = emu.ReadFile("zincmasterlist.lst");
   EXPECT_EQ(CountLines(table), 196);
-  EXPECT_EQ(table.substr(0, table.find("\r\n") + 2), "ts2|Battle Arena Toshinden 2 (Europe 951124)||1|ts2|cpzn1|\r\n");
+  EXPECT_EQ(table.substr(0, table.find("\r\n") + 2),
+            "ts2|Battle Arena Toshinden 2 (Europe 951124)||1|ts2|cpzn1|\r\n");
   EXPECT_NE(table.find("\r\n1on1gov|1 on 1 Government (Japan)||101|1on1gov|tps|\r\n"),
             std::string::npos);
   EXPECT_FALSE(emu.Has("zinc.dat"));
@@ -65,8 +66,8 @@ TEST_P(BatchFault, ListingFaultsNeverCrashTheProgram)
 {
   const FaultCase& c = GetParam();
   EmulatorDir emu;
-  const RunOutput run = emu.Run({"x"}, {{"ZINC_STANDIN_FAULT", c.fault},
-                                        {"CORVANE_LISTING_TIMEOUT_MS", "1500"}});
+  const RunOutput run =
+      emu.Run({"x"}, {{"ZINC_STANDIN_FAULT", c.fault}, {"CORVANE_LISTING_TIMEOUT_MS", "1500"}});
   EXPECT_EQ(run.exit_code, c.expected_exit) << run.error_text;
   EXPECT_EQ(CountLines(emu.ReadFile("zincmasterlist.lst")), c.rows);
 }
@@ -74,8 +75,7 @@ TEST_P(BatchFault, ListingFaultsNeverCrashTheProgram)
 INSTANTIATE_TEST_SUITE_P(Faults, BatchFault,
                          testing::Values(FaultCase{"empty", 0, 0}, FaultCase{"garbage", 0, 2},
                                          FaultCase{"long-line", 0, 2}, FaultCase{"crash", 0, 0},
-                                         FaultCase{"exit-code", 0, 196},
-                                         FaultCase{"hang", 1, 0}),
+                                         FaultCase{"exit-code", 0, 196}, FaultCase{"hang", 1, 0}),
                          [](const auto& info)
                          {
                            std::string name = info.param.fault;
@@ -87,8 +87,8 @@ TEST(BatchMode, HungListingIsEndedWithEveryProcessItStarted)
 {
   EmulatorDir emu;
   const auto start = std::chrono::steady_clock::now();
-  const RunOutput run = emu.Run({"x"}, {{"ZINC_STANDIN_FAULT", "hang"},
-                                        {"CORVANE_LISTING_TIMEOUT_MS", "1000"}});
+  const RunOutput run =
+      emu.Run({"x"}, {{"ZINC_STANDIN_FAULT", "hang"}, {"CORVANE_LISTING_TIMEOUT_MS", "1000"}});
   const auto elapsed = std::chrono::steady_clock::now() - start;
   EXPECT_EQ(run.exit_code, 1);
   EXPECT_NE(run.error_text.find("did not finish"), std::string::npos) << run.error_text;
