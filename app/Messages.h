@@ -29,6 +29,10 @@ inline constexpr std::string_view LISTING_TIMED_OUT =
 inline constexpr std::string_view LISTING_NOT_STARTED = "The emulator's listing could not be run";
 inline constexpr std::string_view GAME_LIST_UNREADABLE =
     "The emulator's game list could not be read, so no games are listed";
+inline constexpr std::string_view SET_LIST_UNREADABLE =
+    "The emulator's set list could not be read, so no DAT was written";
+inline constexpr std::string_view OPTION_LIST_UNREADABLE =
+    "The emulator's option list could not be read, so no default zinc.cfg was made";
 inline constexpr std::string_view FILE_NOT_WRITTEN = "Could not write";
 inline constexpr std::string_view FILE_NOT_READ = "Could not read";
 inline constexpr std::string_view FOLDER_NOT_CREATED = "Could not create the folder";

@@ -21,8 +21,13 @@ namespace ZincListMan
 // The DAT's bytes for a set listing (first line: the description).
 std::string DatFromSetListing(std::string_view listing);
 
-// Runs the set listing and writes the DAT to `dat_path` (the default file when empty; blanks
-// trimmed). `dat_path` holds the path used afterwards.
+// Converts a set listing file into the DAT file, without running the emulator. Problems: the
+// listing could not be read (the DAT is left untouched) or the DAT could not be written.
+Outcome WriteDatFromSetListingFile(const std::string& listing_path, const std::string& dat_path);
+
+// Runs the set listing and writes the DAT to `dat_path`: blanks trimmed, the default file when
+// that leaves nothing, a relative path taken inside `dir`. `dat_path` holds the path used
+// afterwards. When the listing could not run, nothing is written.
 Outcome ExportDat(const AppDir& dir, std::string& dat_path);
 
 } // namespace ZincListMan
