@@ -61,6 +61,24 @@ std::string ReadErrorText(const std::filesystem::path& error_file)
   return plain;
 }
 
+// Under Wine a console helper of the program's shell may hold the inherited stderr file for a
+// moment after the program has ended; the test's folder can only be removed once it is let go.
+void WaitUntilReleased(const std::filesystem::path& file)
+{
+  for (int attempt = 0; attempt < 100; ++attempt)
+  {
+    HANDLE alone = CreateFileW(file.wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (alone != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION)
+    {
+      if (alone != INVALID_HANDLE_VALUE)
+        CloseHandle(alone);
+      return;
+    }
+    Sleep(50);
+  }
+}
+
 } // namespace
 
 std::wstring WideFromAnsi(const std::string& text)
@@ -104,6 +122,7 @@ RunOutput RunProgram(const std::filesystem::path& program, const std::wstring& a
   }
   if (error != INVALID_HANDLE_VALUE)
     CloseHandle(error);
+  WaitUntilReleased(error_file);
   output.error_text = ReadErrorText(error_file);
   return output;
 }
