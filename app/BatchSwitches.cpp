@@ -3,6 +3,8 @@
 #include "app/Text.h"
 
 #ifdef _WIN32
+#include "app/Process.h"
+
 #include <windows.h>
 #endif
 
@@ -76,7 +78,10 @@ void ReadPiece(std::string_view raw_piece, BatchSwitches& switches)
 std::string ProgramCommandLine([[maybe_unused]] int argc, [[maybe_unused]] char** argv)
 {
 #ifdef _WIN32
-  return TextAfterProgramPath(GetCommandLineA());
+  // Not GetCommandLineA: it swaps a character the code page lacks for a look-alike, so a DAT
+  // path typed with one would name another file. Here that character becomes '?', which no file
+  // name may hold, and the write fails and is reported.
+  return TextAfterProgramPath(AnsiFromWide(GetCommandLineW()));
 #else
   std::string line;
   for (int i = 1; i < argc; ++i)

@@ -2,14 +2,15 @@
 
 #include <atomic>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <system_error>
 
 #ifdef _WIN32
+#include <io.h>
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <system_error>
 #include <unistd.h>
 #endif
 
@@ -17,11 +18,6 @@ namespace corvane
 {
 namespace
 {
-
-std::filesystem::path FsPath(const std::string& path)
-{
-  return std::filesystem::path(path);
-}
 
 // A name beside the target that no other writer of this process uses at the same time.
 std::string TemporaryNameFor(const std::string& path)
@@ -35,49 +31,66 @@ std::string TemporaryNameFor(const std::string& path)
   return path + ".tmp" + std::to_string(pid) + "-" + std::to_string(counter++);
 }
 
+#ifdef _WIN32
+
+// Windows: only the ANSI ("A") functions and the C runtime, which read a path's bytes in the
+// system's code page. std::filesystem would read them as Latin-1 here, so a name holding, say,
+// the euro sign would name another file.
+
+DWORD Attributes(const std::string& path)
+{
+  return GetFileAttributesA(path.c_str());
+}
+
+std::optional<std::string> ReadAll(const std::string& path)
+{
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file)
+    return std::nullopt;
+  std::string bytes;
+  char buffer[65536];
+  size_t n = 0;
+  while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0)
+    bytes.append(buffer, n);
+  const bool failed = std::ferror(file) != 0;
+  std::fclose(file);
+  if (failed)
+    return std::nullopt;
+  return bytes;
+}
+
 bool WriteAndFlush(const std::string& path, const std::string& bytes)
 {
-#ifdef _WIN32
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file)
     return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  const bool flushed = std::fflush(file) == 0;
-  return std::fclose(file) == 0 && written && flushed;
-#else
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0)
-    return false;
-  size_t done = 0;
-  bool ok = true;
-  while (ok && done < bytes.size())
-  {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    ok = n > 0;
-    if (ok)
-      done += static_cast<size_t>(n);
-  }
   // The data must be on disk before the rename makes it the file's content.
-  ok = ok && ::fsync(fd) == 0;
-  return ::close(fd) == 0 && ok;
-#endif
+  const bool flushed = std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
+  return std::fclose(file) == 0 && written && flushed;
 }
 
 bool ReplaceFile(const std::string& from, const std::string& to)
 {
-#ifdef _WIN32
   return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-#else
-  return std::rename(from.c_str(), to.c_str()) == 0;
-#endif
 }
 
-} // namespace
+void RemoveFile(const std::string& path)
+{
+  DeleteFileA(path.c_str());
+}
 
-std::optional<std::string> ReadFileBytes(const std::string& path)
+#else
+
+std::filesystem::path FsPath(const std::string& path)
+{
+  return std::filesystem::path(path);
+}
+
+std::optional<std::string> ReadAll(const std::string& path)
 {
   std::ifstream in(FsPath(path), std::ios::binary);
-  if (!in || IsDirectory(path))
+  if (!in)
     return std::nullopt;
   std::string bytes;
   in.seekg(0, std::ios::end);
@@ -93,6 +106,47 @@ std::optional<std::string> ReadFileBytes(const std::string& path)
   return bytes;
 }
 
+bool WriteAndFlush(const std::string& path, const std::string& bytes)
+{
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0)
+    return false;
+  size_t done = 0;
+  bool ok = true;
+  while (ok && done < bytes.size())
+  {
+    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    ok = n > 0;
+    if (ok)
+      done += static_cast<size_t>(n);
+  }
+  // The data must be on disk before the rename makes it the file's content.
+  ok = ok && ::fsync(fd) == 0;
+  return ::close(fd) == 0 && ok;
+}
+
+bool ReplaceFile(const std::string& from, const std::string& to)
+{
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+void RemoveFile(const std::string& path)
+{
+  std::error_code ignored;
+  std::filesystem::remove(FsPath(path), ignored);
+}
+
+#endif
+
+} // namespace
+
+std::optional<std::string> ReadFileBytes(const std::string& path)
+{
+  if (IsDirectory(path))
+    return std::nullopt;
+  return ReadAll(path);
+}
+
 bool WriteFileAtomic(const std::string& path, const std::string& bytes)
 {
   if (IsDirectory(path))
@@ -100,8 +154,7 @@ bool WriteFileAtomic(const std::string& path, const std::string& bytes)
   const std::string temporary = TemporaryNameFor(path);
   if (WriteAndFlush(temporary, bytes) && ReplaceFile(temporary, path))
     return true;
-  std::error_code ignored;
-  std::filesystem::remove(FsPath(temporary), ignored);
+  RemoveFile(temporary);
   return false;
 }
 
@@ -110,6 +163,29 @@ bool CopyFileAtomic(const std::string& from, const std::string& to)
   const auto bytes = ReadFileBytes(from);
   return bytes && WriteFileAtomic(to, *bytes);
 }
+
+#ifdef _WIN32
+
+bool IsRegularFile(const std::string& path)
+{
+  const DWORD attributes = Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+}
+
+bool IsDirectory(const std::string& path)
+{
+  const DWORD attributes = Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool CreateDirectoryIfMissing(const std::string& path)
+{
+  CreateDirectoryA(path.c_str(), nullptr);
+  return IsDirectory(path);
+}
+
+#else
 
 bool IsRegularFile(const std::string& path)
 {
@@ -129,5 +205,7 @@ bool CreateDirectoryIfMissing(const std::string& path)
   std::filesystem::create_directory(FsPath(path), ignored);
   return IsDirectory(path);
 }
+
+#endif
 
 } // namespace corvane

@@ -43,5 +43,8 @@ inline constexpr std::string_view LAUNCH_BAD_ENTRY =
     "The game could not be started: its entry in the emulator's game list holds characters "
     "that cannot be passed on a command line";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
+    "The program's own folder cannot be used: its path is too long or holds characters outside "
+    "the system's code page";
 
 } // namespace corvane::Messages

@@ -3,6 +3,7 @@
 #include "app/AppDir.h"
 #include "app/FileIo.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <thread>
 
@@ -33,15 +34,52 @@ std::chrono::milliseconds ListingTimeout()
 
 #ifdef _WIN32
 
+std::string AnsiFromWide(std::wstring_view wide, bool* lossy)
+{
+  if (lossy)
+    *lossy = false;
+  if (wide.empty())
+    return {};
+  // A code page of UTF-8 holds every character and takes neither the flag nor the default.
+  const bool utf8 = GetACP() == CP_UTF8;
+  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
+  const int wide_length = static_cast<int>(wide.size());
+  const int length =
+      WideCharToMultiByte(CP_ACP, flags, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
+  std::string text(static_cast<size_t>(std::max(length, 0)), '\0');
+  BOOL used_default = FALSE;
+  WideCharToMultiByte(CP_ACP, flags, wide.data(), wide_length, text.data(), length, "?",
+                      utf8 ? nullptr : &used_default);
+  if (lossy)
+    *lossy = used_default != FALSE || length <= 0;
+  return text;
+}
+
+std::string ModuleDirFromPath(std::wstring_view module_path)
+{
+  // Every file is reached through the ANSI functions, which stop at MAX_PATH.
+  if (module_path.empty() || module_path.size() >= MAX_PATH)
+    return {};
+  bool lossy = false;
+  const std::string path = AnsiFromWide(module_path, &lossy);
+  if (lossy)
+    return {};
+  const auto slash = path.find_last_of('\\');
+  if (slash == std::string::npos)
+    return {};
+  // A drive's root keeps its backslash: "D:" alone means the drive's current folder.
+  return path.substr(0, slash == 2 && path[1] == ':' ? 3 : slash);
+}
+
 std::string ExecutableDir()
 {
-  char buffer[MAX_PATH + 1] = {};
-  const DWORD length = GetModuleFileNameA(nullptr, buffer, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH)
+  // Room to spare, so that a long path is seen whole rather than cut to something shorter.
+  std::wstring path(32768, L'\0');
+  const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  if (length == 0 || length >= path.size())
     return {};
-  std::string path(buffer, length);
-  const auto slash = path.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+  path.resize(length);
+  return ModuleDirFromPath(path);
 }
 
 bool SetCurrentDir(const std::string& dir)
@@ -62,48 +100,57 @@ std::string CmdExePath()
   return std::string(system_dir, length) + "\\cmd.exe";
 }
 
+DWORD WaitMilliseconds(std::chrono::milliseconds timeout)
+{
+  const auto longest = std::chrono::milliseconds(INFINITE - 1);
+  return static_cast<DWORD>(std::clamp(timeout, std::chrono::milliseconds(0), longest).count());
+}
+
+// Ends the shell and everything it started; the shell alone when it is in no job.
+void EndRun(HANDLE job, HANDLE process)
+{
+  if (!job || !TerminateJobObject(job, 1))
+    TerminateProcess(process, 1);
+  // Its files are read next: let it be gone first.
+  WaitForSingleObject(process, 5000);
+}
+
 } // namespace
 
 RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
                      std::chrono::milliseconds timeout)
 {
   RunResult result;
-  // Only the fixed batch file, named by its full path, ever reaches cmd.exe.
+  // cmd.exe gets a fixed line: the batch file by a path relative to the directory the shell
+  // starts in. The directory's name (which may hold blanks, %, ^ or &) never passes through
+  // cmd's parser, and no batch file of that name elsewhere on PATH can be taken instead. /d
+  // keeps AutoRun commands from the registry out.
   const std::string application = CmdExePath();
-  std::string command = "\"" + application + "\" /c \"\"" + AppDir(dir).File(batch_name) + "\"\"";
+  std::string command = "cmd.exe /d /c .\\" + batch_name;
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESHOWWINDOW;
   startup.wShowWindow = SW_HIDE;
   PROCESS_INFORMATION info{};
-  // A job object lets a time-out end the shell together with the emulator it started.
-  HANDLE job = CreateJobObjectA(nullptr, nullptr);
   if (!CreateProcessA(application.c_str(), command.data(), nullptr, nullptr, FALSE,
                       CREATE_NO_WINDOW | CREATE_SUSPENDED, nullptr, dir.c_str(), &startup, &info))
-  {
-    if (job)
-      CloseHandle(job);
     return result;
-  }
   result.started = true;
-  if (job)
-    AssignProcessToJobObject(job, info.hProcess);
+  // A job object lets a time-out end the shell together with the emulator it started.
+  HANDLE job = CreateJobObjectA(nullptr, nullptr);
+  if (job && !AssignProcessToJobObject(job, info.hProcess))
+  {
+    CloseHandle(job);
+    job = nullptr;
+  }
   ResumeThread(info.hThread);
   CloseHandle(info.hThread);
-  const DWORD pid = info.dwProcessId;
-  CloseHandle(info.hProcess);
-  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
-  if (process)
+  if (WaitForSingleObject(info.hProcess, WaitMilliseconds(timeout)) == WAIT_TIMEOUT)
   {
-    const auto wait_ms = static_cast<DWORD>(timeout.count());
-    if (WaitForSingleObject(process, wait_ms) == WAIT_TIMEOUT)
-    {
-      result.timed_out = true;
-      if (job)
-        TerminateJobObject(job, 1);
-    }
-    CloseHandle(process);
+    result.timed_out = true;
+    EndRun(job, info.hProcess);
   }
+  CloseHandle(info.hProcess);
   if (job)
     CloseHandle(job);
   return result;

@@ -4,13 +4,25 @@
 
 #include <chrono>
 #include <string>
+#include <string_view>
 
 namespace corvane
 {
 
 // The directory that holds the running executable, without a trailing separator; empty when
-// the platform cannot tell.
+// the platform cannot tell, and on Windows when its path is MAX_PATH long or longer or holds a
+// character outside the ANSI code page (the files in it could not be named exactly).
 std::string ExecutableDir();
+
+#ifdef _WIN32
+// Wide text in the ANSI code page without look-alike substitutes: a character the code page
+// lacks becomes '?', which no file name may hold, and sets `lossy`.
+std::string AnsiFromWide(std::wstring_view wide, bool* lossy = nullptr);
+
+// The folder part of the program's wide path, in the ANSI code page; empty when the ANSI file
+// functions could not name it exactly (MAX_PATH or longer, or a character outside the code page).
+std::string ModuleDirFromPath(std::wstring_view module_path);
+#endif
 
 // Makes the directory the process's current directory (and, on Windows, its drive the current
 // drive). False when it cannot.
@@ -26,9 +38,9 @@ struct RunResult
 std::chrono::milliseconds ListingTimeout();
 
 // Runs the one-line batch file `batch_name` in `dir` hidden and waits for it to end, at most
-// `timeout`. On Windows the file goes to cmd.exe by its full path; elsewhere its one line is
-// handed to sh with CRs dropped and `dir` first on PATH, so a bare "zinc.exe" is the one beside
-// the program.
+// `timeout`. On Windows cmd.exe runs it as ".\<batch_name>" from `dir`, so no outside text
+// reaches cmd's command line; elsewhere its one line is handed to sh with CRs dropped and `dir`
+// first on PATH, so a bare "zinc.exe" is the one beside the program.
 RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
                      std::chrono::milliseconds timeout);
 

@@ -8,8 +8,10 @@
 #include <ostream>
 
 #ifdef _WIN32
-#include <commctrl.h>
 #include <windows.h>
+
+// After windows.h, whose types it uses (a separate block, so that sorting keeps the order).
+#include <commctrl.h>
 #endif
 
 namespace corvane

@@ -6,6 +6,7 @@
 #include "app/Process.h"
 #include "app/StartUp.h"
 
+#include <cstdlib>
 #include <iostream>
 
 #ifdef _WIN32
@@ -15,14 +16,23 @@
 namespace
 {
 
-void SayNoWindow()
+constexpr const char* NO_WINDOW_TEXT =
+    "This build of Corvane has no window; run it with batch switches.";
+
+// What interactive start-up would show in a message box. CORVANE_NO_MESSAGE_BOX sends it to
+// stderr instead, for runs where nobody could close the box (tests without a display).
+void Say(std::string_view text, [[maybe_unused]] bool is_error)
 {
-  const char* text = "This build of Corvane has no window; run it with batch switches.";
 #ifdef _WIN32
-  MessageBoxA(nullptr, text, "Corvane", MB_OK | MB_ICONINFORMATION);
-#else
-  std::cerr << "corvane: " << text << '\n';
+  if (!std::getenv("CORVANE_NO_MESSAGE_BOX"))
+  {
+    const UINT icon = is_error ? MB_ICONERROR : MB_ICONINFORMATION;
+    MessageBoxA(nullptr, std::string(text).c_str(), corvane::Messages::APP_TITLE.data(),
+                MB_OK | icon);
+    return;
+  }
 #endif
+  std::cerr << "corvane: " << text << '\n';
 }
 
 } // namespace
@@ -33,12 +43,24 @@ int main(int argc, char** argv)
   const std::string command_line = ProgramCommandLine(argc, argv);
   Session session;
   session.dir = AppDir(ExecutableDir());
+  if (session.dir.Root().empty())
+  {
+    // Without its own folder the program could only guess where the emulator and its files are.
+    if (command_line.empty())
+      Say(Messages::PROGRAM_DIR_UNUSABLE, true);
+    else
+      std::cerr << "corvane: " << Messages::PROGRAM_DIR_UNUSABLE << '\n';
+    return XpStyles::EXIT_FAILED;
+  }
   if (!command_line.empty())
     return XpStyles::RunBatch(session, command_line, std::cerr);
   if (!ZincListMan::CheckEmulatorPresent(session.dir))
+  {
+    Say(Messages::EMULATOR_MISSING, true);
     return XpStyles::EXIT_NO_EMULATOR;
+  }
   XpStyles::PrepareSession(session);
   XpStyles::RunInteractiveStartJobs(session);
-  SayNoWindow();
+  Say(NO_WINDOW_TEXT, false);
   return XpStyles::EXIT_OK;
 }

@@ -3,6 +3,8 @@
 // Helpers for tests of the files made from an emulator listing: a "zinc.exe" that is a shell
 // script, and a folder that refuses new files. Both need a POSIX system.
 
+#ifndef _WIN32
+
 #include "TempDir.h"
 
 #include <cstdlib>
@@ -60,3 +62,5 @@ private:
 };
 
 } // namespace corvane::test
+
+#endif

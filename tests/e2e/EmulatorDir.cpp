@@ -3,7 +3,9 @@
 #include <fstream>
 #include <sstream>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include "windows/RunProgram.h"
+#else
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -62,6 +64,18 @@ RunOutput EmulatorDir::Run(const std::vector<std::string>& arguments,
   output.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   output.error_text = ReadFileBytes(error_file).value_or("");
   return output;
+}
+#else
+RunOutput EmulatorDir::Run(const std::vector<std::string>& arguments,
+                           const std::map<std::string, std::string>& environment) const
+{
+  // The arguments after single blanks, as a user would type them.
+  std::string tail;
+  for (const std::string& argument : arguments)
+    tail += (tail.empty() ? "" : " ") + argument;
+  const auto program = m_root / std::filesystem::path(CORVANE_EXE).filename();
+  return RunProgram(program, WideFromAnsi(tail), environment,
+                    std::filesystem::path(Path()) / "stderr.txt");
 }
 #endif
 
