@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <array>
 #include <filesystem>
+#include <optional>
+#include <unordered_map>
 
 namespace corvane::KeyCodeManager
 {
@@ -45,31 +47,44 @@ bool IsControllerFileName(std::string_view name)
 }
 
 // Most saves change few bindings: a copy that already holds the bytes is not written again.
-bool ReplaceUnlessSame(const std::string& path, const std::string& bytes)
+bool AlreadyHolds(const std::string& path, std::string_view bytes)
 {
   std::error_code error;
   const bool same_size = std::filesystem::file_size(path, error) == bytes.size() && !error;
-  return (same_size && ReadFileBytes(path) == bytes) || WriteFileAtomic(path, bytes);
+  return same_size && ReadFileBytes(path) == bytes;
 }
 
-// Copies one group's file to every entry of its list; the source is read once.
-void CopyGroupFile(const AppDir& dir, const GroupInfo& group,
-                   const std::vector<std::string>& entries, Outcome& outcome)
+// Keeps, for every target, only its last write (a game in several lists ends with the file of
+// the last group), and drops writes whose bytes already stand on disk.
+std::vector<FileWrite> FinalWrites(const std::vector<FileWrite>& writes)
 {
-  const std::string source = dir.CtrlrFile(group.controller_file);
-  const auto bytes = ReadFileBytes(source);
-  if (!bytes)
-    outcome.Add(std::string(Messages::FILE_NOT_READ), source);
+  std::unordered_map<std::string_view, size_t> last;
+  for (size_t i = 0; i < writes.size(); ++i)
+    last[writes[i].path] = i;
+  std::vector<FileWrite> kept;
+  for (size_t i = 0; i < writes.size(); ++i)
+  {
+    if (last[writes[i].path] == i && !AlreadyHolds(writes[i].path, writes[i].bytes))
+      kept.push_back(writes[i]);
+  }
+  return kept;
+}
+
+// One group's copies: the source is read once into `source`, which must outlive the writes.
+void AddGroupCopies(const AppDir& dir, const GroupInfo& group,
+                    const std::vector<std::string>& entries, std::optional<std::string>& source,
+                    std::vector<FileWrite>& writes, Outcome& outcome)
+{
+  const std::string source_path = dir.CtrlrFile(group.controller_file);
+  source = ReadFileBytes(source_path);
+  if (!source)
+    outcome.Add(std::string(Messages::FILE_NOT_READ), source_path);
   for (const std::string& set_name : entries)
   {
     if (!IsPlainSetName(set_name))
-    {
       outcome.Add(std::string(Messages::BAD_SET_NAME), set_name);
-      continue;
-    }
-    const std::string target = dir.CtrlrFile(set_name + ".ini");
-    if (bytes && !ReplaceUnlessSame(target, *bytes))
-      outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), target);
+    else if (source)
+      writes.push_back({dir.CtrlrFile(set_name + ".ini"), *source});
   }
 }
 
@@ -109,12 +124,18 @@ SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupL
 Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists)
 {
   Outcome outcome;
+  std::array<std::optional<std::string>, GROUPS.size()> sources;
+  std::vector<FileWrite> writes;
   // GROUPS runs cap, 3but, qma, tekken, souledge: a game in several lists keeps the last copy.
-  for (const GroupInfo& group : GROUPS)
+  for (size_t i = 0; i < GROUPS.size(); ++i)
   {
-    if (!lists[group.id].empty())
-      CopyGroupFile(dir, group, lists[group.id], outcome);
+    const auto& entries = lists[GROUPS[i].id];
+    if (!entries.empty())
+      AddGroupCopies(dir, GROUPS[i], entries, sources[i], writes, outcome);
   }
+  // Thousands of copies share one flush to disk; each file is still replaced atomically.
+  for (const std::string& path : WriteFilesAtomic(FinalWrites(writes)))
+    outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), path);
   return outcome;
 }
 
