@@ -13,6 +13,11 @@ namespace corvane
 
 int RunInteractive(Session& session)
 {
+  if (session.dir.Root().empty())
+  {
+    ShowMessage(nullptr, MessageKind::Critical, Messages::PROGRAM_DIR_UNUSABLE);
+    return XpStyles::EXIT_FAILED;
+  }
   if (!ZincListMan::CheckEmulatorPresent(session.dir))
   {
     ShowMessage(nullptr, MessageKind::Critical, Messages::EMULATOR_MISSING);
