@@ -18,7 +18,7 @@ void AdviseHugePages([[maybe_unused]] void* data, [[maybe_unused]] size_t size)
   const uintptr_t first = (begin + HUGE_PAGE - 1) & ~(HUGE_PAGE - 1);
   const uintptr_t last = (begin + size) & ~(HUGE_PAGE - 1);
   if (last > first)
-    madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+    madvise(static_cast<char*>(data) + (first - begin), last - first, MADV_HUGEPAGE);
 #endif
 }
 
