@@ -1,5 +1,8 @@
 #include "app/FileIo.h"
 
+#include "app/Memory.h"
+
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 
@@ -9,7 +12,7 @@
 #else
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 #endif
@@ -18,6 +21,12 @@ namespace corvane
 {
 namespace
 {
+
+enum class Durability
+{
+  SyncNow,   // on disk before the function returns
+  SyncLater, // the caller flushes the file system afterwards
+};
 
 // A name beside the target that no other writer of this process uses at the same time.
 std::string TemporaryNameFor(const std::string& path)
@@ -59,15 +68,22 @@ std::optional<std::string> ReadAll(const std::string& path)
   return bytes;
 }
 
-bool WriteAndFlush(const std::string& path, const std::string& bytes)
+bool WriteAndFlush(const std::string& path, std::string_view bytes,
+                   [[maybe_unused]] Durability durability)
 {
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file)
     return false;
   const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-  // The data must be on disk before the rename makes it the file's content.
+  // The data must be on disk before the rename makes it the file's content. Windows has no
+  // flush of a whole volume for ordinary programs, so a batch flushes file by file too.
   const bool flushed = std::fflush(file) == 0 && _commit(_fileno(file)) == 0;
   return std::fclose(file) == 0 && written && flushed;
+}
+
+bool FlushFileSystemOf(const std::string&)
+{
+  return true; // every file of a batch was committed as it was written
 }
 
 bool ReplaceFile(const std::string& from, const std::string& to)
@@ -89,24 +105,49 @@ std::filesystem::path FsPath(const std::string& path)
 
 std::optional<std::string> ReadAll(const std::string& path)
 {
-  std::ifstream in(FsPath(path), std::ios::binary);
-  if (!in)
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
     return std::nullopt;
+  struct stat info = {};
   std::string bytes;
-  in.seekg(0, std::ios::end);
-  const auto size = in.tellg();
-  if (size > 0)
+  if (::fstat(fd, &info) == 0 && info.st_size > 0)
   {
-    bytes.resize(static_cast<size_t>(size));
-    in.seekg(0, std::ios::beg);
-    in.read(bytes.data(), size);
-    if (in.gcount() != size)
-      return std::nullopt;
+    // Reserved memory is still untouched: advised now, a listing of tens of megabytes takes
+    // a few huge-page faults instead of thousands of small ones.
+    bytes.reserve(static_cast<size_t>(info.st_size));
+    AdviseHugePages(bytes.data(), bytes.capacity());
   }
+  // Read until the end, whatever the size said: the file may grow or shrink meanwhile.
+  bool ok = true;
+  size_t done = 0;
+  bytes.resize(bytes.capacity());
+  for (;;)
+  {
+    char spill[65536];
+    const bool full = done == bytes.size();
+    const ssize_t n = full ? ::read(fd, spill, sizeof spill)
+                           : ::read(fd, bytes.data() + done, bytes.size() - done);
+    if (n <= 0)
+    {
+      ok = n == 0;
+      break;
+    }
+    if (full)
+    {
+      bytes.resize(done);
+      bytes.append(spill, static_cast<size_t>(n));
+      bytes.resize(bytes.capacity());
+    }
+    done += static_cast<size_t>(n);
+  }
+  bytes.resize(done);
+  ::close(fd);
+  if (!ok)
+    return std::nullopt;
   return bytes;
 }
 
-bool WriteAndFlush(const std::string& path, const std::string& bytes)
+bool WriteAndFlush(const std::string& path, std::string_view bytes, Durability durability)
 {
   const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (fd < 0)
@@ -120,9 +161,21 @@ bool WriteAndFlush(const std::string& path, const std::string& bytes)
     if (ok)
       done += static_cast<size_t>(n);
   }
-  // The data must be on disk before the rename makes it the file's content.
-  ok = ok && ::fsync(fd) == 0;
+  // The data must be on disk before the rename makes it the file's content; a batch flushes
+  // the whole file system once instead.
+  if (durability == Durability::SyncNow)
+    ok = ok && ::fsync(fd) == 0;
   return ::close(fd) == 0 && ok;
+}
+
+bool FlushFileSystemOf(const std::string& path)
+{
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0)
+    return false;
+  const bool ok = ::syncfs(fd) == 0;
+  ::close(fd);
+  return ok;
 }
 
 bool ReplaceFile(const std::string& from, const std::string& to)
@@ -152,7 +205,7 @@ bool WriteFileAtomic(const std::string& path, const std::string& bytes)
   if (IsDirectory(path))
     return false;
   const std::string temporary = TemporaryNameFor(path);
-  if (WriteAndFlush(temporary, bytes) && ReplaceFile(temporary, path))
+  if (WriteAndFlush(temporary, bytes, Durability::SyncNow) && ReplaceFile(temporary, path))
     return true;
   RemoveFile(temporary);
   return false;
@@ -162,6 +215,34 @@ bool CopyFileAtomic(const std::string& from, const std::string& to)
 {
   const auto bytes = ReadFileBytes(from);
   return bytes && WriteFileAtomic(to, *bytes);
+}
+
+std::vector<std::string> WriteFilesAtomic(const std::vector<FileWrite>& files)
+{
+  std::vector<std::string> failed;
+  std::vector<std::pair<std::string, const std::string*>> staged; // temporary, target
+  for (const FileWrite& file : files)
+  {
+    std::string temporary = TemporaryNameFor(file.path);
+    if (!IsDirectory(file.path) && WriteAndFlush(temporary, file.bytes, Durability::SyncLater))
+      staged.emplace_back(std::move(temporary), &file.path);
+    else
+    {
+      RemoveFile(temporary);
+      failed.push_back(file.path);
+    }
+  }
+  const bool flushed = staged.empty() || FlushFileSystemOf(staged.front().first);
+  // In the given order, so that a target named twice ends with its last bytes.
+  for (const auto& [temporary, target] : staged)
+  {
+    if (!flushed || !ReplaceFile(temporary, *target))
+    {
+      RemoveFile(temporary);
+      failed.push_back(*target);
+    }
+  }
+  return failed;
 }
 
 #ifdef _WIN32

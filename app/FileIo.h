@@ -5,6 +5,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace corvane
 {
@@ -18,6 +20,17 @@ bool WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // Copies a file over another one, atomically on the destination side.
 bool CopyFileAtomic(const std::string& from, const std::string& to);
+
+struct FileWrite
+{
+  std::string path;
+  std::string_view bytes; // must stay valid during the call
+};
+
+// Replaces many files, each atomically, with one flush to disk for all of them: each is
+// written beside its target, the file system is flushed once, then each is renamed over its
+// target, in order. Returns the targets that were not replaced.
+std::vector<std::string> WriteFilesAtomic(const std::vector<FileWrite>& files);
 
 // True only for an existing ordinary file (not a directory).
 bool IsRegularFile(const std::string& path);

@@ -39,6 +39,9 @@ inline constexpr std::string_view FOLDER_NOT_CREATED = "Could not create the fol
 inline constexpr std::string_view SAVE_INCOMPLETE = "Some changes could not be saved:";
 inline constexpr std::string_view BAD_SET_NAME = "Skipped a set name that is not a plain file name";
 inline constexpr std::string_view LAUNCH_FAILED = "The game could not be started";
+inline constexpr std::string_view LAUNCH_BAD_ENTRY =
+    "The game could not be started: its entry in the emulator's game list holds characters "
+    "that cannot be passed on a command line";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
 inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
     "The program's own folder cannot be used: its path is too long or holds characters outside "

@@ -2,6 +2,7 @@
 
 #include "app/BatchSwitches.h"
 #include "app/FileIo.h"
+#include "app/Messages.h"
 #include "generate/DatExport.h"
 #include "generate/WrapperConfig.h"
 
@@ -61,6 +62,12 @@ std::string BatchErrorLine(const Outcome& outcome)
 int RunBatch(Session& session, std::string_view command_line, std::ostream& err)
 {
   session.batch = true;
+  if (session.dir.Root().empty())
+  {
+    // Without its own folder the program could only guess where the emulator and its files are.
+    err << "corvane: " << Messages::PROGRAM_DIR_UNUSABLE << '\n';
+    return EXIT_FAILED;
+  }
   if (!ZincListMan::CheckEmulatorPresent(session.dir))
     return EXIT_NO_EMULATOR; // silently: batch mode shows no message
   PrepareSession(session);

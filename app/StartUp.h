@@ -30,7 +30,7 @@ void InitCommonControlLibrary();
 // collected in session.startup_problems.
 void PrepareSession(Session& session);
 
-// Batch mode from the emulator check to the end: the switches, the DAT, then the wrapper
+// Batch mode from the program-folder and emulator checks to the end: the switches, the DAT, then the wrapper
 // configuration. Returns the exit code; on failure prints one line to `err`.
 int RunBatch(Session& session, std::string_view command_line, std::ostream& err);
 

@@ -43,17 +43,13 @@ int main(int argc, char** argv)
   const std::string command_line = ProgramCommandLine(argc, argv);
   Session session;
   session.dir = AppDir(ExecutableDir());
-  if (session.dir.Root().empty())
-  {
-    // Without its own folder the program could only guess where the emulator and its files are.
-    if (command_line.empty())
-      Say(Messages::PROGRAM_DIR_UNUSABLE, true);
-    else
-      std::cerr << "corvane: " << Messages::PROGRAM_DIR_UNUSABLE << '\n';
-    return XpStyles::EXIT_FAILED;
-  }
   if (!command_line.empty())
     return XpStyles::RunBatch(session, command_line, std::cerr);
+  if (session.dir.Root().empty())
+  {
+    Say(Messages::PROGRAM_DIR_UNUSABLE, true);
+    return XpStyles::EXIT_FAILED;
+  }
   if (!ZincListMan::CheckEmulatorPresent(session.dir))
   {
     Say(Messages::EMULATOR_MISSING, true);

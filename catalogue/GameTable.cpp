@@ -1,6 +1,7 @@
 #include "catalogue/GameTable.h"
 
 #include "app/FileIo.h"
+#include "app/Memory.h"
 #include "app/Messages.h"
 #include "app/Text.h"
 #include "catalogue/RunListing.h"
@@ -76,6 +77,7 @@ GameTable ParseGameListing(std::string_view listing)
   GameTable table;
   const auto lines = SplitLines(listing);
   table.rows.reserve(lines.empty() ? 0 : lines.size() - 1);
+  AdviseHugePages(table.rows.data(), table.rows.capacity() * sizeof(GameRow));
   for (size_t i = 1; i < lines.size(); ++i)
   {
     if (auto row = ParseGameLine(lines[i]))

@@ -10,6 +10,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane
 {
@@ -23,13 +24,35 @@ struct GeneralOptions
   std::string output; // the plug-in's error output text, without quotes
 };
 
+// One value a save writes into a controller file.
+struct IniWrite
+{
+  std::string_view section;
+  std::string_view key;
+  std::string value;
+};
+
 namespace KeyCodeManager
 {
+
+// What a save writes into the group's file, in order: own keys of "player1" and "player2", their
+// copy keys, then the common block.
+std::vector<IniWrite> GroupFileWrites(GroupId group, const BindingTable& table,
+                                      const GeneralOptions& general);
+
+// The common block for a file under "ctrlr", in order; "qmacfg.ini" gets no direction keys.
+std::vector<IniWrite> CommonBlockWrites(std::string_view file_name, const BindingTable& table,
+                                        const GeneralOptions& general);
+
+// The check box state a "NOERROR" text gives: the number at its start (none: 0), rounded half
+// to even; a number the box cannot show (other than 0, 1, 2) gives 0, as a missing value does.
+int NoErrorStateFromText(std::string_view text);
 
 // Reads the group file's own keys into their slots.
 void LoadGroupBindings(const AppDir& dir, GroupId group, BindingTable& table);
 
-// Writes the group file's own keys, their copy keys and the common block.
+// Writes the group file's own keys, their copy keys and the common block, in one file write;
+// the outcome names the file when it could not be read or written.
 Outcome SaveGroupBindings(const AppDir& dir, GroupId group, const BindingTable& table,
                           const GeneralOptions& general);
 

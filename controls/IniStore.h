@@ -3,6 +3,7 @@
 // INI files read and written one value at a time, the way the Windows profile functions do:
 // a write edits the file in place, changing or inserting one line and keeping every other byte.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,8 +23,12 @@ public:
   std::string Read(std::string_view section, std::string_view key,
                    size_t buffer_size = INI_READ_BUFFER) const;
 
+  // As Read, but nullopt when the section or the key is missing ("k=" gives an empty value).
+  std::optional<std::string> Find(std::string_view section, std::string_view key,
+                                  size_t buffer_size = INI_READ_BUFFER) const;
+
   // Sets the value: replaces the key's line, or adds the key at the end of its section, or adds
-  // the section at the end of the file. CR and LF in the value become blanks.
+  // the section at the end of the file. CR and LF in the value (and in the names) become blanks.
   void Write(std::string_view section, std::string_view key, std::string_view value);
 
   const std::string& Bytes() const { return m_bytes; }
@@ -31,6 +36,16 @@ public:
 private:
   std::string m_bytes;
 };
+
+// The file's document; empty when the file is missing, nullopt when it exists but cannot be read.
+std::optional<IniDocument> LoadIniDocument(const std::string& path);
+
+// Replaces the file with the document's bytes; false when not written (e.g. missing folder).
+bool SaveIniDocument(const std::string& path, const IniDocument& document);
+
+// The program's read of one value: the 10000-byte read, then blanks trimmed; empty when missing.
+std::string ReadIniValue(const IniDocument& document, std::string_view section,
+                         std::string_view key);
 
 // One value of an INI file, trimmed and unquoted; empty when the file, section or key is missing.
 std::string ReadIniValue(const std::string& path, std::string_view section, std::string_view key);

@@ -53,7 +53,8 @@ SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupL
 Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists);
 
 // True when the set name can name a file in "ctrlr" and nothing else: not empty, no separator,
-// no drive, no "." or "..", no character or device name Windows refuses.
+// no drive, no "." or "..", no character or device name Windows refuses, and not the name of
+// one of the six controller files (its copy would replace that layout).
 bool IsPlainSetName(std::string_view set_name);
 
 } // namespace KeyCodeManager

@@ -1,5 +1,6 @@
 #include "generate/DatExport.h"
 
+#include "app/Memory.h"
 #include "app/Messages.h"
 #include "app/Text.h"
 #include "catalogue/RunListing.h"
@@ -9,10 +10,6 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
-
-#ifdef __linux__
-#include <sys/mman.h>
-#endif
 
 namespace corvane::ZincListMan
 {
@@ -91,21 +88,6 @@ SetHeader ParseSetHeader(std::string_view line)
       header.parent = Trim(RemoveAll(item, "parent"));
   }
   return header;
-}
-
-// Fresh memory comes page by page at its first touch, and for an output of tens of megabytes
-// those faults cost several times the conversion itself; Linux can hand out huge pages instead
-// when asked. Elsewhere, or when refused, nothing changes.
-void AdviseHugePages([[maybe_unused]] char* data, [[maybe_unused]] size_t size)
-{
-#ifdef __linux__
-  constexpr uintptr_t HUGE_PAGE = uintptr_t{2} << 20;
-  const auto begin = reinterpret_cast<uintptr_t>(data);
-  const uintptr_t first = (begin + HUGE_PAGE - 1) & ~(HUGE_PAGE - 1);
-  const uintptr_t last = (begin + size) & ~(HUGE_PAGE - 1);
-  if (last > first)
-    madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
-#endif
 }
 
 // Builds the DAT in one string through a raw cursor: one room check per output line, and the

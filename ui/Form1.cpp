@@ -1,16 +1,215 @@
 #include "ui/Form1.h"
 
 #include "app/Messages.h"
+#include "generate/WrapperConfig.h"
+#include "ui/Dialogs.h"
+#include "ui/QtText.h"
+#include "ui/TabStrip.h"
+#include "ui/frmKeys.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
 
 namespace corvane
 {
+namespace
+{
+
+constexpr int CLIENT_WIDTH = 602;
+constexpr int CLIENT_HEIGHT = 415;
+constexpr double FONT_POINT_SIZE = 8.0;
+const QColor PAGE_COLOUR(250, 250, 255);
+
+// A flag or option state on a box: 1 ticked, 2 greyed, anything else clear. A value the box
+// cannot show stays in memory as it was until the user clicks the box.
+void ShowState(QCheckBox* box, int state)
+{
+  if (state == 2)
+    box->setCheckState(Qt::PartiallyChecked);
+  else
+    box->setCheckState(state == 1 ? Qt::Checked : Qt::Unchecked);
+}
+
+int StateOf(const QCheckBox* box)
+{
+  switch (box->checkState())
+  {
+  case Qt::Checked:
+    return 1;
+  case Qt::PartiallyChecked:
+    return 2;
+  case Qt::Unchecked:
+    break;
+  }
+  return 0;
+}
+
+void SetBackground(QWidget* widget, const QColor& colour)
+{
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, colour);
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+} // namespace
 
 Form1::Form1(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
 {
   setObjectName("Form1");
-  setWindowTitle(QString::fromLatin1(Messages::MAIN_CAPTION.data(),
-                                     static_cast<int>(Messages::MAIN_CAPTION.size())));
-  resize(602, 415);
+  setWindowTitle(ToQString(Messages::MAIN_CAPTION));
+  resize(CLIENT_WIDTH, CLIENT_HEIGHT);
+  // The positions are fixed pixels, laid out for the small type of the classic dialogs.
+  QFont small_type = font();
+  small_type.setPointSizeF(FONT_POINT_SIZE);
+  setFont(small_type);
+  CreateLayout();
+  ConnectWidgets();
+  Load();
+}
+
+Form1::~Form1()
+{
+  // The key-capture dialog has no owner window, so it is not deleted with this one.
+  delete m_keys.data();
+}
+
+void Form1::Load()
+{
+  ShowSettings();
+  ArrangePages();
+  LoadBindings();
+  ColourControls();
+  optP1->setChecked(true);
+  FillGameList();
+  SwitchPage();
+}
+
+void Form1::ShowSettings()
+{
+  const FrontendSettings& settings = m_session.settings;
+  m_loaded_options = settings.CommandOptions;
+  txtCommand->setText(ToQString(m_loaded_options));
+  ShowState(chkCfgWrapper, settings.CfgWrapperFlag);
+  ShowState(chkMakeDat, settings.MakeDatFlag);
+  ShowState(chkShowcmd, settings.ShowCmdFlag);
+}
+
+void Form1::ArrangePages()
+{
+  QFrame* first = fraOpt.front();
+  first->show();
+  for (QFrame* page : fraOpt)
+  {
+    page->move(first->pos());
+    page->setFrameStyle(QFrame::Box | QFrame::Plain);
+    page->setLineWidth(1);
+    SetBackground(page, PAGE_COLOUR);
+  }
+}
+
+void Form1::LoadBindings()
+{
+  const GeneralOptions general = KeyCodeManager::LoadAllBindings(m_session.dir, m_session.bindings);
+  ShowState(chkError, general.no_error);
+  m_loaded_error_output = general.output;
+  txtError->setText(ToQString(m_loaded_error_output));
+}
+
+void Form1::ColourControls()
+{
+  const QColor colour = fraOpt.front()->palette().color(QPalette::Window);
+  for (QWidget* widget : std::initializer_list<QWidget*>{Frame1, chkError, chkMakeDat,
+                                                         chkCfgWrapper, optP1, optP2, chkShowcmd})
+    SetBackground(widget, colour);
+}
+
+void Form1::FillGameList()
+{
+  // Row i of the list is row i of the game table: the launch relies on it.
+  QStringList titles;
+  titles.reserve(static_cast<qsizetype>(m_session.games.rows.size()));
+  for (const GameRow& game : m_session.games.rows)
+    titles.append(ToQString(game.title));
+  lstGames->addItems(titles);
+}
+
+void Form1::SwitchPage()
+{
+  for (QFrame* page : fraOpt)
+    page->hide();
+  const int shown = TabStrip1->currentIndex();
+  if (shown >= 0 && shown < static_cast<int>(fraOpt.size()))
+    fraOpt[shown]->show();
+}
+
+void Form1::TurnPage(int step)
+{
+  const int count = TabStrip1->count();
+  TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + count) % count);
+}
+
+std::string Form1::OptionsText() const
+{
+  return BytesOfEdited(txtCommand->text(), m_loaded_options);
+}
+
+GeneralOptions Form1::ShownGeneralOptions() const
+{
+  return GeneralOptions{StateOf(chkError), BytesOfEdited(txtError->text(), m_loaded_error_output)};
+}
+
+void Form1::SaveAllChanges()
+{
+  const std::string options = OptionsText();
+  const KeyCodeManager::SaveRequest request{
+      m_session.bindings, ShownGeneralOptions(), options, m_session.settings,
+      [this, options]
+      {
+        auto written = ZincListMan::WriteWrapperConfig(m_session.dir, m_session.games, options);
+        return KeyCodeManager::WrapperStepResult{written.wrapper_missing, written.outcome};
+      }};
+  const auto saved = KeyCodeManager::SaveAllChanges(m_session.dir, request, m_session.groups);
+  emit GroupListsReloaded();
+  ReportSave(saved);
+}
+
+void Form1::ReportSave(const KeyCodeManager::SaveOutcome& saved)
+{
+  if (saved.wrapper_missing)
+    ShowMessage(this, MessageKind::Warning, Messages::WRAPPER_NOT_FOUND);
+  if (saved.outcome.Ok())
+    ShowMessage(this, MessageKind::Plain, Messages::ALL_CHANGES_SAVED);
+  else
+    ShowProblems(this, Messages::SAVE_INCOMPLETE, saved.outcome.Describe());
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+  event->accept();
+  EndProgram();
+}
+
+void Form1::resizeEvent(QResizeEvent*)
+{
+  TabStrip1->setGeometry(rect());
+}
+
+void Form1::EndProgram()
+{
+  // Cancel and the close box end the run at once, whatever else is open, saving nothing.
+  if (m_ending)
+    return;
+  m_ending = true;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    window->hide();
+  QCoreApplication::exit(0);
 }
 
 } // namespace corvane

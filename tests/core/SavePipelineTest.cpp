@@ -1,0 +1,218 @@
+#include "controls/SavePipeline.h"
+#include "ControlsFixtures.h"
+#include "TempDir.h"
+#include "app/Messages.h"
+#include "controls/IniStore.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace corvane
+{
+namespace
+{
+
+using namespace KeyCodeManager;
+
+class SaveAll : public testing::Test
+{
+protected:
+  SaveOutcome Save(int16_t wrapper_flag = 0)
+  {
+    settings.CfgWrapperFlag = wrapper_flag;
+    const SaveRequest request{table, GeneralOptions{1, "out"}, "--opts", settings,
+                              [this]
+                              {
+                                ++wrapper_calls;
+                                return wrapper_result;
+                              }};
+    return SaveAllChanges(dir, request, lists);
+  }
+  void List(const std::string& list_file, const std::string& text)
+  {
+    temp.Write("ctrlr/" + list_file, text);
+  }
+  bool HasProblem(const Outcome& outcome, std::string_view what, const std::string& file) const
+  {
+    return std::any_of(outcome.problems.begin(), outcome.problems.end(),
+                       [&](const Problem& p) { return p.what == what && p.file == file; });
+  }
+
+  test::TempDir temp;
+  AppDir dir = temp.Dir();
+  BindingTable table = test::DistinctBindings();
+  FrontendSettings settings;
+  GroupLists lists;
+  int wrapper_calls = 0;
+  WrapperStepResult wrapper_result;
+};
+
+TEST_F(SaveAll, CopiesEachGroupFileByteForByte)
+{
+  List("tekken.lst", "tekken3\r\n");
+  List("cap.lst", "sfa3\r\nsfex\r\n");
+  List("qma.lst", "myangel3");
+  ASSERT_TRUE(Save().outcome.Ok());
+  EXPECT_EQ(temp.Read("ctrlr/tekken3.ini"), temp.Read("ctrlr/tkncfg.ini"));
+  EXPECT_EQ(temp.Read("ctrlr/sfa3.ini"), temp.Read("ctrlr/capcfg.ini"));
+  EXPECT_EQ(temp.Read("ctrlr/sfex.ini"), temp.Read("ctrlr/capcfg.ini"));
+  EXPECT_EQ(temp.Read("ctrlr/myangel3.ini"), temp.Read("ctrlr/qmacfg.ini"));
+  EXPECT_EQ(ReadIniValue(dir.CtrlrFile("tekken3.ini"), "player2", "btn1"), "t_tekkenleftpunchp2");
+  EXPECT_EQ(temp.Read("corvane.cfg"), "--opts\r\n 0 \r\n 0 \r\n 0 \r\n");
+}
+
+struct CopyOrderCase
+{
+  std::vector<std::string> lists_with_game; // list files naming the game
+  const char* winner;
+};
+
+class CopyOrder : public SaveAll, public testing::WithParamInterface<CopyOrderCase>
+{
+};
+
+TEST_P(CopyOrder, LastGroupInOrderWins)
+{
+  for (const std::string& list_file : GetParam().lists_with_game)
+    List(list_file, "game\r\n");
+  ASSERT_TRUE(Save().outcome.Ok());
+  EXPECT_EQ(temp.Read("ctrlr/game.ini"), temp.Read("ctrlr/" + std::string(GetParam().winner)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Groups, CopyOrder,
+                         testing::Values(CopyOrderCase{{"cap.lst", "souledge.lst"}, "secfg.ini"},
+                                         CopyOrderCase{{"3but.lst", "qma.lst"}, "qmacfg.ini"},
+                                         CopyOrderCase{{"cap.lst", "3but.lst"}, "3butcfg.ini"},
+                                         CopyOrderCase{{"qma.lst", "tekken.lst"}, "tkncfg.ini"},
+                                         CopyOrderCase{{"tekken.lst", "souledge.lst", "cap.lst"},
+                                                       "secfg.ini"}));
+
+TEST_F(SaveAll, CopiesFollowTheListFilesNotUnsavedEdits)
+{
+  List("cap.lst", "onfile\r\n");
+  lists[GroupId::Cap] = {"unsaved"};
+  Save();
+  EXPECT_EQ(lists[GroupId::Cap], std::vector<std::string>{"onfile"});
+  EXPECT_TRUE(temp.Exists("ctrlr/onfile.ini"));
+  EXPECT_FALSE(temp.Exists("ctrlr/unsaved.ini"));
+}
+
+TEST_F(SaveAll, CreatesAMissingCtrlrFolderFirst)
+{
+  const SaveOutcome saved = Save();
+  EXPECT_TRUE(saved.outcome.Ok()) << saved.outcome.Describe();
+  for (const char* file :
+       {"allcfg.ini", "tkncfg.ini", "3butcfg.ini", "qmacfg.ini", "secfg.ini", "capcfg.ini"})
+    EXPECT_TRUE(temp.Exists("ctrlr/" + std::string(file))) << file;
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.CtrlrDir()),
+                          std::filesystem::directory_iterator()),
+            6);
+}
+
+TEST_F(SaveAll, GameInNoListKeepsItsOldFile)
+{
+  temp.Write("ctrlr/oldgame.ini", "old");
+  List("cap.lst", "");
+  Save();
+  EXPECT_EQ(temp.Read("ctrlr/oldgame.ini"), "old");
+}
+
+TEST_F(SaveAll, RewritesOnlyFilesWhoseBytesDiffer)
+{
+  List("cap.lst", "same\r\nedited\r\n");
+  Save();
+  temp.Write("ctrlr/edited.ini", "by hand");
+  const auto old_time = std::filesystem::file_time_type() + std::chrono::hours(24);
+  for (const char* file : {"same.ini", "capcfg.ini"})
+    std::filesystem::last_write_time(dir.CtrlrFile(file), old_time);
+  Save();
+  EXPECT_EQ(std::filesystem::last_write_time(dir.CtrlrFile("same.ini")), old_time);
+  EXPECT_EQ(std::filesystem::last_write_time(dir.CtrlrFile("capcfg.ini")), old_time);
+  EXPECT_EQ(temp.Read("ctrlr/edited.ini"), temp.Read("ctrlr/capcfg.ini"));
+  table.Set("cappunch1p1", "k10");
+  Save();
+  EXPECT_NE(std::filesystem::last_write_time(dir.CtrlrFile("same.ini")), old_time);
+  EXPECT_EQ(ReadIniValue(dir.CtrlrFile("same.ini"), "player1", "btn1"), "k10");
+}
+
+TEST_F(SaveAll, WrapperStepRunsOnlyForFlagOne)
+{
+  wrapper_result.wrapper_missing = true;
+  wrapper_result.outcome.Add("wrapper problem");
+  for (int16_t flag : {0, 2, -1})
+    EXPECT_TRUE(Save(flag).outcome.Ok());
+  EXPECT_EQ(wrapper_calls, 0);
+  const SaveOutcome saved = Save(1);
+  EXPECT_EQ(wrapper_calls, 1);
+  EXPECT_TRUE(saved.wrapper_missing);
+  EXPECT_TRUE(HasProblem(saved.outcome, "wrapper problem", ""));
+}
+
+TEST_F(SaveAll, ListsEveryFileThatCouldNotBeWritten)
+{
+  // A folder where a file should be cannot be replaced.
+  std::filesystem::create_directories(dir.CtrlrFile("secfg.ini"));
+  std::filesystem::create_directories(dir.CtrlrFile("blocked.ini"));
+  std::filesystem::create_directories(dir.File("corvane.cfg"));
+  List("souledge.lst", "soulclbr\r\n");
+  List("cap.lst", "blocked\r\nsfa3\r\n");
+  const Outcome outcome = Save().outcome;
+  const std::string not_written(Messages::FILE_NOT_WRITTEN);
+  EXPECT_TRUE(HasProblem(outcome, not_written, dir.CtrlrFile("secfg.ini")));
+  EXPECT_TRUE(HasProblem(outcome, Messages::FILE_NOT_READ, dir.CtrlrFile("secfg.ini")));
+  EXPECT_TRUE(HasProblem(outcome, not_written, dir.CtrlrFile("blocked.ini")));
+  EXPECT_TRUE(HasProblem(outcome, not_written, dir.File("corvane.cfg")));
+  EXPECT_EQ(outcome.problems.size(), 4u) << outcome.Describe();
+  EXPECT_TRUE(temp.Exists("ctrlr/sfa3.ini"));
+  EXPECT_FALSE(temp.Exists("ctrlr/soulclbr.ini"));
+}
+
+TEST_F(SaveAll, SkipsAndReportsSetNamesThatAreNoPlainFileNames)
+{
+  List("cap.lst", "../escape\r\nCON\r\nsfa3\r\ncapcfg\r\n \r\n");
+  const Outcome outcome = Save().outcome;
+  for (const char* bad : {"../escape", "CON", "capcfg", ""})
+    EXPECT_TRUE(HasProblem(outcome, Messages::BAD_SET_NAME, bad)) << bad;
+  EXPECT_EQ(outcome.problems.size(), 4u) << outcome.Describe();
+  EXPECT_FALSE(temp.Exists("escape.ini"));
+  EXPECT_TRUE(temp.Exists("ctrlr/sfa3.ini"));
+  EXPECT_EQ(ReadIniValue(dir.CtrlrFile("capcfg.ini"), "player1", "btn1"), "t_cappunch1p1");
+}
+
+struct NameCase
+{
+  std::string_view name;
+  bool plain;
+};
+
+class SetName : public testing::TestWithParam<NameCase>
+{
+};
+
+TEST_P(SetName, IsPlainOnlyWhenItNamesOneFileInCtrlr)
+{
+  EXPECT_EQ(IsPlainSetName(GetParam().name), GetParam().plain) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, SetName,
+    testing::Values(NameCase{"sfa3", true}, NameCase{"a.b", true}, NameCase{"con1", true},
+                    NameCase{"com10", true}, NameCase{"lpt", true}, NameCase{"console", true},
+                    NameCase{" lead", true}, NameCase{"x..y", true}, NameCase{"\xE9t\xE9", true},
+                    NameCase{"capcfg2", true}, NameCase{"", false}, NameCase{".", false},
+                    NameCase{"..", false}, NameCase{"a/b", false}, NameCase{"a\\b", false},
+                    NameCase{"C:", false}, NameCase{"c:x", false}, NameCase{"a<b", false},
+                    NameCase{"a>b", false}, NameCase{"a\"b", false}, NameCase{"a|b", false},
+                    NameCase{"a?b", false}, NameCase{"a*b", false}, NameCase{"a\tb", false},
+                    NameCase{std::string_view("a\0b", 3), false}, NameCase{"\x1F", false},
+                    NameCase{"abc.", false}, NameCase{"abc ", false}, NameCase{"CON", false},
+                    NameCase{"con", false}, NameCase{"Con.txt", false}, NameCase{"NUL.ini", false},
+                    NameCase{"nul .txt", false}, NameCase{"AUX", false}, NameCase{"PRN", false},
+                    NameCase{"COM1", false}, NameCase{"com9", false}, NameCase{"LPT1", false},
+                    NameCase{"lpt9.x", false}, NameCase{"COM\xB9", false},
+                    NameCase{"CONIN$", false}, NameCase{"capcfg", false}, NameCase{"AllCfg", false},
+                    NameCase{"secfg", false}));
+
+} // namespace
+} // namespace corvane

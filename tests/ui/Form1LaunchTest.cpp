@@ -1,0 +1,243 @@
+// The launch page and the two editor buttons, with the stand-in emulator as the game.
+
+#include "UiTestKit.h"
+#include "app/Messages.h"
+#include "ui/Form1.h"
+#include "ui/LaunchCommand.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <thread>
+
+namespace corvane
+{
+
+using test::EmulatorFolder;
+using test::MessageLog;
+
+class Form1LaunchTest : public QObject
+{
+  Q_OBJECT
+
+private:
+  // Double-clicks a row of the game list where a user would.
+  static void DoubleClickRow(Form1& window, int row)
+  {
+    auto* games = window.findChild<QListWidget*>("lstGames");
+    const QPoint where = games->visualItemRect(games->item(row)).center();
+    QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, where);
+    QTest::mouseDClick(games->viewport(), Qt::LeftButton, {}, where);
+  }
+
+  // The line the stand-in emulator wrote about its start, once it has, without its line end.
+  static std::string LaunchLog(const EmulatorFolder& folder)
+  {
+    std::string log;
+    for (int attempt = 0; attempt < 100 && log.find('\n') == std::string::npos; ++attempt)
+    {
+      QTest::qWait(50);
+      log = ReadFileBytes(folder.File("zinc-launch.log")).value_or("");
+    }
+    while (!log.empty() && (log.back() == '\n' || log.back() == '\r'))
+      log.pop_back();
+    return log;
+  }
+
+private slots:
+  void CommandLineIsExact_data()
+  {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("set_name");
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("dir");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("options") << "12"
+                             << "strider2"
+                             << "--use-config-file=zinc.cfg"
+                             << "/EMU"
+                             << "zinc.exe 12 --use-config-file=zinc.cfg "
+                                "--use-controller-cfg-file=/EMU/ctrlr/strider2.ini";
+    QTest::newRow("no options, two blanks")
+        << "3"
+        << "sfex"
+        << ""
+        << "/EMU"
+        << "zinc.exe 3  --use-controller-cfg-file=/EMU/ctrlr/sfex.ini";
+    QTest::newRow("blank in the directory quotes the path only")
+        << "7"
+        << "tekken"
+        << "-a -b"
+        << "/my games/zinc"
+        << "zinc.exe 7 -a -b --use-controller-cfg-file=\"/my games/zinc/ctrlr/tekken.ini\"";
+  }
+
+  void CommandLineIsExact()
+  {
+    QFETCH(QString, number);
+    QFETCH(QString, set_name);
+    QFETCH(QString, options);
+    QFETCH(QString, dir);
+    QFETCH(QString, line);
+    GameRow game{set_name.toStdString(), "Title", "", number.toStdString(), "", ""};
+    QCOMPARE(QString::fromStdString(
+                 LaunchCommandLine(game, options.toStdString(), AppDir(dir.toStdString()))),
+             line);
+  }
+
+  void OnlyPlainEntriesAreLaunchable_data()
+  {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("set_name");
+    QTest::addColumn<bool>("launchable");
+    QTest::newRow("plain") << "12"
+                           << "sf2_ex-b.v2" << true;
+    QTest::newRow("no number") << ""
+                               << "sfex" << false;
+    QTest::newRow("number not digits") << "1;2"
+                                       << "sfex" << false;
+    QTest::newRow("no set name") << "12"
+                                 << "" << false;
+    QTest::newRow("second command") << "12"
+                                    << "sfex;touch x" << false;
+    QTest::newRow("substitution") << "12"
+                                  << "$(id)" << false;
+    QTest::newRow("separator") << "12"
+                               << "../x" << false;
+  }
+
+  void OnlyPlainEntriesAreLaunchable()
+  {
+    QFETCH(QString, number);
+    QFETCH(QString, set_name);
+    QFETCH(bool, launchable);
+    QCOMPARE(IsLaunchable({set_name.toStdString(), "", "", number.toStdString(), "", ""}),
+             launchable);
+  }
+
+  void DoubleClickLaunchesThatRow_data()
+  {
+    QTest::addColumn<QString>("subfolder");
+    QTest::newRow("plain directory") << "emu";
+    QTest::newRow("directory with a blank") << "my emu";
+  }
+
+  void DoubleClickLaunchesThatRow()
+  {
+    QFETCH(QString, subfolder);
+    EmulatorFolder folder(subfolder.toStdString());
+    folder.session.settings.ShowCmdFlag = 1;
+    Form1 window(folder.session);
+    window.show();
+    auto* games = window.findChild<QListWidget*>("lstGames");
+    games->setCurrentRow(0);
+    window.findChild<QLineEdit*>("txtCommand")->setText("--use-config-file=zinc.cfg -x");
+    MessageLog log;
+    DoubleClickRow(window, 1);
+    const std::string path = folder.Root() + "/ctrlr/tekken.ini";
+    const bool quoted = path.find(' ') != std::string::npos;
+    const std::string expected = "zinc.exe 7 --use-config-file=zinc.cfg -x "
+                                 "--use-controller-cfg-file=" +
+                                 (quoted ? "\"" + path + "\"" : path);
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].first, MessageKind::Plain);
+    QCOMPARE(log.boxes[0].second, expected);
+    // The emulator gets the path as one argument, blank or not.
+    QCOMPARE(LaunchLog(folder), "[7] [--use-config-file=zinc.cfg] [-x] "
+                                "[--use-controller-cfg-file=" +
+                                    path + "]");
+  }
+
+  void LaunchWithoutSelectionDoesNothing()
+  {
+    EmulatorFolder folder;
+    folder.session.settings.ShowCmdFlag = 1;
+    Form1 window(folder.session);
+    window.show();
+    MessageLog log;
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdLaunch"), Qt::LeftButton);
+    QTest::qWait(200);
+    QVERIFY(log.boxes.empty());
+    QVERIFY(!folder.Exists("emu/zinc-launch.log"));
+  }
+
+  void LaunchReportsWhatCannotStart_data()
+  {
+    QTest::addColumn<bool>("remove_emulator");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("emulator gone") << true << QString::fromLatin1(Messages::LAUNCH_FAILED.data());
+    QTest::newRow("unsafe set name") << false
+                                     << QString::fromLatin1(Messages::LAUNCH_BAD_ENTRY.data(),
+                                                            Messages::LAUNCH_BAD_ENTRY.size());
+  }
+
+  void LaunchReportsWhatCannotStart()
+  {
+    QFETCH(bool, remove_emulator);
+    QFETCH(QString, message);
+    EmulatorFolder folder;
+    folder.session.games.rows[0].set_name = "sfex;touch pwned";
+    if (remove_emulator)
+    {
+      folder.session.games.rows[0].set_name = "sfex";
+      std::filesystem::remove(folder.File("zinc.exe"));
+    }
+    Form1 window(folder.session);
+    window.show();
+    MessageLog log;
+    window.findChild<QListWidget*>("lstGames")->setCurrentRow(0);
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdLaunch"), Qt::LeftButton);
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].first, MessageKind::Warning);
+    QCOMPARE(QString::fromStdString(log.boxes[0].second), message);
+    QVERIFY(window.isVisible());
+    QVERIFY(!folder.Exists("emu/pwned"));
+  }
+
+  void ZincOptionsCreatesADefaultOnlyWhenMissing()
+  {
+    EmulatorFolder folder;
+    Form1 window(folder.session);
+    std::vector<std::string> opened;
+    SetEditorHook(
+        [&opened](const std::string& path)
+        {
+          opened.push_back(path);
+          return true;
+        });
+    MessageLog log;
+    window.findChild<QPushButton*>("Command1")->click();
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].second, "zinc.cfg not found, default cfg created");
+    QVERIFY(folder.Exists("emu/zinc.cfg"));
+    folder.WriteFile("zinc.cfg", "mine\r\n");
+    window.findChild<QPushButton*>("Command1")->click();
+    QCOMPARE(log.boxes.size(), size_t(1)); // no second message
+    QCOMPARE(folder.ReadFile("zinc.cfg"), "mine\r\n");
+    window.findChild<QPushButton*>("Command2")->click();
+    QCOMPARE(opened, (std::vector<std::string>{folder.File("zinc.cfg"), folder.File("zinc.cfg"),
+                                               folder.File("renderer.cfg")}));
+    SetEditorHook({});
+  }
+
+  void EditorThatCannotStartIsReported()
+  {
+    EmulatorFolder folder;
+    folder.WriteFile("zinc.cfg", "mine\r\n");
+    Form1 window(folder.session);
+    SetEditorHook([](const std::string&) { return false; });
+    MessageLog log;
+    window.findChild<QPushButton*>("Command2")->click();
+    SetEditorHook({});
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].second, std::string(Messages::EDITOR_FAILED));
+  }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::Form1LaunchTest)
+#include "Form1LaunchTest.moc"

@@ -1,0 +1,252 @@
+// The main window's pages, option boxes, Save and Cancel.
+
+#include "ui/Form1.h"
+#include "UiTestKit.h"
+#include "app/Messages.h"
+#include "app/Settings.h"
+#include "ui/Interactive.h"
+#include "ui/TabStrip.h"
+
+#include <QCheckBox>
+#include <QFrame>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace corvane
+{
+
+using test::EmulatorFolder;
+using test::MessageLog;
+
+class Form1Test : public QObject
+{
+  Q_OBJECT
+
+private:
+  static QList<QFrame*> Pages(const Form1& window)
+  {
+    QList<QFrame*> pages;
+    for (int index = 0;; ++index)
+    {
+      auto* page = window.findChild<QFrame*>(QString("fraOpt%1").arg(index));
+      if (!page)
+        return pages;
+      pages.append(page);
+    }
+  }
+
+  static int VisiblePage(const Form1& window)
+  {
+    int visible = -1;
+    const auto pages = Pages(window);
+    for (int index = 0; index < pages.size(); ++index)
+      if (pages[index]->isVisible())
+      {
+        if (visible >= 0)
+          return -2; // more than one
+        visible = index;
+      }
+    return visible;
+  }
+
+private slots:
+  void LoadsOnTheGeneralPageWithPlayerOne()
+  {
+    EmulatorFolder folder;
+    Form1 window(folder.session);
+    window.show();
+    QCOMPARE(window.windowTitle(), QString("Corvane Control Configuration Manager"));
+    QCOMPARE(VisiblePage(window), 0);
+    QVERIFY(window.findChild<QRadioButton*>("optP1")->isChecked());
+    for (QFrame* page : Pages(window))
+      QCOMPARE(page->geometry(), QRect(8, 67, 581, 295));
+    auto* games = window.findChild<QListWidget*>("lstGames");
+    QCOMPARE(games->count(), 3);
+    QCOMPARE(games->item(2)->text(), QString("Tekken")); // duplicates kept, in row order
+    QCOMPARE(games->selectionMode(), QAbstractItemView::SingleSelection);
+    QCOMPARE(window.findChild<QLineEdit*>("txtCommand")->text(),
+             QString("--use-config-file=zinc.cfg"));
+  }
+
+  void EachTabShowsItsPage()
+  {
+    EmulatorFolder folder;
+    Form1 window(folder.session);
+    window.show();
+    auto* tabs = window.findChild<TabStrip*>("TabStrip1");
+    const QStringList captions = {"General",
+                                  "Capcom 6 Button",
+                                  "3 Buttons or Less",
+                                  "Quiz My Angel 3 /Paca Paca Passion",
+                                  "Tekken Games",
+                                  "Soul Edge / Ehrgeiz / Bloody Roar 2",
+                                  "Launch"};
+    QCOMPARE(tabs->count(), captions.size());
+    QCOMPARE(Pages(window).size(), captions.size());
+    for (const int tab : {6, 1, 5, 0, 3, 2, 4})
+    {
+      QCOMPARE(tabs->tabText(tab), captions[tab]);
+      QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tab).center());
+      QCOMPARE(VisiblePage(window), tab);
+      QVERIFY(tabs->tabRect(tab).right() < window.width()); // no caption cut off
+    }
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::keyClick(&window, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(VisiblePage(window), 5);
+    QTest::keyClick(&window, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(VisiblePage(window), 4);
+    QCOMPARE(tabs->tabToolTip(6), QString("Launch a Game To See If you Like it's Setup"));
+  }
+
+  void OptionBoxesChangeTheirFlagsOnly()
+  {
+    EmulatorFolder folder;
+    folder.session.settings.ShowCmdFlag = 2; // a greyed box in the file
+    folder.session.settings.CfgWrapperFlag = 1;
+    Form1 window(folder.session);
+    window.show();
+    auto* show_cmd = window.findChild<QCheckBox*>("chkShowcmd");
+    QCOMPARE(show_cmd->checkState(), Qt::PartiallyChecked);
+    QCOMPARE(window.findChild<QCheckBox*>("chkCfgWrapper")->checkState(), Qt::Checked);
+    QCOMPARE(window.findChild<QCheckBox*>("chkMakeDat")->checkState(), Qt::Unchecked);
+    show_cmd->click();
+    QCOMPARE(folder.session.settings.ShowCmdFlag, int16_t(1));
+    show_cmd->click();
+    QCOMPARE(folder.session.settings.ShowCmdFlag, int16_t(0));
+    window.findChild<QCheckBox*>("chkMakeDat")->click();
+    QCOMPARE(folder.session.settings.MakeDatFlag, int16_t(1));
+    QVERIFY(!folder.Exists("emu/corvane.cfg"));
+  }
+
+  void SaveWritesControllerFilesAndSettings()
+  {
+    EmulatorFolder folder;
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
+    Form1 window(folder.session);
+    window.show();
+    QSignalSpy reloaded(&window, &Form1::GroupListsReloaded);
+    window.findChild<QRadioButton*>("optP2")->click();
+    window.findChild<QPushButton*>("CapPunch1")->click();
+    QTest::keyClick(test::OpenKeyDialog(), Qt::Key_Shift);
+    window.findChild<QLineEdit*>("txtCommand")->setText("--use-config-file=mine.cfg");
+    MessageLog log;
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].second, "All Changes Saved");
+    QCOMPARE(reloaded.count(), 1);
+    const std::string cap = folder.ReadFile("ctrlr/capcfg.ini");
+    QVERIFY2(cap.find("[player2]\r\nbtn1=k2A\r\n") != std::string::npos, cap.c_str());
+    QCOMPARE(folder.ReadFile("ctrlr/sfex.ini"), cap);
+    QVERIFY(folder.ReadFile("ctrlr/allcfg.ini").find("NOERROR=0") != std::string::npos);
+    QCOMPARE(folder.ReadFile("corvane.cfg"),
+             ZincListMan::SettingsFileText("--use-config-file=mine.cfg", folder.session.settings));
+    QCOMPARE(folder.session.groups[GroupId::Cap], std::vector<std::string>{"sfex"});
+  }
+
+  void SaveKeepsTheOptionsBytes_data()
+  {
+    QTest::addColumn<QByteArray>("options");
+    QTest::newRow("longer than a box holds") << QByteArray(40000, 'x');
+    QTest::newRow("bytes the locale cannot show") << QByteArray("--a=\xE9\xFF\x81 b");
+  }
+
+  void SaveKeepsTheOptionsBytes()
+  {
+    QFETCH(QByteArray, options);
+    EmulatorFolder folder;
+    folder.session.settings.CommandOptions = options.toStdString();
+    Form1 window(folder.session);
+    MessageLog log;
+    window.SaveAllChanges();
+    QCOMPARE(folder.ReadFile("corvane.cfg"),
+             ZincListMan::SettingsFileText(options.toStdString(), folder.session.settings));
+  }
+
+  void SaveWithWrapperOnButNoWrapperWarns()
+  {
+    EmulatorFolder folder;
+    Form1 window(folder.session);
+    window.findChild<QCheckBox*>("chkCfgWrapper")->click();
+    MessageLog log;
+    window.SaveAllChanges();
+    QCOMPARE(log.boxes.size(), size_t(2));
+    QCOMPARE(log.boxes[0].first, MessageKind::Warning);
+    QCOMPARE(log.boxes[0].second, std::string(Messages::WRAPPER_NOT_FOUND));
+    QCOMPARE(log.boxes[1].second, "All Changes Saved");
+    QVERIFY(!folder.Exists("emu/lconfig.ini"));
+  }
+
+  void FailedSaveIsReportedNotPraised()
+  {
+    EmulatorFolder folder;
+    std::filesystem::create_directories(folder.File("corvane.cfg")); // cannot be replaced
+    Form1 window(folder.session);
+    MessageLog log;
+    window.SaveAllChanges();
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].first, MessageKind::Warning);
+    QVERIFY(log.boxes[0].second.starts_with(Messages::SAVE_INCOMPLETE));
+    QVERIFY(log.boxes[0].second.find("corvane.cfg") != std::string::npos);
+  }
+
+  void CancelAndCloseBoxSaveNothing_data()
+  {
+    QTest::addColumn<bool>("use_cancel");
+    QTest::newRow("Cancel") << true;
+    QTest::newRow("close box") << false;
+  }
+
+  void CancelAndCloseBoxSaveNothing()
+  {
+    QFETCH(bool, use_cancel);
+    EmulatorFolder folder;
+    folder.WriteFile("corvane.cfg", "old\r\n 0 \r\n 0 \r\n 0 \r\n");
+    Form1 window(folder.session);
+    window.show();
+    window.findChild<QPushButton*>("UP")->click();
+    QTest::keyClick(test::OpenKeyDialog(), Qt::Key_A);
+    window.findChild<QCheckBox*>("chkShowcmd")->click();
+    window.findChild<QPushButton*>("Down")->click(); // a dialog left open
+    MessageLog log;
+    if (use_cancel)
+      QTest::mouseClick(window.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
+    else
+      window.close();
+    QVERIFY(!window.isVisible());
+    QVERIFY(!test::OpenKeyDialog());
+    QVERIFY(log.boxes.empty());
+    QCOMPARE(folder.FilesIn("ctrlr"), std::vector<std::string>{});
+    QCOMPARE(folder.ReadFile("corvane.cfg"), "old\r\n 0 \r\n 0 \r\n 0 \r\n");
+  }
+
+  void ManageGroupingsAsksForTheGroupingWindow()
+  {
+    EmulatorFolder folder;
+    Form1 window(folder.session);
+    QSignalSpy asked(&window, &Form1::ManageGroupsRequested);
+    window.findChild<QPushButton*>("cmdManCont")->click();
+    QCOMPARE(asked.count(), 1);
+  }
+
+  void MissingEmulatorEndsWithTheCriticalMessage()
+  {
+    EmulatorFolder folder;
+    std::filesystem::remove(folder.File("zinc.exe"));
+    MessageLog log;
+    QCOMPARE(RunInteractive(folder.session), 2);
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].first, MessageKind::Critical);
+    QCOMPARE(log.boxes[0].second, std::string(Messages::EMULATOR_MISSING));
+    QCOMPARE(folder.FilesIn(""), std::vector<std::string>{"ctrlr"});
+  }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::Form1Test)
+#include "Form1Test.moc"

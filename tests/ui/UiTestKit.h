@@ -1,0 +1,109 @@
+#pragma once
+
+// What the window tests share: an emulator folder with the stand-in emulator, a session over
+// it, and a recorder that answers every message box instead of a person.
+
+#include "TempDir.h"
+#include "app/Session.h"
+#include "ui/Dialogs.h"
+#include "ui/frmKeys.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+// Readable failure messages for the byte texts the tests compare.
+namespace QTest
+{
+template <> inline char* toString(const std::string& text)
+{
+  return QTest::toString(QString::fromStdString(text));
+}
+template <> inline char* toString(const std::vector<std::string>& texts)
+{
+  QStringList list;
+  for (const std::string& text : texts)
+    list.append(QString::fromStdString(text));
+  return QTest::toString(list.join(" | "));
+}
+} // namespace QTest
+
+namespace corvane::test
+{
+
+// Records the message boxes shown while it lives, each answered with OK.
+class MessageLog
+{
+public:
+  MessageLog()
+  {
+    SetMessageHook([this](MessageKind kind, const QString& text)
+                   { boxes.emplace_back(kind, text.toStdString()); });
+  }
+  ~MessageLog() { SetMessageHook({}); }
+  MessageLog(const MessageLog&) = delete;
+  MessageLog& operator=(const MessageLog&) = delete;
+
+  std::vector<std::pair<MessageKind, std::string>> boxes;
+};
+
+// An emulator folder (a subfolder of a temporary folder, so its name may hold blanks) with the
+// stand-in emulator as "zinc.exe", an empty "ctrlr" folder and a session over it.
+class EmulatorFolder : public TempDir
+{
+public:
+  explicit EmulatorFolder(const std::string& subfolder = "emu")
+      : m_root(std::filesystem::path(Path()) / subfolder)
+  {
+    std::filesystem::create_directories(m_root / "ctrlr");
+    std::filesystem::copy_file(ZINC_EXE, m_root / "zinc.exe");
+    session.dir = AppDir(m_root.string());
+    session.settings.CommandOptions = "--use-config-file=zinc.cfg";
+    session.games.rows = {
+        {"sfex", "Street Fighter EX", "", "12", "sfex", ""},
+        {"tekken", "Tekken", "", "7", "tekken", ""},
+        {"tekken", "Tekken", "", "8", "tekken", ""},
+    };
+  }
+
+  std::string Root() const { return m_root.string(); }
+  std::string File(const std::string& name) const { return (m_root / name).string(); }
+  std::string ReadFile(const std::string& name) const
+  {
+    return ReadFileBytes(File(name)).value_or("<missing>");
+  }
+  void WriteFile(const std::string& name, const std::string& bytes) const
+  {
+    WriteFileAtomic(File(name), bytes);
+  }
+  // The names of the files in a folder of the emulator folder, sorted.
+  std::vector<std::string> FilesIn(const std::string& folder) const
+  {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(m_root / folder))
+      names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  Session session;
+
+private:
+  std::filesystem::path m_root;
+};
+
+// The visible key-capture dialog, or nullptr.
+inline frmKeys* OpenKeyDialog()
+{
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (auto* dialog = qobject_cast<frmKeys*>(window); dialog && dialog->isVisible())
+      return dialog;
+  return nullptr;
+}
+
+} // namespace corvane::test

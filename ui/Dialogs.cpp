@@ -1,0 +1,87 @@
+#include "ui/Dialogs.h"
+
+#include "app/Messages.h"
+#include "app/Process.h"
+#include "ui/QtText.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+namespace corvane
+{
+namespace
+{
+
+MessageHook& CurrentMessageHook()
+{
+  static MessageHook hook;
+  return hook;
+}
+
+EditorHook& CurrentEditorHook()
+{
+  static EditorHook hook;
+  return hook;
+}
+
+QMessageBox::Icon IconOf(MessageKind kind)
+{
+  switch (kind)
+  {
+  case MessageKind::Warning:
+    return QMessageBox::Warning;
+  case MessageKind::Critical:
+    return QMessageBox::Critical;
+  case MessageKind::Plain:
+    break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+} // namespace
+
+void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text)
+{
+  const QString shown = ToQString(text);
+  if (const auto& hook = CurrentMessageHook())
+  {
+    hook(kind, shown);
+    return;
+  }
+  QMessageBox box(IconOf(kind), ToQString(Messages::APP_TITLE), shown, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+void ShowProblems(QWidget* parent, std::string_view heading, const std::string& problems)
+{
+  if (problems.empty())
+    return;
+  const std::string text = heading.empty() ? problems : std::string(heading) + "\n" + problems;
+  ShowMessage(parent, MessageKind::Warning, text);
+}
+
+bool OpenInEditor(const AppDir& dir, std::string_view file_name)
+{
+  const std::string path = dir.File(file_name);
+  if (const auto& hook = CurrentEditorHook())
+    return hook(path);
+#ifdef _WIN32
+  // Notepad is the editor every Windows has; it is started by name from the start-up directory.
+  return StartDetached("notepad.exe " + std::string(file_name), dir.Root());
+#else
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+#endif
+}
+
+void SetMessageHook(MessageHook hook)
+{
+  CurrentMessageHook() = std::move(hook);
+}
+
+void SetEditorHook(EditorHook hook)
+{
+  CurrentEditorHook() = std::move(hook);
+}
+
+} // namespace corvane

@@ -1,0 +1,47 @@
+#pragma once
+
+// Everything the windows hand to the desktop: message boxes and the outside text editor. Both
+// go through here so that tests can answer them instead of a person.
+
+#include "app/AppDir.h"
+
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+class QWidget;
+
+namespace corvane
+{
+
+enum class MessageKind
+{
+  Plain,    // no icon
+  Warning,  // the warning icon
+  Critical, // the critical-error icon
+};
+
+// Shows a modal message box with an OK button under the title "Corvane".
+void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text);
+
+// Shows a problem list as a warning, headed by `heading` when it is not empty; nothing when the
+// list is empty.
+void ShowProblems(QWidget* parent, std::string_view heading, const std::string& problems);
+
+// Opens a file of the start-up directory in the platform's text editor without waiting; false
+// when the editor could not be started.
+bool OpenInEditor(const AppDir& dir, std::string_view file_name);
+
+// What a test puts in place of the message boxes: it gets each box's kind and text.
+using MessageHook = std::function<void(MessageKind kind, const QString& text)>;
+// What a test puts in place of the editor: it gets the file's full path and answers for it.
+using EditorHook = std::function<bool(const std::string& path)>;
+
+// Replaces the boxes (an empty hook restores them).
+void SetMessageHook(MessageHook hook);
+// Replaces the editor (an empty hook restores it).
+void SetEditorHook(EditorHook hook);
+
+} // namespace corvane

@@ -1,0 +1,151 @@
+#include "ui/GroupListView.h"
+
+#include "ui/GroupListModel.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace corvane
+{
+
+std::function<void(QDrag*)> GroupListView::RunDrag = [](QDrag* drag)
+{ drag->exec(Qt::MoveAction); };
+
+QMimeData* GroupDragData(GroupId source)
+{
+  auto* data = new QMimeData;
+  const std::string_view name = InfoOf(source).list_box;
+  data->setData(GROUP_DRAG_MIME, QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+  return data;
+}
+
+std::optional<GroupId> GroupDragSource(const QMimeData* data)
+{
+  if (!data || !data->hasFormat(GROUP_DRAG_MIME))
+    return std::nullopt;
+  const QByteArray name = data->data(GROUP_DRAG_MIME);
+  for (const GroupInfo& group : GROUPS)
+  {
+    if (name ==
+        QByteArrayView(group.list_box.data(), static_cast<qsizetype>(group.list_box.size())))
+      return group.id;
+  }
+  return std::nullopt;
+}
+
+GroupListView::GroupListView(GroupListModel* model, QWidget* parent)
+    : QListView(parent), m_id(model->Id())
+{
+  const std::string_view name = InfoOf(m_id).list_box;
+  setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  setModel(model);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setEditTriggers(QAbstractItemView::NoEditTriggers);
+  // The view's own drag code would start on any button and drop between rows; this list
+  // handles both itself and only ever appends.
+  setDragEnabled(false);
+  setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
+}
+
+int GroupListView::SelectedRow() const
+{
+  const QModelIndexList rows = selectionModel()->selectedRows();
+  return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+bool GroupListView::event(QEvent* event)
+{
+  // The scroll area leaves drags over its frame and scroll bar to its parent, but the whole
+  // list box, scroll bar included, is one drop target.
+  switch (event->type())
+  {
+  case QEvent::DragEnter:
+  case QEvent::DragMove:
+    dragMoveEvent(static_cast<QDragMoveEvent*>(event));
+    return true;
+  case QEvent::Drop:
+    dropEvent(static_cast<QDropEvent*>(event));
+    return true;
+  default:
+    return QListView::event(event);
+  }
+}
+
+void GroupListView::mousePressEvent(QMouseEvent* event)
+{
+  QListView::mousePressEvent(event);
+  if (event->buttons() == Qt::LeftButton)
+    m_press_pos = event->position().toPoint();
+  else
+    m_press_pos.reset();
+}
+
+void GroupListView::mouseMoveEvent(QMouseEvent* event)
+{
+  // Any other button, alone or with the left one, gives the list's ordinary behaviour.
+  if (event->buttons() != Qt::LeftButton || !m_press_pos)
+  {
+    QListView::mouseMoveEvent(event);
+    return;
+  }
+  // Swallowed below the start distance too, so that a press on an entry keeps that entry
+  // selected instead of the list sweeping its selection along with the mouse.
+  const QPoint press = *m_press_pos;
+  if ((event->position().toPoint() - press).manhattanLength() < QApplication::startDragDistance())
+    return;
+  m_press_pos.reset();
+  StartDrag(press);
+}
+
+void GroupListView::StartDrag(const QPoint& hot_spot)
+{
+  // With nothing selected a drop could move nothing, so no drag begins.
+  const int row = SelectedRow();
+  if (row < 0)
+    return;
+  auto* drag = new QDrag(this);
+  drag->setMimeData(GroupDragData(m_id));
+  const QRect item = visualRect(model()->index(row, 0));
+  if (!item.isEmpty())
+  {
+    drag->setPixmap(viewport()->grab(item));
+    drag->setHotSpot(hot_spot - item.topLeft());
+  }
+  RunDrag(drag);
+}
+
+void GroupListView::dragEnterEvent(QDragEnterEvent* event)
+{
+  dragMoveEvent(event);
+}
+
+void GroupListView::dragMoveEvent(QDragMoveEvent* event)
+{
+  // Anywhere over the list is the same target: the entry always goes to the end.
+  if (!GroupDragSource(event->mimeData()))
+  {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::MoveAction);
+  event->accept();
+}
+
+void GroupListView::dropEvent(QDropEvent* event)
+{
+  const std::optional<GroupId> source = GroupDragSource(event->mimeData());
+  if (!source)
+  {
+    event->ignore();
+    return;
+  }
+  event->setDropAction(Qt::MoveAction);
+  event->accept();
+  emit EntryDropped(*source, m_id);
+}
+
+} // namespace corvane

@@ -1,0 +1,67 @@
+#pragma once
+
+// A tab strip that wraps its tabs into as many rows as the width needs, so that long captions
+// are never cut or scrolled away, and paints a pane below them over its whole area. The pages
+// it switches are other widgets laid over it.
+
+#include <QString>
+#include <QWidget>
+
+#include <vector>
+
+namespace corvane
+{
+
+class TabStrip : public QWidget
+{
+  Q_OBJECT
+
+public:
+  explicit TabStrip(QWidget* parent = nullptr);
+
+  // Appends a tab; returns its index. The first tab becomes the current one.
+  int addTab(const QString& text, const QString& tool_tip = {});
+  int count() const { return static_cast<int>(m_tabs.size()); }
+  QString tabText(int index) const;
+  QString tabToolTip(int index) const;
+  // Where the tab is drawn; an empty rectangle for an index out of range.
+  QRect tabRect(int index) const;
+  // The index of the current tab; -1 without tabs.
+  int currentIndex() const { return m_current; }
+  // Makes the tab current and emits currentChanged; indexes out of range are ignored.
+  void setCurrentIndex(int index);
+  // The height the tab rows take above the pane.
+  int TabsHeight() const;
+
+signals:
+  void currentChanged(int index);
+
+protected:
+  bool event(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+private:
+  struct Tab
+  {
+    QString text;
+    QString tool_tip;
+    int row = 0;
+    QRect rect;
+  };
+
+  void LayOutTabs();
+  std::vector<std::vector<int>> WrapIntoRows() const;
+  void PlaceRow(const std::vector<int>& row, int visual_row);
+  int TabWidth(const Tab& tab) const;
+  int RowHeight() const;
+  int TabAt(const QPoint& position) const;
+  void PaintTab(QPainter& painter, int index) const;
+
+  std::vector<Tab> m_tabs;
+  int m_current = -1;
+  int m_row_count = 0;
+};
+
+} // namespace corvane

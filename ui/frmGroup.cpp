@@ -1,0 +1,190 @@
+#include "ui/frmGroup.h"
+
+#include "app/Messages.h"
+#include "catalogue/GroupMove.h"
+#include "catalogue/GroupScan.h"
+#include "ui/Dialogs.h"
+#include "ui/GroupListModel.h"
+#include "ui/GroupListView.h"
+#include "ui/QtText.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+
+namespace corvane
+{
+namespace
+{
+
+// The columns from left to right, with the object name of each column's label.
+struct Column
+{
+  GroupId id;
+  const char* label;
+};
+constexpr std::array<Column, GROUPS.size()> COLUMNS = {{
+    {GroupId::Cap, "Label1"},
+    {GroupId::ThreeBut, "Label2"},
+    {GroupId::Tekken, "Label4"},
+    {GroupId::SoulEdge, "Label5"},
+    {GroupId::Qma, "Label6"},
+}};
+
+constexpr int CLIENT_WIDTH = 581;
+constexpr int CLIENT_HEIGHT = 352;
+constexpr int LIST_WIDTH = 102;
+constexpr int LIST_HEIGHT = 295;
+constexpr int COLUMN_LEFT = 9;
+constexpr int COLUMN_STEP = 115;
+constexpr int LABEL_TOP = 4;
+constexpr int LIST_TOP = 21;
+constexpr int BUTTON_WIDTH = 119;
+constexpr int BUTTON_HEIGHT = 26;
+constexpr int BUTTON_TOP = 321;
+
+size_t IndexOf(GroupId id)
+{
+  return static_cast<size_t>(id);
+}
+
+} // namespace
+
+frmGroup::frmGroup(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
+{
+  setObjectName("frmGroup");
+  // A fixed dialog frame: a caption and a close box, no resizing, no minimise or maximise.
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                 Qt::MSWindowsFixedSizeDialogHint);
+  setWindowTitle(ToQString(Messages::GROUP_CAPTION));
+  setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+  CreateLayout();
+  ConnectWidgets();
+}
+
+void frmGroup::CreateLayout()
+{
+  CreateColumns();
+  CreateButtons();
+}
+
+void frmGroup::CreateColumns()
+{
+  for (size_t column = 0; column < COLUMNS.size(); ++column)
+  {
+    const GroupId id = COLUMNS[column].id;
+    const int left = COLUMN_LEFT + static_cast<int>(column) * COLUMN_STEP;
+    auto* label = new QLabel(ToQString(InfoOf(id).heading), this);
+    label->setObjectName(COLUMNS[column].label);
+    // A heading may be wider than its list; it may use the gap to the next column.
+    label->setGeometry(left, LABEL_TOP, COLUMN_STEP - 2, LIST_TOP - LABEL_TOP);
+    m_models[IndexOf(id)] = new GroupListModel(m_session.groups, id, this);
+    m_lists[IndexOf(id)] = new GroupListView(m_models[IndexOf(id)], this);
+    m_lists[IndexOf(id)]->setGeometry(left, LIST_TOP, LIST_WIDTH, LIST_HEIGHT);
+  }
+}
+
+void frmGroup::CreateButtons()
+{
+  const std::array<std::pair<QPushButton**, const char*>, 3> buttons = {{
+      {&Command1, "Save"},
+      {&Command2, "Cancel"},
+      {&Command3, "Scan For Changes"},
+  }};
+  // Three equal buttons spread evenly under the lists. None is a default button: Enter in a
+  // list must not save.
+  const int gap = (CLIENT_WIDTH - 3 * BUTTON_WIDTH) / 4;
+  for (size_t i = 0; i < buttons.size(); ++i)
+  {
+    auto* button = new QPushButton(buttons[i].second, this);
+    button->setObjectName(QString("Command%1").arg(i + 1));
+    button->setAutoDefault(false);
+    button->setGeometry(gap + static_cast<int>(i) * (BUTTON_WIDTH + gap), BUTTON_TOP, BUTTON_WIDTH,
+                        BUTTON_HEIGHT);
+    *buttons[i].first = button;
+  }
+}
+
+void frmGroup::ConnectWidgets()
+{
+  for (GroupListView* list : m_lists)
+    connect(list, &GroupListView::EntryDropped, this, &frmGroup::MoveSelectedEntry);
+  connect(Command1, &QPushButton::clicked, this, &frmGroup::SaveLists);
+  connect(Command2, &QPushButton::clicked, this, &frmGroup::CancelChanges);
+  connect(Command3, &QPushButton::clicked, this, &frmGroup::ScanForChanges);
+}
+
+bool frmGroup::MoveSelectedEntry(GroupId from, GroupId to)
+{
+  if (!MoveGroupEntry(m_session.groups, from, m_lists[IndexOf(from)]->SelectedRow(), to))
+    return false;
+  m_models[IndexOf(from)]->Reset();
+  if (to != from)
+    m_models[IndexOf(to)]->Reset();
+  // The moved entry is now the last of the target: bring it into view.
+  m_lists[IndexOf(to)]->scrollToBottom();
+  return true;
+}
+
+void frmGroup::ShowReloaded()
+{
+  ReloadLists();
+  show();
+  raise();
+  activateWindow();
+}
+
+void frmGroup::RefreshLists()
+{
+  for (GroupListModel* model : m_models)
+    model->Reset();
+}
+
+void frmGroup::SaveLists()
+{
+  const Outcome outcome = ZincListMan::SaveGroupLists(m_session.dir, m_session.groups);
+  if (!outcome.Ok())
+  {
+    // The main save reads the list files back into the lists; after a failed write that would
+    // throw the user's moves away, so the window stays open with them instead.
+    WarnAbout(outcome);
+    return;
+  }
+  emit SaveRequested();
+  RefreshLists();
+  hide();
+}
+
+void frmGroup::CancelChanges()
+{
+  ReloadLists();
+  hide();
+}
+
+void frmGroup::ScanForChanges()
+{
+  const Outcome outcome = ZincListMan::ScanGroups(m_session.dir, m_session.games, m_session.groups);
+  RefreshLists();
+  WarnAbout(outcome);
+}
+
+void frmGroup::closeEvent(QCloseEvent* event)
+{
+  // The lists in memory go back to the files, so nothing unsaved outlives the window.
+  ReloadLists();
+  event->accept();
+}
+
+void frmGroup::ReloadLists()
+{
+  m_session.groups = ZincListMan::LoadGroupLists(m_session.dir);
+  RefreshLists();
+}
+
+void frmGroup::WarnAbout(const Outcome& outcome)
+{
+  ShowProblems(this, Messages::SAVE_INCOMPLETE, outcome.Describe());
+}
+
+} // namespace corvane

@@ -1,0 +1,106 @@
+#include "ui/frmKeys.h"
+
+#include "app/Messages.h"
+#include "controls/KeyCodeManager.h"
+#include "ui/QtText.h"
+#include "ui/VirtualKeys.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace corvane
+{
+namespace
+{
+
+constexpr int CLIENT_WIDTH = 272;
+constexpr int CLIENT_HEIGHT = 104;
+constexpr double LABEL_POINT_SIZE = 22.8;
+
+QLabel* MakeLabel(const char* name, QWidget* parent)
+{
+  auto* label = new QLabel(QString::fromLatin1(name), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAlignment(Qt::AlignCenter);
+  label->setTextFormat(Qt::PlainText);
+  QFont font = label->font();
+  font.setPointSizeF(LABEL_POINT_SIZE);
+  label->setFont(font);
+  return label;
+}
+
+} // namespace
+
+frmKeys::frmKeys(BindingTable& table, QWidget* parent) : QDialog(parent), m_table(table)
+{
+  setObjectName("frmKeys");
+  setWindowTitle(ToQString(Messages::KEYS_CAPTION));
+  setFocusPolicy(Qt::StrongFocus);
+  // Each capture unloads the dialog, so the next one loads afresh with its own slot.
+  setAttribute(Qt::WA_DeleteOnClose);
+  CreateLayout();
+  const std::string token = m_table.CurrentKey;
+  ShowToken(ToQString(KeyCodeManager::KeyNameFromKeyToken(token)), token);
+}
+
+void frmKeys::CreateLayout()
+{
+  Label1 = MakeLabel("Label1", this);
+  Label2 = MakeLabel("Label2", this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(Label1, 1);
+  layout->addWidget(Label2, 1);
+  resize(CLIENT_WIDTH, CLIENT_HEIGHT);
+}
+
+void frmKeys::ShowToken(const QString& key_name, const std::string& key_token)
+{
+  Label1->setText(key_name);
+  Label2->setText(ToQString(key_token));
+}
+
+bool frmKeys::event(QEvent* event)
+{
+  // Every key belongs to the capture: no shortcut may take it first, Tab must not move the
+  // focus and Escape must not close the dialog the way it closes others.
+  if (event->type() == QEvent::ShortcutOverride)
+  {
+    event->accept();
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress)
+  {
+    Capture(*static_cast<QKeyEvent*>(event));
+    return true;
+  }
+  return QDialog::event(event);
+}
+
+void frmKeys::Capture(const QKeyEvent& key)
+{
+  // A held key repeats; only its first press counts, the dialog is closing by then.
+  if (m_captured)
+    return;
+  m_captured = true;
+  const std::string name = KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key));
+  const std::string token = KeyCodeManager::KeyTokenFromKeyName(name);
+  ShowToken(ToQString(name), token);
+  // The slot is the one named when the key arrives: a binding button clicked while the dialog
+  // was open has retargeted it.
+  m_table.Set(m_table.CurrentSlotKey, token);
+  close();
+}
+
+int16_t VirtualKeyOf(const QKeyEvent& key)
+{
+#ifdef _WIN32
+  if (key.nativeVirtualKey() != 0)
+    return static_cast<int16_t>(key.nativeVirtualKey());
+#endif
+  return VirtualKeyFromQtKey(key.key(), key.modifiers().testFlag(Qt::KeypadModifier));
+}
+
+} // namespace corvane
