@@ -31,4 +31,7 @@ fi
 echo "== clang-tidy"
 scripts/tidy.sh
 
+echo "== Windows: cross build, tests under Wine, files compared with the Linux build"
+scripts/windows-stage.sh
+
 echo "== All tests passed"

@@ -123,7 +123,9 @@ TEST_F(SaveAll, RewritesOnlyFilesWhoseBytesDiffer)
   List("cap.lst", "same\r\nedited\r\n");
   Save();
   temp.Write("ctrlr/edited.ini", "by hand");
-  const auto old_time = std::filesystem::file_time_type() + std::chrono::hours(24);
+  // A day before now: the clock's own epoch is not a time every file system can store.
+  const auto old_time =
+      std::filesystem::last_write_time(dir.CtrlrFile("capcfg.ini")) - std::chrono::hours(24);
   for (const char* file : {"same.ini", "capcfg.ini"})
     std::filesystem::last_write_time(dir.CtrlrFile(file), old_time);
   Save();

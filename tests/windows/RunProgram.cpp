@@ -79,6 +79,32 @@ void WaitUntilReleased(const std::filesystem::path& file)
   }
 }
 
+// Starts the program with `error` as its stderr and as the only handle it inherits: the test's
+// own output (pipes to CTest) must not reach the program's helpers, or CTest waits for them.
+bool Start(const std::filesystem::path& program, std::wstring& command_line, HANDLE error,
+           PROCESS_INFORMATION& info)
+{
+  SIZE_T size = 0;
+  InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+  std::vector<char> buffer(size);
+  auto* attributes = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(buffer.data());
+  if (!InitializeProcThreadAttributeList(attributes, 1, 0, &size))
+    return false;
+  UpdateProcThreadAttribute(attributes, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, &error, sizeof error,
+                            nullptr, nullptr);
+  STARTUPINFOEXW startup{};
+  startup.StartupInfo.cb = sizeof startup;
+  startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+  startup.StartupInfo.hStdError = error;
+  startup.lpAttributeList = attributes;
+  // Tests run from anywhere: the program must find its files by its own location.
+  const bool started = CreateProcessW(program.wstring().c_str(), command_line.data(), nullptr,
+                                      nullptr, TRUE, EXTENDED_STARTUPINFO_PRESENT, nullptr,
+                                      SystemDriveRoot().c_str(), &startup.StartupInfo, &info);
+  DeleteProcThreadAttributeList(attributes);
+  return started;
+}
+
 } // namespace
 
 std::wstring WideFromAnsi(const std::string& text)
@@ -103,15 +129,9 @@ RunOutput RunProgram(const std::filesystem::path& program, const std::wstring& a
   SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
   HANDLE error = CreateFileW(error_file.wstring().c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                              &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdError = error;
   PROCESS_INFORMATION info{};
   const ScopedEnvironment scoped(environment);
-  // Tests run from anywhere: the program must find its files by its own location.
-  if (CreateProcessW(program.wstring().c_str(), command_line.data(), nullptr, nullptr, TRUE, 0,
-                     nullptr, SystemDriveRoot().c_str(), &startup, &info))
+  if (error != INVALID_HANDLE_VALUE && Start(program, command_line, error, info))
   {
     WaitForSingleObject(info.hProcess, INFINITE);
     DWORD code = 0;

@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# The Windows stage: cross compiles the batch-only program, the stand-in emulator and both test
+# suites with mingw-w64 and runs them under Wine, in a fresh 64-bit prefix under build/windows/.
+# Then, when a Linux build is there (build/dev), it runs both programs on the same emulator
+# folder and compares what they write, byte for byte.
+#
+# When the cross compiler or Wine cannot be installed this says so loudly and exits 0, so the
+# rest of the tests still count; once the tools are there, any failure fails the stage.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+loud() {
+  local bar="!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!"
+  printf '\n%s\n!!! %s\n%s\n\n' "$bar" "$*" "$bar" >&2
+}
+
+installed() {
+  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"
+}
+
+# Installs what is missing; false when that cannot be done here.
+ensure_packages() {
+  local missing=() package
+  for package in "$@"; do
+    installed "$package" || missing+=("$package")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo_cmd=""
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || return 1
+    sudo_cmd="sudo"
+  fi
+  $sudo_cmd apt-get update -qq &&
+    DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends \
+      "${missing[@]}"
+}
+
+if ! ensure_packages g++-mingw-w64-x86-64 googletest cmake ninja-build python3 ||
+  ! command -v x86_64-w64-mingw32-g++ >/dev/null; then
+  loud "WINDOWS STAGE SKIPPED: the mingw-w64 cross compiler could not be installed."
+  exit 0
+fi
+with_wine=yes
+if ! ensure_packages wine wine64 || ! command -v wine >/dev/null; then
+  loud "WINDOWS TESTS SKIPPED: Wine could not be installed; only the cross build is checked."
+  with_wine=no
+fi
+
+started=$(date +%s)
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j2
+build_seconds=$(($(date +%s) - started))
+echo "Cross build: ${build_seconds} s"
+[ "$with_wine" = yes ] || exit 0
+
+# Headless and quiet: no display, no debug channels, no prompts to install Mono or Gecko.
+unset DISPLAY WAYLAND_DISPLAY
+export WINEPREFIX="$PWD/build/windows/wineprefix" WINEARCH=win64 WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+
+started=$(date +%s)
+# A server left by an earlier run must go before its prefix does, or it outlives it.
+[ -d "$WINEPREFIX" ] && { wineserver -k 2>/dev/null || true; wineserver -w; }
+rm -rf "$WINEPREFIX"
+wineboot -i >/dev/null 2>&1 </dev/null
+wineserver -w
+# Then one persistent server for all the test programs, instead of one started for each. Its
+# services start now, on /dev/null: started by a test, they would hold CTest's output pipes.
+wineserver -p
+trap 'wineserver -k 2>/dev/null || true' EXIT
+wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+prefix_seconds=$(($(date +%s) - started))
+
+started=$(date +%s)
+ctest --preset windows -j2 --timeout 300 --output-log build/windows/ctest.log
+test_seconds=$(($(date +%s) - started))
+
+compare_seconds=0
+if [ -x build/dev/bin/corvane ] && [ -x build/dev/bin/zinc.exe ]; then
+  echo "Files written by the Linux and the Windows program:"
+  started=$(date +%s)
+  python3 tests/windows/compare_with_linux.py build/dev/bin build/windows/bin build/windows/compare
+  compare_seconds=$(($(date +%s) - started))
+else
+  echo "No Linux build in build/dev: the byte-for-byte comparison is left out."
+fi
+
+echo "Windows stage: cross build ${build_seconds} s, Wine prefix ${prefix_seconds} s," \
+  "tests under Wine ${test_seconds} s, comparison ${compare_seconds} s;" \
+  "$(grep -o '[0-9]* tests failed out of [0-9]*' build/windows/ctest.log)"
