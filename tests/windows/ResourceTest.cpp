@@ -76,6 +76,13 @@ TEST_F(ProgramResources, ManifestIsTypeTwentyFourIdOneInUsEnglishOnly)
   EXPECT_FALSE(Manifest(1033).empty());
 }
 
+// The build's own processor: 32-bit common controls cannot be loaded into a 64-bit program.
+#ifdef _WIN64
+constexpr const char* ARCHITECTURE = "amd64";
+#else
+constexpr const char* ARCHITECTURE = "X86";
+#endif
+
 TEST_F(ProgramResources, ManifestAsksForCommonControlsSixUnderTheProgramsOwnIdentity)
 {
   const auto identities = AssemblyIdentities(Manifest(1033));
@@ -83,12 +90,12 @@ TEST_F(ProgramResources, ManifestAsksForCommonControlsSixUnderTheProgramsOwnIden
   const Attributes own{{"type", "win32"},
                        {"name", "Corvane.Corvane"},
                        {"version", "1.0.0.0"},
-                       {"processorArchitecture", "X86"}};
+                       {"processorArchitecture", ARCHITECTURE}};
   EXPECT_EQ(identities[0], own);
   const Attributes controls{{"type", "win32"},
                             {"name", "Microsoft.Windows.Common-Controls"},
                             {"version", "6.0.0.0"},
-                            {"processorArchitecture", "X86"},
+                            {"processorArchitecture", ARCHITECTURE},
                             {"publicKeyToken", "6595b64144ccf1df"},
                             {"language", "*"}};
   EXPECT_EQ(identities[1], controls);
