@@ -16,19 +16,29 @@ namespace corvane
 using test::EmulatorFolder;
 using test::MessageLog;
 
+// Both windows over one emulator folder, joined as at start-up. "cap.lst" holds sfex and
+// tekken; the other lists are empty.
+struct TwoWindows
+{
+  TwoWindows()
+  {
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\ntekken\r\n");
+    for (const char* name : {"3but.lst", "qma.lst", "tekken.lst", "souledge.lst"})
+      folder.WriteFile(std::string("ctrlr/") + name, "");
+    ConnectWindows(window, groups);
+  }
+
+  EmulatorFolder folder;
+  MessageLog messages;
+  frmGroup groups{folder.session};
+  Form1 window{folder.session};
+};
+
 class GroupingFlowTest : public QObject
 {
   Q_OBJECT
 
 private:
-  // "cap.lst" holds sfex and tekken; the other lists are empty.
-  static void WriteLists(const EmulatorFolder& folder)
-  {
-    folder.WriteFile("ctrlr/cap.lst", "sfex\r\ntekken\r\n");
-    for (const char* name : {"3but.lst", "qma.lst", "tekken.lst", "souledge.lst"})
-      folder.WriteFile(std::string("ctrlr/") + name, "");
-  }
-
   static void SelectFirst(frmGroup& window, const char* list_name)
   {
     auto* list = window.findChild<GroupListView*>(list_name);
@@ -39,54 +49,39 @@ private:
 private slots:
   void ManageButtonShowsTheListsFromTheFiles()
   {
-    EmulatorFolder folder;
-    WriteLists(folder);
-    MessageLog messages;
-    frmGroup groups(folder.session);
-    Form1 window(folder.session);
-    ConnectWindows(window, groups);
-    folder.session.groups = {}; // whatever memory held, the files count
-    QTest::mouseClick(window.findChild<QPushButton*>("cmdManCont"), Qt::LeftButton);
-    QVERIFY(groups.isVisible());
-    QCOMPARE(folder.session.groups[GroupId::Cap], (std::vector<std::string>{"sfex", "tekken"}));
+    TwoWindows w;
+    w.folder.session.groups = {}; // whatever memory held, the files count
+    QTest::mouseClick(w.window.findChild<QPushButton*>("cmdManCont"), Qt::LeftButton);
+    QVERIFY(w.groups.isVisible());
+    QCOMPARE(w.folder.session.groups[GroupId::Cap], (std::vector<std::string>{"sfex", "tekken"}));
   }
 
   void MainSaveDropsUnsavedMoves()
   {
-    EmulatorFolder folder;
-    WriteLists(folder);
-    MessageLog messages;
-    frmGroup groups(folder.session);
-    Form1 window(folder.session);
-    ConnectWindows(window, groups);
-    groups.ShowReloaded();
-    SelectFirst(groups, "lstCap");
-    QVERIFY(groups.MoveSelectedEntry(GroupId::Cap, GroupId::Tekken));
-    QTest::mouseClick(window.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
-    QCOMPARE(folder.session.groups[GroupId::Tekken], std::vector<std::string>{});
-    QCOMPARE(folder.ReadFile("ctrlr/sfex.ini"), folder.ReadFile("ctrlr/capcfg.ini"));
-    QCOMPARE(folder.ReadFile("ctrlr/tekken.lst"), std::string());
-    QVERIFY(groups.isVisible()); // the main window's Save leaves the grouping window open
+    TwoWindows w;
+    w.groups.ShowReloaded();
+    SelectFirst(w.groups, "lstCap");
+    QVERIFY(w.groups.MoveSelectedEntry(GroupId::Cap, GroupId::Tekken));
+    QTest::mouseClick(w.window.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+    QCOMPARE(w.folder.session.groups[GroupId::Tekken], std::vector<std::string>{});
+    QCOMPARE(w.folder.ReadFile("ctrlr/sfex.ini"), w.folder.ReadFile("ctrlr/capcfg.ini"));
+    QCOMPARE(w.folder.ReadFile("ctrlr/tekken.lst"), std::string());
+    QVERIFY(w.groups.isVisible()); // the main window's Save leaves the grouping window open
   }
 
   void GroupSaveWritesListsThenEverythingThenHides()
   {
-    EmulatorFolder folder;
-    WriteLists(folder);
-    MessageLog messages;
-    frmGroup groups(folder.session);
-    Form1 window(folder.session);
-    ConnectWindows(window, groups);
-    groups.ShowReloaded();
-    SelectFirst(groups, "lstCap");
-    QVERIFY(groups.MoveSelectedEntry(GroupId::Cap, GroupId::Tekken));
-    QTest::mouseClick(groups.findChild<QPushButton*>("Command1"), Qt::LeftButton);
-    QCOMPARE(folder.ReadFile("ctrlr/tekken.lst"), std::string("sfex\r\n"));
-    QCOMPARE(folder.ReadFile("ctrlr/cap.lst"), std::string("tekken\r\n"));
-    QCOMPARE(folder.ReadFile("ctrlr/sfex.ini"), folder.ReadFile("ctrlr/tkncfg.ini"));
-    QCOMPARE(messages.boxes.size(), size_t{1});
-    QCOMPARE(messages.boxes[0].second, std::string(Messages::ALL_CHANGES_SAVED));
-    QVERIFY(!groups.isVisible());
+    TwoWindows w;
+    w.groups.ShowReloaded();
+    SelectFirst(w.groups, "lstCap");
+    QVERIFY(w.groups.MoveSelectedEntry(GroupId::Cap, GroupId::Tekken));
+    QTest::mouseClick(w.groups.findChild<QPushButton*>("Command1"), Qt::LeftButton);
+    QCOMPARE(w.folder.ReadFile("ctrlr/tekken.lst"), std::string("sfex\r\n"));
+    QCOMPARE(w.folder.ReadFile("ctrlr/cap.lst"), std::string("tekken\r\n"));
+    QCOMPARE(w.folder.ReadFile("ctrlr/sfex.ini"), w.folder.ReadFile("ctrlr/tkncfg.ini"));
+    QCOMPARE(w.messages.boxes.size(), size_t{1});
+    QCOMPARE(w.messages.boxes[0].second, std::string(Messages::ALL_CHANGES_SAVED));
+    QVERIFY(!w.groups.isVisible());
   }
 };
 
