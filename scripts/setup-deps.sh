@@ -6,7 +6,7 @@ packages=(
   cmake ninja-build g++ clang clang-tidy clang-format
   libgtest-dev libgmock-dev googletest libbenchmark-dev libclang-rt-14-dev
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
-  xvfb xauth xdotool imagemagick x11-utils
+  xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core
 )
 
 missing=()
@@ -20,5 +20,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   sudo_cmd=""
   [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
   $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
 fi
