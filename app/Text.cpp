@@ -1,5 +1,8 @@
 #include "app/Text.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace corvane
 {
 
@@ -12,22 +15,41 @@ std::string_view Trim(std::string_view text)
   return text.substr(first, last - first + 1);
 }
 
+LineCursor::LineCursor(std::string_view text)
+    : m_text(text), m_next_cr(Find('\r', 0)), m_next_lf(Find('\n', 0))
+{
+}
+
+bool LineCursor::Next(std::string_view& line)
+{
+  if (m_pos >= m_text.size())
+    return false;
+  // The next CR and LF are remembered, so a text without one of them is searched once.
+  if (m_next_cr < m_pos)
+    m_next_cr = Find('\r', m_pos);
+  if (m_next_lf < m_pos)
+    m_next_lf = Find('\n', m_pos);
+  const size_t end = std::min(m_next_cr, m_next_lf);
+  line = m_text.substr(m_pos, end - m_pos);
+  const bool crlf = end + 1 < m_text.size() && m_text[end] == '\r' && m_text[end + 1] == '\n';
+  m_pos = end == m_text.size() ? end : end + (crlf ? 2 : 1);
+  return true;
+}
+
+size_t LineCursor::Find(char byte, size_t from) const
+{
+  if (from >= m_text.size())
+    return m_text.size();
+  const void* hit = std::memchr(m_text.data() + from, byte, m_text.size() - from);
+  return hit ? static_cast<size_t>(static_cast<const char*>(hit) - m_text.data()) : m_text.size();
+}
+
 std::vector<std::string_view> SplitLines(std::string_view text)
 {
   std::vector<std::string_view> lines;
-  size_t start = 0;
-  while (start < text.size())
-  {
-    const auto end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos)
-    {
-      lines.push_back(text.substr(start));
-      break;
-    }
-    lines.push_back(text.substr(start, end - start));
-    const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-    start = end + (crlf ? 2 : 1);
-  }
+  LineCursor cursor(text);
+  for (std::string_view line; cursor.Next(line);)
+    lines.push_back(line);
   return lines;
 }
 

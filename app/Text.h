@@ -13,6 +13,27 @@ namespace corvane
 // Removes space characters (and nothing else) from both ends.
 std::string_view Trim(std::string_view text);
 
+// Walks text line by line, a line ending at CR LF, LF or a lone CR; a line end at the very end
+// of the text does not start another (empty) line. Builds nothing: a listing of a million
+// lines is read in one pass.
+class LineCursor
+{
+public:
+  explicit LineCursor(std::string_view text);
+
+  // The next line, without its line end; false at the end of the text.
+  bool Next(std::string_view& line);
+
+private:
+  // The position of the byte, or the text's size when it does not occur again.
+  size_t Find(char byte, size_t from) const;
+
+  std::string_view m_text;
+  size_t m_pos = 0;
+  size_t m_next_cr;
+  size_t m_next_lf;
+};
+
 // Splits text into lines at CR LF, LF or a lone CR. A line end at the very end of the text
 // does not start another (empty) line; text without any line end is one line.
 std::vector<std::string_view> SplitLines(std::string_view text);

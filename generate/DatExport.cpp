@@ -18,48 +18,6 @@ namespace
 
 constexpr std::string_view CRLF = "\r\n";
 
-// Walks text line by line with the line ends of SplitLines (CR LF, LF or a lone CR), without
-// building a vector: a listing of a million lines is read in one pass over memchr.
-class LineCursor
-{
-public:
-  explicit LineCursor(std::string_view text)
-      : m_text(text), m_next_cr(Find('\r', 0)), m_next_lf(Find('\n', 0))
-  {
-  }
-
-  // The next line, without its line end; false at the end of the text.
-  bool Next(std::string_view& line)
-  {
-    if (m_pos >= m_text.size())
-      return false;
-    if (m_next_cr < m_pos)
-      m_next_cr = Find('\r', m_pos);
-    if (m_next_lf < m_pos)
-      m_next_lf = Find('\n', m_pos);
-    const size_t end = std::min(m_next_cr, m_next_lf);
-    line = m_text.substr(m_pos, end - m_pos);
-    const bool crlf = end + 1 < m_text.size() && m_text[end] == '\r' && m_text[end + 1] == '\n';
-    m_pos = end == m_text.size() ? end : end + (crlf ? 2 : 1);
-    return true;
-  }
-
-private:
-  // The position of the byte, or the text's size when it does not occur again.
-  size_t Find(char byte, size_t from) const
-  {
-    if (from >= m_text.size())
-      return m_text.size();
-    const void* hit = std::memchr(m_text.data() + from, byte, m_text.size() - from);
-    return hit ? static_cast<size_t>(static_cast<const char*>(hit) - m_text.data()) : m_text.size();
-  }
-
-  std::string_view m_text;
-  size_t m_pos = 0;
-  size_t m_next_cr;
-  size_t m_next_lf;
-};
-
 struct SetHeader
 {
   std::string name;

@@ -1,5 +1,7 @@
 #include "ui/GroupListModel.h"
 
+#include "ui/QtText.h"
+
 namespace corvane
 {
 
@@ -23,7 +25,7 @@ QVariant GroupListModel::data(const QModelIndex& index, int role) const
     return {};
   const std::string& entry = Entries()[static_cast<size_t>(index.row())];
   // Set names are bytes in the system's code page, never UTF-8.
-  return QString::fromLocal8Bit(entry.data(), static_cast<qsizetype>(entry.size()));
+  return ToQString(entry);
 }
 
 void GroupListModel::Reset()
