@@ -1,9 +1,9 @@
 #include "app/BatchSwitches.h"
 
-#include "app/Text.h"
+#include "base/Text.h"
 
 #ifdef _WIN32
-#include "app/Process.h"
+#include "base/Process.h"
 
 #include <windows.h>
 #endif

@@ -3,9 +3,9 @@
 // Everything the program holds for one run: the start-up directory, the mode, the game table,
 // the group lists, the settings and the bindings. One instance lives from start to exit.
 
-#include "app/AppDir.h"
-#include "app/Outcome.h"
-#include "app/Settings.h"
+#include "base/AppDir.h"
+#include "base/Outcome.h"
+#include "base/Settings.h"
 #include "catalogue/GameTable.h"
 #include "catalogue/GroupLists.h"
 #include "controls/BindingTable.h"

@@ -1,8 +1,8 @@
 #include "app/StartUp.h"
 
 #include "app/BatchSwitches.h"
-#include "app/FileIo.h"
-#include "app/Messages.h"
+#include "base/FileIo.h"
+#include "base/Messages.h"
 #include "generate/DatExport.h"
 #include "generate/WrapperConfig.h"
 

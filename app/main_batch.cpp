@@ -2,9 +2,9 @@
 // as interactive start-up would, then says that this build has no window.
 
 #include "app/BatchSwitches.h"
-#include "app/Messages.h"
-#include "app/Process.h"
 #include "app/StartUp.h"
+#include "base/Messages.h"
+#include "base/Process.h"
 
 #include <cstdlib>
 #include <iostream>

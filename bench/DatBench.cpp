@@ -3,7 +3,7 @@
 // per byte should not grow with the listing.
 
 #include "TempDir.h"
-#include "app/FileIo.h"
+#include "base/FileIo.h"
 #include "generate/DatExport.h"
 
 #include <benchmark/benchmark.h>

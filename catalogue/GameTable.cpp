@@ -1,9 +1,9 @@
 #include "catalogue/GameTable.h"
 
-#include "app/FileIo.h"
-#include "app/Memory.h"
-#include "app/Messages.h"
-#include "app/Text.h"
+#include "base/FileIo.h"
+#include "base/Memory.h"
+#include "base/Messages.h"
+#include "base/Text.h"
 #include "catalogue/RunListing.h"
 
 namespace corvane::ZincListMan

@@ -2,8 +2,8 @@
 
 // The table of all games, built from the emulator's game listing once per run.
 
-#include "app/AppDir.h"
-#include "app/Outcome.h"
+#include "base/AppDir.h"
+#include "base/Outcome.h"
 
 #include <optional>
 #include <string>

@@ -3,8 +3,8 @@
 // The five group lists: which games use which controller layout. Each list is an ordered list
 // of set names kept in a file under "ctrlr".
 
-#include "app/AppDir.h"
-#include "app/Outcome.h"
+#include "base/AppDir.h"
+#include "base/Outcome.h"
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 #include "catalogue/GroupScan.h"
 
-#include "app/FileIo.h"
-#include "app/Messages.h"
-#include "app/Text.h"
+#include "base/FileIo.h"
+#include "base/Messages.h"
+#include "base/Text.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #include "catalogue/RunListing.h"
 
-#include "app/FileIo.h"
-#include "app/Messages.h"
-#include "app/Process.h"
+#include "base/FileIo.h"
+#include "base/Messages.h"
+#include "base/Process.h"
 
 namespace corvane::ZincListMan
 {

@@ -3,8 +3,8 @@
 // Every emulator listing runs the same way: "makelist.bat" is written anew with one command
 // line, then run from the start-up directory and waited for.
 
-#include "app/AppDir.h"
-#include "app/Outcome.h"
+#include "base/AppDir.h"
+#include "base/Outcome.h"
 
 #include <string_view>
 

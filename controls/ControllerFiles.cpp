@@ -1,6 +1,6 @@
 #include "controls/ControllerFiles.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "controls/IniStore.h"
 
 #include <array>

@@ -3,8 +3,8 @@
 // The six controller configuration files under "ctrlr": how the binding slots map onto their
 // sections and keys, and how they are loaded and saved.
 
-#include "app/AppDir.h"
-#include "app/Outcome.h"
+#include "base/AppDir.h"
+#include "base/Outcome.h"
 #include "catalogue/GroupLists.h"
 #include "controls/BindingTable.h"
 

@@ -1,7 +1,7 @@
 #include "controls/IniStore.h"
 
-#include "app/FileIo.h"
-#include "app/Text.h"
+#include "base/FileIo.h"
+#include "base/Text.h"
 
 #include <algorithm>
 

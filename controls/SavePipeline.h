@@ -2,9 +2,9 @@
 
 // Loading every binding when the main window opens, and saving everything at once.
 
-#include "app/AppDir.h"
-#include "app/Outcome.h"
-#include "app/Settings.h"
+#include "base/AppDir.h"
+#include "base/Outcome.h"
+#include "base/Settings.h"
 #include "catalogue/GroupLists.h"
 #include "controls/BindingTable.h"
 #include "controls/ControllerFiles.h"

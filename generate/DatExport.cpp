@@ -1,8 +1,8 @@
 #include "generate/DatExport.h"
 
-#include "app/Memory.h"
-#include "app/Messages.h"
-#include "app/Text.h"
+#include "base/Memory.h"
+#include "base/Messages.h"
+#include "base/Text.h"
 #include "catalogue/RunListing.h"
 #include "generate/ListingFile.h"
 

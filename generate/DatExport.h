@@ -2,8 +2,8 @@
 
 // The ROM-manager DAT (clrmamepro text format), made from the emulator's set listing.
 
-#include "app/AppDir.h"
-#include "app/Outcome.h"
+#include "base/AppDir.h"
+#include "base/Outcome.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "generate/EmulatorConfig.h"
 
-#include "app/Messages.h"
-#include "app/Text.h"
+#include "base/Messages.h"
+#include "base/Text.h"
 #include "catalogue/RunListing.h"
 #include "generate/ListingFile.h"
 

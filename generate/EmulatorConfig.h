@@ -2,8 +2,8 @@
 
 // The default emulator configuration "zinc.cfg", made from the emulator's option listing.
 
-#include "app/AppDir.h"
-#include "app/Outcome.h"
+#include "base/AppDir.h"
+#include "base/Outcome.h"
 
 #include <string>
 #include <string_view>

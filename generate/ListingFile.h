@@ -3,7 +3,7 @@
 // The step every generated emulator-side file shares: read what a listing run left behind,
 // convert it, and replace the target with the result.
 
-#include "app/Outcome.h"
+#include "base/Outcome.h"
 
 #include <functional>
 #include <string>

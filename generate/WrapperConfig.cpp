@@ -1,7 +1,7 @@
 #include "generate/WrapperConfig.h"
 
-#include "app/FileIo.h"
-#include "app/Messages.h"
+#include "base/FileIo.h"
+#include "base/Messages.h"
 
 namespace corvane::ZincListMan
 {

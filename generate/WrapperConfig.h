@@ -2,8 +2,8 @@
 
 // "lconfig.ini" of the outside command-line wrapper: one emulator command line per game.
 
-#include "app/AppDir.h"
-#include "app/Outcome.h"
+#include "base/AppDir.h"
+#include "base/Outcome.h"
 #include "catalogue/GameTable.h"
 
 #include <string>

@@ -4,7 +4,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -f build/dev/compile_commands.json ] || cmake --preset dev >/dev/null
-files=$(git ls-files 'app/*.cpp' 'catalogue/*.cpp' 'controls/*.cpp' 'generate/*.cpp' 'ui/*.cpp' 'tools/*.cpp')
+files=$(git ls-files 'base/*.cpp' 'app/*.cpp' 'catalogue/*.cpp' 'controls/*.cpp' 'generate/*.cpp' 'ui/*.cpp' 'tools/*.cpp')
 out=$(clang-tidy -p build/dev --quiet $files 2>/dev/null | grep -E 'warning:|error:' || true)
 if [ -n "$out" ]; then
   echo "$out"

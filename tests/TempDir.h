@@ -3,8 +3,8 @@
 // A fresh folder under the system's temporary folder, removed with everything in it at the end
 // of the test.
 
-#include "app/AppDir.h"
-#include "app/FileIo.h"
+#include "base/AppDir.h"
+#include "base/FileIo.h"
 
 #include <filesystem>
 #include <random>

@@ -1,7 +1,7 @@
 #include "ui/Dialogs.h"
 
-#include "app/Messages.h"
-#include "app/Process.h"
+#include "base/Messages.h"
+#include "base/Process.h"
 #include "ui/QtText.h"
 
 #include <QDesktopServices>

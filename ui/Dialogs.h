@@ -3,7 +3,7 @@
 // Everything the windows hand to the desktop: message boxes and the outside text editor. Both
 // go through here so that tests can answer them instead of a person.
 
-#include "app/AppDir.h"
+#include "base/AppDir.h"
 
 #include <QString>
 

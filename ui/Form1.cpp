@@ -1,6 +1,6 @@
 #include "ui/Form1.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "generate/WrapperConfig.h"
 #include "ui/Dialogs.h"
 #include "ui/QtText.h"

@@ -1,8 +1,8 @@
 // What the main window's launch and editor buttons do.
 
-#include "app/FileIo.h"
-#include "app/Messages.h"
-#include "app/Process.h"
+#include "base/FileIo.h"
+#include "base/Messages.h"
+#include "base/Process.h"
 #include "generate/EmulatorConfig.h"
 #include "ui/Dialogs.h"
 #include "ui/Form1.h"

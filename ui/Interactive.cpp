@@ -1,7 +1,7 @@
 #include "ui/Interactive.h"
 
-#include "app/Messages.h"
 #include "app/StartUp.h"
+#include "base/Messages.h"
 #include "ui/Dialogs.h"
 #include "ui/Form1.h"
 #include "ui/frmGroup.h"

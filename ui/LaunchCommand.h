@@ -3,7 +3,7 @@
 // The emulator's command line for one game of the game table. Qt-free, so that the exact bytes
 // can be tested without a window.
 
-#include "app/AppDir.h"
+#include "base/AppDir.h"
 #include "catalogue/GameTable.h"
 
 #include <string>

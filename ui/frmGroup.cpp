@@ -1,6 +1,6 @@
 #include "ui/frmGroup.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "catalogue/GroupMove.h"
 #include "catalogue/GroupScan.h"
 #include "ui/Dialogs.h"

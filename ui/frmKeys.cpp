@@ -1,6 +1,6 @@
 #include "ui/frmKeys.h"
 
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "controls/KeyCodeManager.h"
 #include "ui/QtText.h"
 #include "ui/VirtualKeys.h"

@@ -1,8 +1,8 @@
 // The program's entry point: batch mode with any command line, the main window without one.
 
 #include "app/BatchSwitches.h"
-#include "app/Process.h"
 #include "app/StartUp.h"
+#include "base/Process.h"
 #include "ui/Interactive.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "controls/ControllerFiles.h"
 #include "ControlsFixtures.h"
 #include "TempDir.h"
-#include "app/Text.h"
+#include "base/Text.h"
 #include "controls/IniStore.h"
 #include "controls/SavePipeline.h"
 

@@ -2,8 +2,8 @@
 
 #include "FakeEmulator.h"
 #include "TempDir.h"
-#include "app/Messages.h"
 #include "app/StartUp.h"
+#include "base/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/FileIo.h"
+#include "base/FileIo.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>

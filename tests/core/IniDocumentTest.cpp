@@ -1,6 +1,6 @@
 #include "ControlsFixtures.h"
 #include "TempDir.h"
-#include "app/Text.h"
+#include "base/Text.h"
 #include "controls/IniStore.h"
 
 #include <gtest/gtest.h>

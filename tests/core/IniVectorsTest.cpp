@@ -4,8 +4,8 @@
 // vector says what Windows does (windows-after, windows-op), that is the expectation.
 
 #include "TempDir.h"
-#include "app/FileIo.h"
-#include "app/Text.h"
+#include "base/FileIo.h"
+#include "base/Text.h"
 #include "controls/IniStore.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "controls/SavePipeline.h"
 #include "ControlsFixtures.h"
 #include "TempDir.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "controls/IniStore.h"
 
 #include <gtest/gtest.h>

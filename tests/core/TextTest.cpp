@@ -1,5 +1,5 @@
-#include "app/Text.h"
-#include "app/AppDir.h"
+#include "base/Text.h"
+#include "base/AppDir.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "FakeEmulator.h"
 #include "TempDir.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The launch page and the two editor buttons, with the stand-in emulator as the game.
 
 #include "UiTestKit.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "ui/Form1.h"
 #include "ui/LaunchCommand.h"
 

@@ -2,8 +2,8 @@
 
 #include "ui/Form1.h"
 #include "UiTestKit.h"
-#include "app/Messages.h"
-#include "app/Settings.h"
+#include "base/Messages.h"
+#include "base/Settings.h"
 #include "ui/Interactive.h"
 #include "ui/TabStrip.h"
 

@@ -1,7 +1,7 @@
 // The main window and the grouping window together: opening, moving, and the two Saves.
 
 #include "UiTestKit.h"
-#include "app/Messages.h"
+#include "base/Messages.h"
 #include "ui/Form1.h"
 #include "ui/GroupListView.h"
 #include "ui/Interactive.h"

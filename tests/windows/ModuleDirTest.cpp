@@ -1,6 +1,6 @@
 // Which program folders the Windows build accepts as its start-up directory.
 
-#include "app/Process.h"
+#include "base/Process.h"
 
 #include <gtest/gtest.h>
 

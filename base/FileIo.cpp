@@ -1,6 +1,6 @@
-#include "app/FileIo.h"
+#include "base/FileIo.h"
 
-#include "app/Memory.h"
+#include "base/Memory.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "app/Memory.h"
+#include "base/Memory.h"
 
 #include <cstdint>
 

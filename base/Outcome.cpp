@@ -1,4 +1,4 @@
-#include "app/Outcome.h"
+#include "base/Outcome.h"
 
 namespace corvane
 {

@@ -2,8 +2,8 @@
 
 // The program's own settings and the four-line file "corvane.cfg" that keeps them.
 
-#include "app/AppDir.h"
-#include "app/Outcome.h"
+#include "base/AppDir.h"
+#include "base/Outcome.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,7 +1,7 @@
-#include "app/Process.h"
+#include "base/Process.h"
 
-#include "app/AppDir.h"
-#include "app/FileIo.h"
+#include "base/AppDir.h"
+#include "base/FileIo.h"
 
 #include <algorithm>
 #include <cstdlib>
