@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace corvane::KeyCodeManager
@@ -154,6 +155,28 @@ constexpr std::array<ScanRow, 51> SCAN_ONLY_ROWS = {{
     {"MYCOMPUTER", "EB"}, {"MAIL", "EC"},        {"MEDIASELECT", "ED"},
 }};
 
+// Capture names of keys that have a scan code under another name. The key-down side keeps
+// showing its own name; the token is the scan code's, so the binding names the key pressed.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 7> CAPTURE_ALIASES = {{
+    {"PAGE UP", "PRIOR"},
+    {"PAGE DOWN", "NEXT"},
+    {"INS", "INSERT"},
+    {"DEL", "DELETE"},
+    {"SNAPSHOT", "SYSRQ"},
+    {",", "COMMA"},
+    {"`", "GRAVE"},
+}};
+
+std::string_view ScanNameOf(std::string_view key_name)
+{
+  for (const auto& [capture_name, scan_name] : CAPTURE_ALIASES)
+  {
+    if (capture_name == key_name)
+      return scan_name;
+  }
+  return key_name;
+}
+
 // The 144 name and scan-code pairs, both directions of the token conversion.
 const std::vector<ScanRow>& ScanPairs()
 {
@@ -183,6 +206,7 @@ std::string KeyNameFromKeyCode(int16_t key_code)
 
 std::string KeyTokenFromKeyName(std::string_view key_name)
 {
+  key_name = ScanNameOf(key_name);
   const auto& pairs = ScanPairs();
   const auto found = std::find_if(pairs.begin(), pairs.end(),
                                   [&](const ScanRow& row) { return row.key_name == key_name; });

@@ -13,7 +13,8 @@ namespace corvane::KeyCodeManager
 // The key's name; for a code without a name, its decimal digits ("145", "-3").
 std::string KeyNameFromKeyCode(int16_t key_code);
 
-// "k" and the name's scan code; "k" alone for a name without a scan code.
+// "k" and the name's scan code; "k" alone for a name without a scan code. The capture names of
+// keys known to the scan codes by another name ("PAGE UP", "DEL", ",") give that name's code.
 std::string KeyTokenFromKeyName(std::string_view key_name);
 
 // The name whose scan code follows the token's first character; empty when there is none.

@@ -125,7 +125,7 @@ private slots:
   {
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("token");
-    QTest::newRow("Page Up has no scan code") << int(Qt::Key_PageUp) << "k";
+    QTest::newRow("Page Up takes the scan code of PRIOR") << int(Qt::Key_PageUp) << "kC9";
     QTest::newRow("Shift") << int(Qt::Key_Shift) << "k2A";
     QTest::newRow("Escape is an ordinary key") << int(Qt::Key_Escape) << "k01";
     QTest::newRow("Tab stays in the dialog") << int(Qt::Key_Tab) << "k0F";
