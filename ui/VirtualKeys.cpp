@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <string_view>
 
 namespace corvane
 {
@@ -101,6 +102,56 @@ constexpr std::array KEYPAD_KEYS = std::to_array<KeyPair>({
     {Qt::Key_Slash, 111},
 });
 
+// Keys outside the US layout that Windows still has codes for: media, browser and launch keys,
+// and the input-method keys of Asian keyboards.
+constexpr std::array EXTRA_KEYS = std::to_array<KeyPair>({
+    {Qt::Key_Sleep, 95},
+    {Qt::Key_Back, 166},
+    {Qt::Key_Forward, 167},
+    {Qt::Key_Refresh, 168},
+    {Qt::Key_Stop, 169},
+    {Qt::Key_Search, 170},
+    {Qt::Key_Favorites, 171},
+    {Qt::Key_HomePage, 172},
+    {Qt::Key_VolumeMute, 173},
+    {Qt::Key_VolumeDown, 174},
+    {Qt::Key_VolumeUp, 175},
+    {Qt::Key_MediaNext, 176},
+    {Qt::Key_MediaPrevious, 177},
+    {Qt::Key_MediaStop, 178},
+    {Qt::Key_MediaPlay, 179},
+    {Qt::Key_MediaPause, 179},
+    {Qt::Key_MediaTogglePlayPause, 179},
+    {Qt::Key_LaunchMail, 180},
+    {Qt::Key_LaunchMedia, 181},
+    {Qt::Key_Explorer, 182},
+    {Qt::Key_Launch0, 182},
+    {Qt::Key_Calculator, 183},
+    {Qt::Key_Launch1, 183},
+    {Qt::Key_Hangul, 21},
+    {Qt::Key_Kana_Lock, 21},
+    {Qt::Key_Katakana, 21},
+    {Qt::Key_Hiragana_Katakana, 21},
+    {Qt::Key_Hangul_Hanja, 25},
+    {Qt::Key_Kanji, 25},
+    {Qt::Key_Henkan, 28},
+    {Qt::Key_Muhenkan, 29},
+    {Qt::Key_Printer, 42},
+    {Qt::Key_Play, 250},
+    {Qt::Key_Zoom, 251},
+});
+
+// The character each key of the main block gives on a US layout, by its PC scan code from 2 on
+// ("1" is scan code 2); a blank marks a key that is no character key.
+constexpr std::string_view US_MAIN_BLOCK = "1234567890-=  QWERTYUIOP[]  ASDFGHJKL;'` \\ZXCVBNM,./";
+constexpr uint32_t FIRST_MAIN_BLOCK_CODE = 2;
+static_assert(US_MAIN_BLOCK.size() == 52, "scan codes 2 to 53, the slash key");
+// The extra key between left Shift and Z on ISO keyboards.
+constexpr uint32_t ISO_EXTRA_KEY_CODE = 86;
+constexpr int16_t OEM_102 = 226;
+// X servers and Wayland number keys from 8 above the PC scan code of the main block.
+constexpr uint32_t X11_KEYCODE_OFFSET = 8;
+
 std::optional<int16_t> Find(const auto& table, int qt_key)
 {
   const auto found = std::find_if(table.begin(), table.end(),
@@ -110,9 +161,7 @@ std::optional<int16_t> Find(const auto& table, int qt_key)
   return found->virtual_key;
 }
 
-} // namespace
-
-int16_t VirtualKeyFromQtKey(int qt_key, bool keypad)
+std::optional<int16_t> KnownKey(int qt_key, bool keypad)
 {
   // Letters and digits share their codes with Windows (the upper-case ASCII codes).
   const bool letter = qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z;
@@ -128,7 +177,36 @@ int16_t VirtualKeyFromQtKey(int qt_key, bool keypad)
     if (const auto code = Find(KEYPAD_KEYS, qt_key))
       return *code;
   }
-  return Find(KEYS, qt_key).value_or(0);
+  if (const auto code = Find(KEYS, qt_key))
+    return code;
+  return Find(EXTRA_KEYS, qt_key);
+}
+
+// A character key of another layout (ö, é, a dead key) is known by where it sits: it gets the
+// code of the US key in its place, which is also the key the emulator's scan codes name.
+std::optional<int16_t> KeyInPlace(uint32_t x11_keycode)
+{
+  if (x11_keycode < X11_KEYCODE_OFFSET)
+    return std::nullopt;
+  const uint32_t scan_code = x11_keycode - X11_KEYCODE_OFFSET;
+  if (scan_code == ISO_EXTRA_KEY_CODE)
+    return OEM_102;
+  const uint32_t place = scan_code - FIRST_MAIN_BLOCK_CODE;
+  if (scan_code < FIRST_MAIN_BLOCK_CODE || place >= US_MAIN_BLOCK.size() ||
+      US_MAIN_BLOCK[place] == ' ')
+    return std::nullopt;
+  return KnownKey(US_MAIN_BLOCK[place], false);
+}
+
+} // namespace
+
+int16_t VirtualKeyFromQtKey(int qt_key, bool keypad, uint32_t x11_keycode)
+{
+  if (const auto code = KnownKey(qt_key, keypad))
+    return *code;
+  if (const auto code = KeyInPlace(x11_keycode))
+    return *code;
+  return NO_VIRTUAL_KEY;
 }
 
 } // namespace corvane

@@ -8,8 +8,13 @@
 namespace corvane
 {
 
+// The code Windows gives a key it has no virtual-key code for; it names no key of the tables.
+inline constexpr int16_t NO_VIRTUAL_KEY = 255;
+
 // The virtual-key code for a Qt key (Qt::Key) pressed on the numeric keypad (`keypad`) or
-// elsewhere; 0 for a key Windows has no code for.
-int16_t VirtualKeyFromQtKey(int qt_key, bool keypad);
+// elsewhere. A key the US layout lacks (ö, é, a dead key) takes the code of the US key at its
+// place, given by `x11_keycode` (an X11 or Wayland key code; 0 when unknown). NO_VIRTUAL_KEY
+// for any other key: never a code of a key that was not pressed.
+int16_t VirtualKeyFromQtKey(int qt_key, bool keypad, uint32_t x11_keycode = 0);
 
 } // namespace corvane

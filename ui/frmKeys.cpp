@@ -100,7 +100,13 @@ int16_t VirtualKeyOf(const QKeyEvent& key)
   if (key.nativeVirtualKey() != 0)
     return static_cast<int16_t>(key.nativeVirtualKey());
 #endif
-  return VirtualKeyFromQtKey(key.key(), key.modifiers().testFlag(Qt::KeypadModifier));
+  const bool keypad = key.modifiers().testFlag(Qt::KeypadModifier);
+#if defined(_WIN32) || defined(__APPLE__)
+  return VirtualKeyFromQtKey(key.key(), keypad);
+#else
+  // X11 and Wayland number the keys by place, which finds the keys of non-US layouts.
+  return VirtualKeyFromQtKey(key.key(), keypad, key.nativeScanCode());
+#endif
 }
 
 } // namespace corvane
