@@ -1,0 +1,142 @@
+// Real key presses through an X server: a binding button, a key sent by xdotool to the
+// key-capture dialog, Save, and the controller file read back. ctest runs it under xvfb-run on
+// the xcb platform; elsewhere it skips.
+
+#include "UiTestKit.h"
+#include "controls/IniStore.h"
+#include "ui/Form1.h"
+#include "ui/TabStrip.h"
+
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QtTest>
+
+namespace corvane
+{
+namespace
+{
+
+constexpr int CAPCOM_PAGE = 1;
+
+// Runs xdotool to its end; true when it succeeded.
+bool RunTool(const QString& program, const QStringList& arguments)
+{
+  QProcess tool;
+  tool.start(program, arguments);
+  // The window keeps taking events while the tool runs: focus and keys arrive as they would.
+  if (!QTest::qWaitFor([&] { return tool.state() == QProcess::NotRunning; }, 10000))
+    return false;
+  return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
+}
+
+} // namespace
+
+class KeyCaptureUnderX : public QObject
+{
+  Q_OBJECT
+
+private slots:
+  void initTestCase()
+  {
+    if (QGuiApplication::platformName() != "xcb" ||
+        QStandardPaths::findExecutable("xdotool").isEmpty())
+      QSKIP("needs an X display and xdotool");
+  }
+
+  void cleanup() { RunTool("setxkbmap", {"us"}); }
+
+  void SavedFileHoldsTheKeyPressed_data()
+  {
+    QTest::addColumn<QString>("layout");
+    QTest::addColumn<QString>("key");    // xdotool's key name
+    QTest::addColumn<QString>("button"); // a Capcom button, for player 1 or 2
+    QTest::addColumn<bool>("player2");
+    QTest::addColumn<QString>("file_key");
+    QTest::addColumn<QString>("token");
+    // Keys whose captured names the scan codes know by another name.
+    QTest::newRow("Page Up") << "us"
+                             << "Prior"
+                             << "CapPunch1" << false << "btn1"
+                             << "kC9";
+    QTest::newRow("Page Down") << "us"
+                               << "Next"
+                               << "CapPunch2" << false << "btn2"
+                               << "kD1";
+    QTest::newRow("Insert") << "us"
+                            << "Insert"
+                            << "CapPunch3" << false << "btn3"
+                            << "kD2";
+    QTest::newRow("Delete") << "us"
+                            << "Delete"
+                            << "CapKick1" << false << "btn4"
+                            << "kD3";
+    QTest::newRow("Print Screen") << "us"
+                                  << "Print"
+                                  << "CapKick2" << false << "btn5"
+                                  << "kB7";
+    QTest::newRow("comma") << "us"
+                           << "comma"
+                           << "CapKick3" << false << "btn6"
+                           << "k33";
+    QTest::newRow("back quote") << "us"
+                                << "grave"
+                                << "CapPunch1" << true << "btn1"
+                                << "k29";
+    // Keys the US layout lacks: the key in their place, or no key; never the digit 0 (k0B).
+    QTest::newRow("o umlaut, German") << "de"
+                                      << "odiaeresis"
+                                      << "CapPunch2" << true << "btn2"
+                                      << "k27";
+    QTest::newRow("sharp s, German") << "de"
+                                     << "ssharp"
+                                     << "CapPunch3" << true << "btn3"
+                                     << "k0C";
+    QTest::newRow("o umlaut, on no key of the layout") << "us"
+                                                       << "odiaeresis"
+                                                       << "CapKick1" << true << "btn4"
+                                                       << "k";
+    QTest::newRow("Volume Up") << "us"
+                               << "XF86AudioRaiseVolume"
+                               << "CapKick2" << true << "btn5"
+                               << "k";
+  }
+
+  void SavedFileHoldsTheKeyPressed()
+  {
+    QFETCH(QString, layout);
+    QFETCH(QString, key);
+    QFETCH(QString, button);
+    QFETCH(bool, player2);
+    QFETCH(QString, file_key);
+    QFETCH(QString, token);
+    if (!RunTool("setxkbmap", {layout}))
+      QSKIP("cannot set the keyboard layout");
+    test::EmulatorFolder folder;
+    test::MessageLog messages;
+    Form1 window(folder.session);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QRadioButton*>(player2 ? "optP2" : "optP1")->click();
+    auto* tabs = window.findChild<TabStrip*>("TabStrip1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(CAPCOM_PAGE).center());
+    QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
+    QPointer<frmKeys> dialog = test::OpenKeyDialog();
+    QVERIFY(dialog);
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    // Bare Xvfb has no window manager to give the new window the focus.
+    const QString id = QString::number(dialog->winId());
+    QVERIFY(RunTool("xdotool", {"windowfocus", "--sync", id, "key", key}));
+    QTRY_VERIFY(!dialog);
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
+    const std::string saved = ReadIniValue(folder.File("ctrlr/capcfg.ini"),
+                                           player2 ? "player2" : "player1", file_key.toStdString());
+    QCOMPARE(QString::fromStdString(saved), token);
+  }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::KeyCaptureUnderX)
+#include "KeyCaptureUnderX.moc"
