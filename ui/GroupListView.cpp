@@ -7,6 +7,9 @@
 #include <QDropEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QRandomGenerator>
+
+#include <utility>
 
 namespace corvane
 {
@@ -14,19 +17,31 @@ namespace corvane
 std::function<void(QDrag*)> GroupListView::RunDrag = [](QDrag* drag)
 { drag->exec(Qt::MoveAction); };
 
-QMimeData* GroupDragData(GroupId source)
+QByteArray NewWindowKey()
+{
+  // The process id keeps copies apart; the random part keeps windows of one run apart.
+  return QByteArray::number(QCoreApplication::applicationPid()) + '-' +
+         QByteArray::number(QRandomGenerator::system()->generate64(), 16);
+}
+
+QMimeData* GroupDragData(GroupId source, const QByteArray& window_key)
 {
   auto* data = new QMimeData;
   const std::string_view name = InfoOf(source).list_box;
-  data->setData(GROUP_DRAG_MIME, QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+  data->setData(GROUP_DRAG_MIME,
+                window_key + '\n' + QByteArray(name.data(), static_cast<qsizetype>(name.size())));
   return data;
 }
 
-std::optional<GroupId> GroupDragSource(const QMimeData* data)
+std::optional<GroupId> GroupDragSource(const QMimeData* data, const QByteArray& window_key)
 {
-  if (!data || !data->hasFormat(GROUP_DRAG_MIME))
+  if (!data || !data->hasFormat(GROUP_DRAG_MIME) || window_key.isEmpty())
     return std::nullopt;
-  const QByteArray name = data->data(GROUP_DRAG_MIME);
+  const QByteArray prefix = window_key + '\n';
+  const QByteArray bytes = data->data(GROUP_DRAG_MIME);
+  if (!bytes.startsWith(prefix))
+    return std::nullopt;
+  const QByteArrayView name = QByteArrayView(bytes).sliced(prefix.size());
   for (const GroupInfo& group : GROUPS)
   {
     if (name ==
@@ -36,8 +51,8 @@ std::optional<GroupId> GroupDragSource(const QMimeData* data)
   return std::nullopt;
 }
 
-GroupListView::GroupListView(GroupListModel* model, QWidget* parent)
-    : QListView(parent), m_id(model->Id())
+GroupListView::GroupListView(GroupListModel* model, QByteArray window_key, QWidget* parent)
+    : QListView(parent), m_id(model->Id()), m_window_key(std::move(window_key))
 {
   const std::string_view name = InfoOf(m_id).list_box;
   setObjectName(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
@@ -108,7 +123,7 @@ void GroupListView::StartDrag(const QPoint& hot_spot)
   if (row < 0)
     return;
   auto* drag = new QDrag(this);
-  drag->setMimeData(GroupDragData(m_id));
+  drag->setMimeData(GroupDragData(m_id, m_window_key));
   const QRect item = visualRect(model()->index(row, 0));
   if (!item.isEmpty())
   {
@@ -126,7 +141,7 @@ void GroupListView::dragEnterEvent(QDragEnterEvent* event)
 void GroupListView::dragMoveEvent(QDragMoveEvent* event)
 {
   // Anywhere over the list is the same target: the entry always goes to the end.
-  if (!GroupDragSource(event->mimeData()))
+  if (!GroupDragSource(event->mimeData(), m_window_key))
   {
     event->ignore();
     return;
@@ -137,7 +152,7 @@ void GroupListView::dragMoveEvent(QDragMoveEvent* event)
 
 void GroupListView::dropEvent(QDropEvent* event)
 {
-  const std::optional<GroupId> source = GroupDragSource(event->mimeData());
+  const std::optional<GroupId> source = GroupDragSource(event->mimeData(), m_window_key);
   if (!source)
   {
     event->ignore();

@@ -18,25 +18,35 @@ namespace corvane
 
 class GroupListModel;
 
-// The MIME type of a drag between the group lists; its data is the source list's object name.
+// The MIME type of a drag between the group lists; its data is the key of the source list's
+// window, a line break, and the source list's object name.
 inline constexpr char GROUP_DRAG_MIME[] = "application/x-corvane-group-list";
 
-// The drag data naming a group's list as the source.
-QMimeData* GroupDragData(GroupId source);
+// A key that no other window, in this run or another, shares: the lists of one window are told
+// apart from another running copy's, whose drags offer the same MIME type.
+QByteArray NewWindowKey();
 
-// The source group named by drag data; nothing for data from elsewhere.
-std::optional<GroupId> GroupDragSource(const QMimeData* data);
+// The drag data naming a group's list, of the window with `window_key`, as the source.
+QMimeData* GroupDragData(GroupId source, const QByteArray& window_key);
+
+// The source group named by drag data from the window with `window_key`; nothing for data from
+// elsewhere, another copy of the program included.
+std::optional<GroupId> GroupDragSource(const QMimeData* data, const QByteArray& window_key);
 
 class GroupListView : public QListView
 {
   Q_OBJECT
 
 public:
-  // Shows `model` as a single-selection list named after its group.
-  explicit GroupListView(GroupListModel* model, QWidget* parent = nullptr);
+  // Shows `model` as a single-selection list named after its group; it takes drops only from
+  // lists that share its `window_key`.
+  GroupListView(GroupListModel* model, QByteArray window_key, QWidget* parent = nullptr);
 
   // The group this list shows.
   GroupId Id() const { return m_id; }
+
+  // The key of the window whose lists this one takes drops from.
+  const QByteArray& WindowKey() const { return m_window_key; }
 
   // The selected row, or -1 when nothing is selected.
   int SelectedRow() const;
@@ -60,6 +70,7 @@ private:
   void StartDrag(const QPoint& hot_spot);
 
   GroupId m_id;
+  QByteArray m_window_key;
   std::optional<QPoint> m_press_pos; // where the left button went down, until a drag starts
 };
 

@@ -71,6 +71,8 @@ void frmGroup::CreateLayout()
 
 void frmGroup::CreateColumns()
 {
+  // The five lists share one key, so each takes drops from the other four and itself only.
+  const QByteArray window_key = NewWindowKey();
   for (size_t column = 0; column < COLUMNS.size(); ++column)
   {
     const GroupId id = COLUMNS[column].id;
@@ -80,7 +82,7 @@ void frmGroup::CreateColumns()
     // A heading may be wider than its list; it may use the gap to the next column.
     label->setGeometry(left, LABEL_TOP, COLUMN_STEP - 2, LIST_TOP - LABEL_TOP);
     m_models[IndexOf(id)] = new GroupListModel(m_session.groups, id, this);
-    m_lists[IndexOf(id)] = new GroupListView(m_models[IndexOf(id)], this);
+    m_lists[IndexOf(id)] = new GroupListView(m_models[IndexOf(id)], window_key, this);
     m_lists[IndexOf(id)]->setGeometry(left, LIST_TOP, LIST_WIDTH, LIST_HEIGHT);
   }
 }

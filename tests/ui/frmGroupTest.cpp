@@ -64,6 +64,8 @@ private slots:
   void DropMovesSelectedEntryToTheEnd();
   void DropOutsideTheListsChangesNothing_data();
   void DropOutsideTheListsChangesNothing();
+  void DropFromElsewhereChangesNothing_data();
+  void DropFromElsewhereChangesNothing();
   void DragStartsOnlyWithLeftButtonAlone_data();
   void DragStartsOnlyWithLeftButtonAlone();
   void PressAndDragMovesThePressedEntry();
@@ -100,7 +102,10 @@ void frmGroupTest::init()
   m_drags.clear();
   m_warnings.clear();
   GroupListView::RunDrag = [this](QDrag* drag)
-  { m_drags << InfoOf(*GroupDragSource(drag->mimeData())).list_box.data(); };
+  {
+    const QByteArray& key = List("lstCap")->WindowKey();
+    m_drags << InfoOf(*GroupDragSource(drag->mimeData(), key)).list_box.data();
+  };
   SetMessageHook([this](MessageKind, const QString& text) { m_warnings << text; });
 }
 
@@ -200,7 +205,8 @@ void frmGroupTest::DropMovesSelectedEntryToTheEnd()
   const QByteArray target_name = target.toLatin1();
   if (selected >= 0)
     Select(source_name, selected);
-  const std::unique_ptr<QMimeData> data(GroupDragData(List(source_name)->Id()));
+  const std::unique_ptr<QMimeData> data(
+      GroupDragData(List(source_name)->Id(), List(source_name)->WindowKey()));
   QWidget* drop_on = on_scroll_bar ? static_cast<QWidget*>(List(target_name)->verticalScrollBar())
                                    : List(target_name)->viewport();
   QVERIFY(SendDrop(drop_on, data.get(), QPoint(5, 20)));
@@ -227,12 +233,30 @@ void frmGroupTest::DropOutsideTheListsChangesNothing()
   const GroupLists before = m_session->groups;
   QWidget* widget = target == "frmGroup" ? m_window.get() : m_window->findChild<QWidget*>(target);
   QVERIFY(widget);
-  const std::unique_ptr<QMimeData> data(GroupDragData(GroupId::Cap));
+  const std::unique_ptr<QMimeData> data(GroupDragData(GroupId::Cap, List("lstCap")->WindowKey()));
   QVERIFY(!SendDrop(widget, data.get(), pos));
   QVERIFY(m_session->groups == before);
-  // Data that names no list is refused by the lists too.
+}
+
+// Drag data of the right type that comes from no list of this window: another running copy of
+// the program, an older one, or data naming no list.
+void frmGroupTest::DropFromElsewhereChangesNothing_data()
+{
+  QTest::addColumn<QByteArray>("bytes"); // "<own>" stands for this window's key
+  const std::unique_ptr<QMimeData> other_copy(GroupDragData(GroupId::Cap, NewWindowKey()));
+  QTest::newRow("another copy") << other_copy->data(GROUP_DRAG_MIME);
+  QTest::newRow("list name alone") << QByteArray("lstCap");
+  QTest::newRow("no list") << QByteArray("<own>\nlstNone");
+  QTest::newRow("key alone") << QByteArray("<own>");
+}
+
+void frmGroupTest::DropFromElsewhereChangesNothing()
+{
+  QFETCH(QByteArray, bytes);
+  Select("lstCap", 0);
+  const GroupLists before = m_session->groups;
   QMimeData foreign;
-  foreign.setData(GROUP_DRAG_MIME, "lstNone");
+  foreign.setData(GROUP_DRAG_MIME, bytes.replace("<own>", List("lstCap")->WindowKey()));
   QVERIFY(!SendDrop(List("lstTekken")->viewport(), &foreign, QPoint(20, 20)));
   QVERIFY(m_session->groups == before);
 }
