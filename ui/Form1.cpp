@@ -64,7 +64,8 @@ Form1::Form1(Session& session, QWidget* parent) : QWidget(parent), m_session(ses
 {
   setObjectName("Form1");
   setWindowTitle(ToQString(Messages::MAIN_CAPTION));
-  resize(CLIENT_WIDTH, CLIENT_HEIGHT);
+  // Every control sits at a fixed pixel position, so the window keeps its one size.
+  setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
   // The positions are fixed pixels, laid out for the small type of the classic dialogs.
   QFont small_type = font();
   small_type.setPointSizeF(FONT_POINT_SIZE);
@@ -194,11 +195,6 @@ void Form1::closeEvent(QCloseEvent* event)
 {
   event->accept();
   EndProgram();
-}
-
-void Form1::resizeEvent(QResizeEvent*)
-{
-  TabStrip1->setGeometry(rect());
 }
 
 void Form1::EndProgram()

@@ -64,7 +64,6 @@ signals:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
-  void resizeEvent(QResizeEvent* event) override;
 
 private:
   static const std::vector<BindingRow>& BindingRows();

@@ -103,6 +103,34 @@ private slots:
     QCOMPARE(tabs->tabToolTip(6), QString("Launch a Game To See If you Like it's Setup"));
   }
 
+  void NothingMovesWhenTheWindowIsResized_data()
+  {
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("narrower") << QSize(300, 415);
+    QTest::newRow("lower") << QSize(602, 200);
+    QTest::newRow("larger") << QSize(900, 600);
+  }
+
+  void NothingMovesWhenTheWindowIsResized()
+  {
+    QFETCH(QSize, size);
+    EmulatorFolder folder;
+    Form1 window(folder.session);
+    window.show();
+    auto* tabs = window.findChild<TabStrip*>("TabStrip1");
+    QList<QRect> tab_rects;
+    for (int tab = 0; tab < tabs->count(); ++tab)
+      tab_rects << tabs->tabRect(tab);
+    window.resize(size);
+    QCOMPARE(window.size(), QSize(602, 415));
+    QCOMPARE(tabs->geometry(), QRect(0, 0, 602, 415));
+    for (int tab = 0; tab < tabs->count(); ++tab)
+    {
+      QCOMPARE(tabs->tabRect(tab), tab_rects[tab]);
+      QVERIFY(tabs->tabRect(tab).bottom() < Pages(window)[0]->y()); // no page over a tab
+    }
+  }
+
   void OptionBoxesChangeTheirFlagsOnly()
   {
     EmulatorFolder folder;
