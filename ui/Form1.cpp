@@ -55,6 +55,8 @@ void SetBackground(QWidget* widget, const QColor& colour)
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, colour);
   widget->setPalette(palette);
+  // Check boxes and option buttons fill with the button colour unless told otherwise.
+  widget->setBackgroundRole(QPalette::Window);
   widget->setAutoFillBackground(true);
 }
 

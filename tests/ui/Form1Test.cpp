@@ -131,6 +131,28 @@ private slots:
     }
   }
 
+  void BoxesAndButtonsAreFilledWithThePageColour()
+  {
+    EmulatorFolder folder;
+    Form1 window(folder.session);
+    window.show();
+    const QRgb page_colour = qRgb(250, 250, 255);
+    for (const char* name :
+         {"chkError", "chkCfgWrapper", "chkMakeDat", "chkShowcmd", "optP1", "optP2"})
+    {
+      // The top and bottom rows lie above and below the box or button and its caption.
+      const QImage image = window.findChild<QWidget*>(name)->grab().toImage();
+      for (const int y : {0, image.height() - 1})
+        for (int x = 0; x < image.width(); ++x)
+          QVERIFY2(image.pixel(x, y) == page_colour,
+                   qPrintable(QString("%1 at %2,%3: #%4")
+                                  .arg(name)
+                                  .arg(x)
+                                  .arg(y)
+                                  .arg(image.pixel(x, y), 0, 16)));
+    }
+  }
+
   void OptionBoxesChangeTheirFlagsOnly()
   {
     EmulatorFolder folder;
