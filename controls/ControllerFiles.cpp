@@ -198,6 +198,26 @@ std::vector<IniWrite> CommonBlockWrites(std::string_view file_name, const Bindin
   return writes;
 }
 
+std::vector<std::string_view> GroupFileSlots(GroupId group)
+{
+  const bool keep_directions = InfoOf(group).controller_file != QMA_FILE;
+  std::vector<std::string_view> slots;
+  for (const CommonKey& common : COMMON_KEYS)
+  {
+    if (keep_directions || !common.direction)
+      slots.push_back(common.slot);
+  }
+  for (const Player& player : PLAYERS)
+  {
+    for (const OwnKey& own : OWN_KEYS)
+    {
+      if (own.group == group)
+        slots.push_back(BindingTable::SlotKeys()[*BindingTable::IndexOf(SlotOf(own, player))]);
+    }
+  }
+  return slots;
+}
+
 int NoErrorStateFromText(std::string_view text)
 {
   const double rounded = std::nearbyint(LeadingNumber(text).value_or(0.0));
