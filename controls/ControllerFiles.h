@@ -46,7 +46,11 @@ std::vector<IniWrite> CommonBlockWrites(std::string_view file_name, const Bindin
 
 // The slots whose keys the group's file holds, and so every per-game copy of it: the shared
 // inputs (without the directions in "qmacfg.ini") and the group's own inputs, both players.
-std::vector<std::string_view> GroupFileSlots(GroupId group);
+const std::vector<std::string_view>& GroupFileSlots(GroupId group);
+
+// The lines one slot's value makes in the group's file, as a save writes them (its key, and its
+// copy key where it has one); empty when the file does not hold the slot.
+std::vector<IniWrite> SlotWrites(GroupId group, std::string_view slot_key, std::string_view value);
 
 // The check box state a "NOERROR" text gives: the number at its start (none: 0), rounded half
 // to even; a number the box cannot show (other than 0, 1, 2) gives 0, as a missing value does.
