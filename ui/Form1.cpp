@@ -87,6 +87,7 @@ void Form1::Load()
   LoadBindings();
   ColourControls();
   optP1->setChecked(true);
+  RefreshBindingButtons();
   FillGameList();
   SwitchPage();
 }

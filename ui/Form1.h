@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Session.h"
+#include "controls/BindingClashes.h"
 #include "controls/SavePipeline.h"
 
 #include <QPointer>
@@ -88,6 +89,15 @@ private:
   void FillGameList();
   void SwitchPage();
   void TurnPage(int step);
+
+  // The binding buttons (Form1Bindings.cpp).
+  static QString PageCaption(int page);
+  std::string_view SelectedSlot(const BindingRow& row) const;
+  void RefreshBindingButtons();
+  void ClearBinding(const BindingRow& row);
+  void TakeCapturedKey();
+  QString BindingText(const BindingRow& row, std::string_view slot) const;
+  QString ClashText(std::string_view slot, const ClashMap& clashes) const;
 
   // What the buttons do (Form1.cpp, Form1Actions.cpp).
   void OpenKeyCapture(const BindingRow& row);

@@ -1,7 +1,9 @@
 // The binding buttons: one table row per button, one handler for all of them.
 
+#include "controls/KeyLabels.h"
 #include "ui/BindingButton.h"
 #include "ui/Form1.h"
+#include "ui/QtText.h"
 #include "ui/frmKeys.h"
 
 #include <QFrame>
@@ -77,21 +79,93 @@ void Form1::CreateBindingButtons()
     button->setGeometry(row.x, row.y, BUTTON_SIZE, BUTTON_SIZE);
     this->*row.member = button;
     connect(button, &QPushButton::clicked, this, [this, &row] { OpenKeyCapture(row); });
+    connect(button, &BindingButton::ClearRequested, this, [this, &row] { ClearBinding(row); });
   }
+}
+
+std::string_view Form1::SelectedSlot(const BindingRow& row) const
+{
+  return optP2->isChecked() ? row.slot_p2 : row.slot_p1;
 }
 
 void Form1::OpenKeyCapture(const BindingRow& row)
 {
-  const std::string_view slot = optP2->isChecked() ? row.slot_p2 : row.slot_p1;
+  const std::string_view slot = SelectedSlot(row);
   BindingTable& table = m_session.bindings;
   table.CurrentKey = table.Get(slot);
   table.CurrentSlotKey = std::string(slot);
   // An open dialog stays as it is; its next key goes to the slot just chosen.
   if (!m_keys)
+  {
     m_keys = new frmKeys(table);
+    connect(m_keys, &frmKeys::KeyTaken, this, &Form1::TakeCapturedKey);
+  }
   m_keys->show();
   m_keys->raise();
   m_keys->activateWindow();
+}
+
+void Form1::TakeCapturedKey()
+{
+  RefreshBindingButtons();
+  const std::string& slot = m_session.bindings.CurrentSlotKey;
+  m_keys->ShowClash(ClashText(slot, KeyCodeManager::FindClashes(m_session.bindings)));
+}
+
+void Form1::ClearBinding(const BindingRow& row)
+{
+  m_session.bindings.Set(SelectedSlot(row), std::string());
+  RefreshBindingButtons();
+}
+
+void Form1::RefreshBindingButtons()
+{
+  const BindingTable& table = m_session.bindings;
+  const ClashMap clashes = KeyCodeManager::FindClashes(table);
+  for (const BindingRow& row : BindingRows())
+  {
+    auto* button = static_cast<BindingButton*>(this->*row.member);
+    const std::string_view slot = SelectedSlot(row);
+    const QString clash = ClashText(slot, clashes);
+    button->ShowBinding({ToQString(KeyCodeManager::KeyLabelFromKeyToken(table.Get(slot))),
+                         !clash.isEmpty(), false});
+    QString tip = BindingText(row, row.slot_p1);
+    if (row.slot_p2 != row.slot_p1)
+      tip += QLatin1Char('\n') + BindingText(row, row.slot_p2);
+    const QString clash_line = clash.isEmpty() ? QString() : QLatin1Char('\n') + clash;
+    button->setToolTip(tip + clash_line);
+    button->setAccessibleDescription(BindingText(row, slot) + clash_line);
+  }
+}
+
+// "Player 1: A", "Player 2: not bound", or for an input of both players "Both players: A".
+QString Form1::BindingText(const BindingRow& row, std::string_view slot) const
+{
+  const std::string label = KeyCodeManager::KeyLabelFromKeyToken(m_session.bindings.Get(slot));
+  const QString who = row.slot_p1 == row.slot_p2 ? tr("Both players")
+                      : slot == row.slot_p1      ? tr("Player 1")
+                                                 : tr("Player 2");
+  return who + QStringLiteral(": ") + (label.empty() ? tr("not bound") : ToQString(label));
+}
+
+// "Also Player 2 Low Punch, Capcom 6 Button; Start 1, General"; empty when the key is alone.
+QString Form1::ClashText(std::string_view slot, const ClashMap& clashes) const
+{
+  QStringList others;
+  for (const std::string_view other : clashes.Others(slot))
+  {
+    for (const BindingRow& row : BindingRows())
+    {
+      if (row.slot_p1 != other && row.slot_p2 != other)
+        continue;
+      const QString player = row.slot_p1 == row.slot_p2 ? QString()
+                             : other == row.slot_p1     ? tr("Player 1 ")
+                                                        : tr("Player 2 ");
+      others << player + QString::fromLatin1(row.caption) + QStringLiteral(", ") +
+                    PageCaption(row.page);
+    }
+  }
+  return others.isEmpty() ? QString() : tr("Also ") + others.join(QStringLiteral("; "));
 }
 
 } // namespace corvane

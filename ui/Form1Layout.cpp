@@ -66,6 +66,11 @@ QLabel* WrappingLabel(const char* name, const char* text, QWidget* parent, const
 
 } // namespace
 
+QString Form1::PageCaption(int page)
+{
+  return Text(TABS.at(static_cast<size_t>(page)).caption);
+}
+
 void Form1::CreateLayout()
 {
   CreateTabsAndPages();
@@ -156,6 +161,7 @@ void Form1::ConnectWidgets()
   ConnectFlag(chkShowcmd, &FrontendSettings::ShowCmdFlag);
   // A greyed box from the file becomes an ordinary two-state box once the user clicks it.
   connect(chkError, &QCheckBox::clicked, this, [this] { chkError->setTristate(false); });
+  connect(optP1, &QRadioButton::toggled, this, &Form1::RefreshBindingButtons);
   connect(cmdSave, &QPushButton::clicked, this, &Form1::SaveAllChanges);
   connect(cmdCancel, &QPushButton::clicked, this, &Form1::close);
   connect(cmdManCont, &QPushButton::clicked, this, &Form1::ManageGroupsRequested);
