@@ -52,6 +52,12 @@ public:
     int y;
   };
 
+  // The 31 binding buttons, in tab order.
+  static const std::vector<BindingRow>& BindingRows();
+
+  // The caption of the page's tab.
+  static QString PageCaption(int page);
+
 public slots:
   // Saves every controller file, the per-game copies, the settings and (when asked) the
   // wrapper configuration, reloads the group lists from disk, and tells the user the outcome.
@@ -68,8 +74,6 @@ protected:
   void resizeEvent(QResizeEvent* event) override;
 
 private:
-  static const std::vector<BindingRow>& BindingRows();
-
   // Building (Form1Layout.cpp).
   void CreateLayout();
   void CreateTabsAndPages();
@@ -91,13 +95,10 @@ private:
   void TurnPage(int step);
 
   // The binding buttons (Form1Bindings.cpp).
-  static QString PageCaption(int page);
   std::string_view SelectedSlot(const BindingRow& row) const;
   void RefreshBindingButtons();
   void ClearBinding(const BindingRow& row);
   void TakeCapturedKey();
-  QString BindingText(const BindingRow& row, std::string_view slot) const;
-  QString ClashText(std::string_view slot, const ClashMap& clashes) const;
 
   // What the buttons do (Form1.cpp, Form1Actions.cpp).
   void OpenKeyCapture(const BindingRow& row);

@@ -1,7 +1,7 @@
 // The binding buttons: one table row per button, one handler for all of them.
 
-#include "controls/KeyLabels.h"
 #include "ui/BindingButton.h"
+#include "ui/BindingTexts.h"
 #include "ui/Form1.h"
 #include "ui/QtText.h"
 #include "ui/frmKeys.h"
@@ -123,49 +123,8 @@ void Form1::RefreshBindingButtons()
   const BindingTable& table = m_session.bindings;
   const ClashMap clashes = KeyCodeManager::FindClashes(table);
   for (const BindingRow& row : BindingRows())
-  {
-    auto* button = static_cast<BindingButton*>(this->*row.member);
-    const std::string_view slot = SelectedSlot(row);
-    const QString clash = ClashText(slot, clashes);
-    button->ShowBinding({ToQString(KeyCodeManager::KeyLabelFromKeyToken(table.Get(slot))),
-                         !clash.isEmpty(), false});
-    QString tip = BindingText(row, row.slot_p1);
-    if (row.slot_p2 != row.slot_p1)
-      tip += QLatin1Char('\n') + BindingText(row, row.slot_p2);
-    const QString clash_line = clash.isEmpty() ? QString() : QLatin1Char('\n') + clash;
-    button->setToolTip(tip + clash_line);
-    button->setAccessibleDescription(BindingText(row, slot) + clash_line);
-  }
-}
-
-// "Player 1: A", "Player 2: not bound", or for an input of both players "Both players: A".
-QString Form1::BindingText(const BindingRow& row, std::string_view slot) const
-{
-  const std::string label = KeyCodeManager::KeyLabelFromKeyToken(m_session.bindings.Get(slot));
-  const QString who = row.slot_p1 == row.slot_p2 ? tr("Both players")
-                      : slot == row.slot_p1      ? tr("Player 1")
-                                                 : tr("Player 2");
-  return who + QStringLiteral(": ") + (label.empty() ? tr("not bound") : ToQString(label));
-}
-
-// "Also Player 2 Low Punch, Capcom 6 Button; Start 1, General"; empty when the key is alone.
-QString Form1::ClashText(std::string_view slot, const ClashMap& clashes) const
-{
-  QStringList others;
-  for (const std::string_view other : clashes.Others(slot))
-  {
-    for (const BindingRow& row : BindingRows())
-    {
-      if (row.slot_p1 != other && row.slot_p2 != other)
-        continue;
-      const QString player = row.slot_p1 == row.slot_p2 ? QString()
-                             : other == row.slot_p1     ? tr("Player 1 ")
-                                                        : tr("Player 2 ");
-      others << player + QString::fromLatin1(row.caption) + QStringLiteral(", ") +
-                    PageCaption(row.page);
-    }
-  }
-  return others.isEmpty() ? QString() : tr("Also ") + others.join(QStringLiteral("; "));
+    ShowBinding(*static_cast<BindingButton*>(this->*row.member), row, SelectedSlot(row), table,
+                clashes);
 }
 
 } // namespace corvane
