@@ -103,6 +103,8 @@ private:
   // What the buttons do (Form1.cpp, Form1Actions.cpp).
   void OpenKeyCapture(const BindingRow& row);
   void LaunchSelected();
+  int SelectedGameRow() const;
+  void OpenGameKeys();
   void ManageZincOptions();
   void ManageRendererConfig();
   void ReportSave(const KeyCodeManager::SaveOutcome& saved);
@@ -162,6 +164,7 @@ private:
   QListWidget* lstGames = nullptr;
   QCheckBox* chkShowcmd = nullptr;
   QPushButton* cmdLaunch = nullptr;
+  QPushButton* cmdOwnKeys = nullptr;
   QLabel* Label2 = nullptr;
   QLineEdit* txtCommand = nullptr;
   // Below the pages.

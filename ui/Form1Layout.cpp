@@ -4,6 +4,7 @@
 #include "ui/QtText.h"
 #include "ui/TabStrip.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -126,6 +127,12 @@ void Form1::CreateLaunchPage()
   chkShowcmd =
       Place(new QCheckBox(Text("Show Command Line"), page), "chkShowcmd", QRect(8, 240, 180, 20));
   cmdLaunch = Place(new QPushButton(Text("&Launch"), page), "cmdLaunch", QRect(8, 262, 90, 26));
+  cmdOwnKeys =
+      Place(new QPushButton(tr("Own &Keys..."), page), "cmdOwnKeys", QRect(104, 262, 90, 26));
+  lstGames->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* own_keys = new QAction(tr("Own Keys..."), lstGames);
+  lstGames->addAction(own_keys);
+  connect(own_keys, &QAction::triggered, this, &Form1::OpenGameKeys);
   Label2 = WrappingLabel("Label2",
                          "Options Passed to Zinc  Be aware that zinc doesn't function without a "
                          "valid cfg file.",
@@ -168,6 +175,7 @@ void Form1::ConnectWidgets()
   connect(Command1, &QPushButton::clicked, this, &Form1::ManageZincOptions);
   connect(Command2, &QPushButton::clicked, this, &Form1::ManageRendererConfig);
   connect(cmdLaunch, &QPushButton::clicked, this, &Form1::LaunchSelected);
+  connect(cmdOwnKeys, &QPushButton::clicked, this, &Form1::OpenGameKeys);
   connect(lstGames, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item)
           {

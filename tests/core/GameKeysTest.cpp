@@ -1,4 +1,6 @@
 #include "controls/GameKeys.h"
+#include "TempDir.h"
+#include "controls/SavePipeline.h"
 
 #include <gtest/gtest.h>
 
@@ -82,6 +84,36 @@ TEST(GameKeys, LayerWritesKeysAndCopyKeysInPlace)
   };
   for (const Case& c : cases)
     EXPECT_EQ(LayeredControllerFile(c.family, c.group, c.own), c.expected) << c.name;
+}
+
+} // namespace
+} // namespace corvane
+
+namespace corvane
+{
+namespace
+{
+
+// Own keys in the copies: layered for their game, never for a sibling, never for a name that is
+// no plain file name, and waiting while the game is in a family whose file lacks the slot.
+TEST(GameKeys, CopiesLayerOnlyTheirGame)
+{
+  test::TempDir temp;
+  const AppDir dir = temp.Dir();
+  temp.Write("ctrlr/capcfg.ini", "[player1]\r\nbtn1=k10\r\n");
+  temp.Write("ctrlr/3butcfg.ini", "[player1]\r\nbtn1=k11\r\n");
+  GroupLists lists;
+  lists[GroupId::Cap] = {"sfex", "sfexa", "..\\evil"};
+  lists[GroupId::ThreeBut] = {"tgm"};
+  GameKeys keys;
+  for (const char* game : {"sfex", "..\\evil", "tgm"})
+    keys.SetOwn(game, "cappunch1p1", "k2C");
+  const Outcome outcome = KeyCodeManager::MakePerGameControllerFiles(dir, lists, &keys);
+  EXPECT_EQ(temp.Read("ctrlr/sfex.ini"), "[player1]\r\nbtn1=k2C\r\n");
+  EXPECT_EQ(temp.Read("ctrlr/sfexa.ini"), "[player1]\r\nbtn1=k10\r\n");
+  EXPECT_EQ(temp.Read("ctrlr/tgm.ini"), "[player1]\r\nbtn1=k11\r\n");
+  ASSERT_EQ(outcome.problems.size(), 1u);
+  EXPECT_EQ(outcome.problems[0].file, "..\\evil");
 }
 
 } // namespace
