@@ -9,6 +9,9 @@
 #include "catalogue/GameTable.h"
 #include "catalogue/GroupLists.h"
 #include "controls/BindingTable.h"
+#include "controls/GameKeys.h"
+
+#include <optional>
 
 namespace corvane
 {
@@ -21,6 +24,7 @@ struct Session
   GroupLists groups;
   FrontendSettings settings;
   BindingTable bindings;
+  std::optional<GameKeys> game_keys; // every game's own keys; none when their file is unreadable
   Outcome startup_problems; // what went wrong while preparing, for the window or stderr
 };
 

@@ -36,6 +36,21 @@ void InitCommonControlLibrary()
 #endif
 }
 
+namespace
+{
+
+// A file of own keys that cannot be read is reported and left alone: the windows then offer no
+// own keys, so nothing can replace it.
+void LoadOwnKeys(Session& session)
+{
+  session.game_keys = KeyCodeManager::LoadGameKeys(session.dir);
+  if (!session.game_keys)
+    session.startup_problems.Add(std::string(Messages::FILE_NOT_READ),
+                                 session.dir.File(GAME_KEYS_FILE));
+}
+
+} // namespace
+
 void PrepareSession(Session& session)
 {
   InitCommonControlLibrary();
@@ -44,6 +59,8 @@ void PrepareSession(Session& session)
   session.startup_problems.Append(import.outcome);
   session.groups = ZincListMan::LoadGroupLists(session.dir);
   ZincListMan::ReadSettings(session.dir, session.settings);
+  if (!session.batch)
+    LoadOwnKeys(session);
 }
 
 std::string BatchErrorLine(const Outcome& outcome)

@@ -43,6 +43,12 @@ inline constexpr std::string_view LAUNCH_BAD_ENTRY =
     "The game could not be started: its entry in the emulator's game list holds characters "
     "that cannot be passed on a command line";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+inline constexpr std::string_view OWN_KEYS_NO_FAMILY =
+    "This game has no family of controls yet, so it has no keys of its own to change. Give it a "
+    "family in Manage Control Groupings, save, and try again.";
+inline constexpr std::string_view OWN_KEYS_UNREADABLE =
+    "The file of the games' own keys (corvane-games.ini) could not be read, so own keys cannot "
+    "be changed now.";
 inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
     "The program's own folder cannot be used: its path is too long or holds characters outside "
     "the system's code page";

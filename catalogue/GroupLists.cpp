@@ -4,6 +4,8 @@
 #include "base/Messages.h"
 #include "base/Text.h"
 
+#include <algorithm>
+
 namespace corvane
 {
 
@@ -69,6 +71,18 @@ Outcome SaveGroupLists(const AppDir& dir, const GroupLists& lists)
       outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), path);
   }
   return outcome;
+}
+
+std::optional<GroupId> FamilyOf(const GroupLists& lists, std::string_view set_name)
+{
+  std::optional<GroupId> family;
+  for (const GroupInfo& group : GROUPS)
+  {
+    const auto& entries = lists[group.id];
+    if (std::find(entries.begin(), entries.end(), set_name) != entries.end())
+      family = group.id;
+  }
+  return family;
 }
 
 } // namespace ZincListMan

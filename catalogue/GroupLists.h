@@ -7,6 +7,7 @@
 #include "base/Outcome.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -67,6 +68,9 @@ std::string GroupListText(const std::vector<std::string>& entries);
 
 // Reads the five list files; a missing file or folder gives an empty list.
 GroupLists LoadGroupLists(const AppDir& dir);
+
+// The group whose file a game's copy is made from: the last list holding its set name.
+std::optional<GroupId> FamilyOf(const GroupLists& lists, std::string_view set_name);
 
 // Writes the five list files, creating "ctrlr" when missing; the outcome lists what failed.
 Outcome SaveGroupLists(const AppDir& dir, const GroupLists& lists);

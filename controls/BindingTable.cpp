@@ -1,7 +1,6 @@
 #include "controls/BindingTable.h"
 
 #include <algorithm>
-#include <optional>
 
 namespace corvane
 {
@@ -67,15 +66,15 @@ constexpr std::array<std::string_view, SLOT_COUNT> SLOT_KEYS = {
     "seguardp2",
 };
 
-std::optional<size_t> IndexOf(std::string_view slot_key)
+} // namespace
+
+std::optional<size_t> BindingTable::IndexOf(std::string_view slot_key)
 {
   const auto found = std::find(SLOT_KEYS.begin(), SLOT_KEYS.end(), slot_key);
   if (found == SLOT_KEYS.end())
     return std::nullopt;
   return static_cast<size_t>(found - SLOT_KEYS.begin());
 }
-
-} // namespace
 
 const std::array<std::string_view, SLOT_COUNT>& BindingTable::SlotKeys()
 {

@@ -4,6 +4,7 @@
 // values that carry one binding from a binding button to the key-capture dialog.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,9 @@ class BindingTable
 public:
   // The 56 slot keys, "start1" to "seguardp2".
   static const std::array<std::string_view, SLOT_COUNT>& SlotKeys();
+
+  // The slot's place in SlotKeys(); nullopt for a key that names no slot.
+  static std::optional<size_t> IndexOf(std::string_view slot_key);
 
   // The slot's value; empty for a key that names no slot.
   const std::string& Get(std::string_view slot_key) const;

@@ -198,6 +198,47 @@ std::vector<IniWrite> CommonBlockWrites(std::string_view file_name, const Bindin
   return writes;
 }
 
+const std::vector<std::string_view>& GroupFileSlots(GroupId group)
+{
+  static const auto slots = []
+  {
+    std::array<std::vector<std::string_view>, GROUPS.size()> all;
+    for (const GroupInfo& info : GROUPS)
+    {
+      for (const std::string_view slot : BindingTable::SlotKeys())
+      {
+        if (!SlotWrites(info.id, slot, "").empty())
+          all[static_cast<size_t>(info.id)].push_back(slot);
+      }
+    }
+    return all;
+  }();
+  return slots[static_cast<size_t>(group)];
+}
+
+std::vector<IniWrite> SlotWrites(GroupId group, std::string_view slot_key, std::string_view value)
+{
+  std::vector<IniWrite> writes;
+  const bool keep_directions = InfoOf(group).controller_file != QMA_FILE;
+  for (const CommonKey& common : COMMON_KEYS)
+  {
+    if (common.slot == slot_key && (keep_directions || !common.direction))
+      writes.push_back({common.section, common.key, std::string(value)});
+  }
+  for (const Player& player : PLAYERS)
+  {
+    for (const OwnKey& own : OWN_KEYS)
+    {
+      if (own.group != group || SlotOf(own, player) != slot_key)
+        continue;
+      writes.push_back({player.section, own.key, std::string(value)});
+      if (!own.copy_key.empty())
+        writes.push_back({player.section, own.copy_key, std::string(value)});
+    }
+  }
+  return writes;
+}
+
 int NoErrorStateFromText(std::string_view text)
 {
   const double rounded = std::nearbyint(LeadingNumber(text).value_or(0.0));

@@ -44,6 +44,14 @@ std::vector<IniWrite> GroupFileWrites(GroupId group, const BindingTable& table,
 std::vector<IniWrite> CommonBlockWrites(std::string_view file_name, const BindingTable& table,
                                         const GeneralOptions& general);
 
+// The slots whose keys the group's file holds, and so every per-game copy of it: the shared
+// inputs (without the directions in "qmacfg.ini") and the group's own inputs, both players.
+const std::vector<std::string_view>& GroupFileSlots(GroupId group);
+
+// The lines one slot's value makes in the group's file, as a save writes them (its key, and its
+// copy key where it has one); empty when the file does not hold the slot.
+std::vector<IniWrite> SlotWrites(GroupId group, std::string_view slot_key, std::string_view value);
+
 // The check box state a "NOERROR" text gives: the number at its start (none: 0), rounded half
 // to even; a number the box cannot show (other than 0, 1, 2) gives 0, as a missing value does.
 int NoErrorStateFromText(std::string_view text);

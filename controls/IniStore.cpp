@@ -4,6 +4,7 @@
 #include "base/Text.h"
 
 #include <algorithm>
+#include <set>
 
 namespace corvane
 {
@@ -187,6 +188,38 @@ void IniDocument::Write(std::string_view section, std::string_view key, std::str
   m_bytes += section_name;
   m_bytes += "]\r\n";
   m_bytes += addition;
+}
+
+void IniDocument::Remove(std::string_view section, std::string_view key)
+{
+  const Location at = Locate(m_bytes, Trim(section), Trim(key));
+  if (at.entry)
+    m_bytes.erase(at.entry->begin, at.entry->end - at.entry->begin);
+}
+
+std::vector<IniEntry> IniDocument::Entries() const
+{
+  const std::string_view bytes = m_bytes;
+  std::vector<IniEntry> entries;
+  std::set<std::string> sections_seen;
+  std::set<std::string> keys_seen;         // of the current section
+  std::optional<std::string_view> section; // none: before any header, or a repeated section
+  for (size_t begin = 0; begin < bytes.size();)
+  {
+    const Line line = LineAt(bytes, begin);
+    begin = line.end;
+    const ParsedLine parsed = Parse(bytes.substr(line.begin, line.content_end - line.begin));
+    if (parsed.kind == LineKind::Header)
+    {
+      const bool first = sections_seen.insert(ToLowerAscii(parsed.name)).second;
+      section = first ? std::optional(parsed.name) : std::nullopt;
+      keys_seen.clear();
+    }
+    else if (section && parsed.kind == LineKind::Entry &&
+             keys_seen.insert(ToLowerAscii(parsed.name)).second)
+      entries.push_back({*section, parsed.name, Unquote(parsed.value)});
+  }
+  return entries;
 }
 
 std::optional<IniDocument> LoadIniDocument(const std::string& path)

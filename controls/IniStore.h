@@ -6,11 +6,21 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane
 {
 
 inline constexpr size_t INI_READ_BUFFER = 10000;
+
+// One value as Find gives it, with the file's spelling of its section and key (views into the
+// document's bytes).
+struct IniEntry
+{
+  std::string_view section;
+  std::string_view key;
+  std::string_view value; // trimmed and unquoted, not cut to a buffer
+};
 
 // An INI file's bytes in memory, with the profile functions' read and write rules.
 class IniDocument
@@ -30,6 +40,13 @@ public:
   // Sets the value: replaces the key's line, or adds the key at the end of its section, or adds
   // the section at the end of the file. CR and LF in the value (and in the names) become blanks.
   void Write(std::string_view section, std::string_view key, std::string_view value);
+
+  // Removes the line of the key that Find finds; nothing when the key is missing.
+  void Remove(std::string_view section, std::string_view key);
+
+  // Every value Find can reach, in file order: the first section of each name, and in it the
+  // first entry of each key. One pass over the bytes.
+  std::vector<IniEntry> Entries() const;
 
   const std::string& Bytes() const { return m_bytes; }
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <deque>
 #include <filesystem>
 #include <optional>
 #include <unordered_map>
@@ -70,11 +71,19 @@ std::vector<FileWrite> FinalWrites(const std::vector<FileWrite>& writes)
   return kept;
 }
 
-// One group's copies: the source is read once into `source`, which must outlive the writes.
-void AddGroupCopies(const AppDir& dir, const GroupInfo& group,
-                    const std::vector<std::string>& entries, std::optional<std::string>& source,
-                    std::vector<FileWrite>& writes, Outcome& outcome)
+// The bytes the copies point into; they must outlive the writes.
+struct CopySources
 {
+  std::array<std::optional<std::string>, GROUPS.size()> families; // each group file, read once
+  std::deque<std::string> layered;                                // games with own keys
+};
+
+// One group's copies: its file for every game, with the game's own keys written over it.
+void AddGroupCopies(const AppDir& dir, const GroupInfo& group,
+                    const std::vector<std::string>& entries, const GameKeys* game_keys,
+                    CopySources& sources, std::vector<FileWrite>& writes, Outcome& outcome)
+{
+  std::optional<std::string>& source = sources.families[static_cast<size_t>(group.id)];
   const std::string source_path = dir.CtrlrFile(group.controller_file);
   source = ReadFileBytes(source_path);
   if (!source)
@@ -82,9 +91,19 @@ void AddGroupCopies(const AppDir& dir, const GroupInfo& group,
   for (const std::string& set_name : entries)
   {
     if (!IsPlainSetName(set_name))
+    {
       outcome.Add(std::string(Messages::BAD_SET_NAME), set_name);
-    else if (source)
-      writes.push_back({dir.CtrlrFile(set_name + ".ini"), *source});
+      continue;
+    }
+    if (!source)
+      continue;
+    const auto own_keys =
+        game_keys ? game_keys->Applying(set_name, group.id) : std::vector<SlotToken>();
+    const std::string_view bytes =
+        own_keys.empty()
+            ? std::string_view(*source)
+            : sources.layered.emplace_back(LayeredControllerFile(*source, group.id, own_keys));
+    writes.push_back({dir.CtrlrFile(set_name + ".ini"), bytes});
   }
 }
 
@@ -110,7 +129,7 @@ SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupL
     outcome.Append(SaveGroupBindings(dir, group, request.bindings, request.general));
   // The copies follow the lists as last saved, not edits that exist only in the window.
   lists = ZincListMan::LoadGroupLists(dir);
-  outcome.Append(MakePerGameControllerFiles(dir, lists));
+  outcome.Append(MakePerGameControllerFiles(dir, lists, request.game_keys));
   outcome.Append(ZincListMan::WriteSettings(dir, request.options_text, request.settings));
   if (request.settings.CfgWrapperFlag == 1 && request.write_wrapper)
   {
@@ -121,17 +140,18 @@ SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupL
   return result;
 }
 
-Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists)
+Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists,
+                                   const GameKeys* game_keys)
 {
   Outcome outcome;
-  std::array<std::optional<std::string>, GROUPS.size()> sources;
+  CopySources sources;
   std::vector<FileWrite> writes;
   // GROUPS runs cap, 3but, qma, tekken, souledge: a game in several lists keeps the last copy.
   for (size_t i = 0; i < GROUPS.size(); ++i)
   {
     const auto& entries = lists[GROUPS[i].id];
     if (!entries.empty())
-      AddGroupCopies(dir, GROUPS[i], entries, sources[i], writes, outcome);
+      AddGroupCopies(dir, GROUPS[i], entries, game_keys, sources, writes, outcome);
   }
   // Thousands of copies share one flush to disk; each file is still replaced atomically.
   for (const std::string& path : WriteFilesAtomic(FinalWrites(writes)))

@@ -8,6 +8,7 @@
 #include "catalogue/GroupLists.h"
 #include "controls/BindingTable.h"
 #include "controls/ControllerFiles.h"
+#include "controls/GameKeys.h"
 
 #include <functional>
 #include <string>
@@ -36,6 +37,8 @@ struct SaveRequest
   const FrontendSettings& settings;
   // Writes the wrapper configuration; called only when CfgWrapperFlag is 1.
   std::function<WrapperStepResult()> write_wrapper;
+  // Every game's own keys, written over its family's in its copy; none when null.
+  const GameKeys* game_keys = nullptr;
 };
 
 struct SaveOutcome
@@ -48,9 +51,11 @@ struct SaveOutcome
 // to every game of its list, writes the settings and, when asked, the wrapper configuration.
 SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupLists& lists);
 
-// Copies each group's file to "ctrlr/<set name>.ini" for every entry, in group order; set names
-// that are no plain file names are skipped and reported.
-Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists);
+// Copies each group's file to "ctrlr/<set name>.ini" for every entry, in group order, with the
+// game's own keys (when given) written over it; set names that are no plain file names are
+// skipped and reported.
+Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists,
+                                   const GameKeys* game_keys = nullptr);
 
 // True when the set name can name a file in "ctrlr" and nothing else: not empty, no separator,
 // no drive, no "." or "..", no character or device name Windows refuses, and not the name of

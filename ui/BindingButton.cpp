@@ -1,5 +1,8 @@
 #include "ui/BindingButton.h"
 
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QStyleOptionButton>
 
@@ -11,7 +14,10 @@ namespace
 constexpr int CAPTION_FLAGS = Qt::AlignCenter | Qt::TextWordWrap;
 constexpr double SMALLEST_POINT_SIZE = 6.0;
 constexpr double POINT_STEP = 0.5;
-constexpr int CAPTION_MARGIN = 3; // inside the bevel
+constexpr int CAPTION_MARGIN = 3;      // inside the bevel
+constexpr double KEY_TYPE_SCALE = 0.9; // the key line's type against the caption's
+const QString CLASH_SIGN = QStringLiteral("\u26A0 ");
+const QString NOTHING_BOUND = QStringLiteral("-");
 
 bool Fits(const QFont& font, const QRect& area, const QString& text)
 {
@@ -22,8 +28,15 @@ bool Fits(const QFont& font, const QRect& area, const QString& text)
 
 } // namespace
 
-BindingButton::BindingButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent)
+BindingButton::BindingButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent), m_clear_text(tr("Clear"))
 {
+}
+
+void BindingButton::ShowBinding(const BindingLook& look)
+{
+  m_look = look;
+  update();
 }
 
 QFont BindingButton::FittingFont(const QRect& area) const
@@ -41,12 +54,58 @@ void BindingButton::paintEvent(QPaintEvent*)
   initStyleOption(&option);
   option.text.clear(); // the bevel without a caption; the caption follows, wrapped
   style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-  const QRect area =
+  QFont key_font = font();
+  key_font.setPointSizeF(font().pointSizeF() * KEY_TYPE_SCALE);
+  key_font.setBold(true); // told apart from the caption at a glance
+  const int key_height = QFontMetrics(key_font).height();
+  const QRect inside =
       rect().adjusted(CAPTION_MARGIN, CAPTION_MARGIN, -CAPTION_MARGIN, -CAPTION_MARGIN);
-  painter.setFont(FittingFont(area));
+  const QRect caption_area = inside.adjusted(0, 0, 0, -key_height);
+  painter.setFont(FittingFont(caption_area));
   painter.setPen(
       palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
-  painter.drawText(area, CAPTION_FLAGS, text());
+  painter.drawText(caption_area, CAPTION_FLAGS, text());
+  painter.setFont(key_font);
+  PaintKeyLine(painter, inside.adjusted(0, inside.height() - key_height, 0, 0));
+}
+
+void BindingButton::PaintKeyLine(QPainter& painter, const QRect& area) const
+{
+  const bool dimmed = m_look.key_label.isEmpty() || m_look.inherited || !isEnabled();
+  QString line = m_look.key_label.isEmpty() ? NOTHING_BOUND : m_look.key_label;
+  if (m_look.inherited && !m_look.key_label.isEmpty())
+    line = QStringLiteral("(%1)").arg(line);
+  if (m_look.clash)
+    line.prepend(CLASH_SIGN);
+  painter.setPen(
+      palette().color(dimmed ? QPalette::Disabled : QPalette::Active, QPalette::ButtonText));
+  // A long name loses its end behind an ellipsis, never half a letter; the tooltip has it whole.
+  const QString shown = painter.fontMetrics().elidedText(line, Qt::ElideRight, area.width());
+  painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom, shown);
+}
+
+void BindingButton::contextMenuEvent(QContextMenuEvent* event)
+{
+  ShowMenu(event->globalPos());
+}
+
+void BindingButton::keyPressEvent(QKeyEvent* event)
+{
+  const bool clear_key = event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace;
+  const bool menu_key = event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier;
+  if (clear_key && event->modifiers() == Qt::NoModifier)
+    emit ClearRequested();
+  else if (menu_key)
+    ShowMenu(mapToGlobal(rect().center()));
+  else
+    QPushButton::keyPressEvent(event);
+}
+
+void BindingButton::ShowMenu(const QPoint& global_position)
+{
+  QMenu menu(this);
+  menu.addAction(m_clear_text, this, &BindingButton::ClearRequested);
+  menu.exec(global_position);
 }
 
 } // namespace corvane

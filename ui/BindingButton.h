@@ -1,12 +1,21 @@
 #pragma once
 
-// A square button whose caption wraps onto several lines and shrinks until it fits, as the
-// captions of the binding buttons are long for their size.
+// A square binding button: its caption wraps onto several lines and shrinks until it fits, and
+// the key bound to it stands on a line of its own below, in a smaller type. The button holds no
+// binding; its owner tells it what to show.
 
 #include <QPushButton>
 
 namespace corvane
 {
+
+// What a binding button shows under its caption.
+struct BindingLook
+{
+  QString key_label;      // empty: nothing bound, shown as a dimmed "-"
+  bool clash = false;     // another input of the same game has the key: a warning sign
+  bool inherited = false; // the key comes from a lower layer: dimmed, in brackets
+};
 
 class BindingButton : public QPushButton
 {
@@ -15,11 +24,30 @@ class BindingButton : public QPushButton
 public:
   explicit BindingButton(const QString& caption, QWidget* parent = nullptr);
 
+  // Shows the binding; the tooltip and the accessible description are the owner's to set.
+  void ShowBinding(const BindingLook& look);
+
+  const BindingLook& Look() const { return m_look; }
+
+  // The text of the context menu's entry that removes the binding ("Clear" unless set).
+  void SetClearText(const QString& text) { m_clear_text = text; }
+
+signals:
+  // The player asked to remove the binding: the context menu, Delete or Backspace.
+  void ClearRequested();
+
 protected:
   void paintEvent(QPaintEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
 private:
   QFont FittingFont(const QRect& area) const;
+  void PaintKeyLine(QPainter& painter, const QRect& area) const;
+  void ShowMenu(const QPoint& global_position);
+
+  BindingLook m_look;
+  QString m_clear_text;
 };
 
 } // namespace corvane

@@ -90,6 +90,7 @@ void Form1::Load()
   LoadBindings();
   ColourControls();
   optP1->setChecked(true);
+  RefreshBindingButtons();
   FillGameList();
   SwitchPage();
 }
@@ -172,12 +173,16 @@ void Form1::SaveAllChanges()
 {
   const std::string options = OptionsText();
   const KeyCodeManager::SaveRequest request{
-      m_session.bindings, ShownGeneralOptions(), options, m_session.settings,
+      m_session.bindings,
+      ShownGeneralOptions(),
+      options,
+      m_session.settings,
       [this, options]
       {
         auto written = ZincListMan::WriteWrapperConfig(m_session.dir, m_session.games, options);
         return KeyCodeManager::WrapperStepResult{written.wrapper_missing, written.outcome};
-      }};
+      },
+      m_session.game_keys ? &*m_session.game_keys : nullptr};
   const auto saved = KeyCodeManager::SaveAllChanges(m_session.dir, request, m_session.groups);
   emit GroupListsReloaded();
   ReportSave(saved);

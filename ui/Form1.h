@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Session.h"
+#include "controls/BindingClashes.h"
 #include "controls/SavePipeline.h"
 
 #include <QPointer>
@@ -51,6 +52,12 @@ public:
     int y;
   };
 
+  // The 31 binding buttons, in tab order.
+  static const std::vector<BindingRow>& BindingRows();
+
+  // The caption of the page's tab.
+  static QString PageCaption(int page);
+
 public slots:
   // Saves every controller file, the per-game copies, the settings and (when asked) the
   // wrapper configuration, reloads the group lists from disk, and tells the user the outcome.
@@ -66,8 +73,6 @@ protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
-  static const std::vector<BindingRow>& BindingRows();
-
   // Building (Form1Layout.cpp).
   void CreateLayout();
   void CreateTabsAndPages();
@@ -88,9 +93,17 @@ private:
   void SwitchPage();
   void TurnPage(int step);
 
+  // The binding buttons (Form1Bindings.cpp).
+  std::string_view SelectedSlot(const BindingRow& row) const;
+  void RefreshBindingButtons();
+  void ClearBinding(const BindingRow& row);
+  void TakeCapturedKey();
+
   // What the buttons do (Form1.cpp, Form1Actions.cpp).
   void OpenKeyCapture(const BindingRow& row);
   void LaunchSelected();
+  int SelectedGameRow() const;
+  void OpenGameKeys();
   void ManageZincOptions();
   void ManageRendererConfig();
   void ReportSave(const KeyCodeManager::SaveOutcome& saved);
@@ -150,6 +163,7 @@ private:
   QListWidget* lstGames = nullptr;
   QCheckBox* chkShowcmd = nullptr;
   QPushButton* cmdLaunch = nullptr;
+  QPushButton* cmdOwnKeys = nullptr;
   QLabel* Label2 = nullptr;
   QLineEdit* txtCommand = nullptr;
   // Below the pages.

@@ -6,6 +6,7 @@
 #include "generate/EmulatorConfig.h"
 #include "ui/Dialogs.h"
 #include "ui/Form1.h"
+#include "ui/GameKeysWindow.h"
 #include "ui/LaunchCommand.h"
 
 #include <QListWidget>
@@ -13,13 +14,38 @@
 namespace corvane
 {
 
-void Form1::LaunchSelected()
+int Form1::SelectedGameRow() const
 {
   const QList<QListWidgetItem*> selected = lstGames->selectedItems();
   if (selected.isEmpty())
-    return;
+    return -1;
   const int row = lstGames->row(selected.front());
-  if (row < 0 || row > m_session.games.LastGameIndex())
+  return row <= m_session.games.LastGameIndex() ? row : -1;
+}
+
+void Form1::OpenGameKeys()
+{
+  const int row = SelectedGameRow();
+  if (row < 0)
+    return;
+  const std::string& set_name = m_session.games.rows[static_cast<size_t>(row)].set_name;
+  const auto family = ZincListMan::FamilyOf(m_session.groups, set_name);
+  if (!m_session.game_keys)
+    ShowMessage(this, MessageKind::Warning, Messages::OWN_KEYS_UNREADABLE);
+  else if (!family)
+    ShowMessage(this, MessageKind::Plain, Messages::OWN_KEYS_NO_FAMILY);
+  else
+  {
+    auto* window = new GameKeysWindow(m_session, static_cast<size_t>(row), *family, this);
+    window->setWindowFlag(Qt::Window);
+    window->show();
+  }
+}
+
+void Form1::LaunchSelected()
+{
+  const int row = SelectedGameRow();
+  if (row < 0)
     return;
   const GameRow& game = m_session.games.rows[static_cast<size_t>(row)];
   if (!IsLaunchable(game))

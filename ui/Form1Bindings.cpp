@@ -1,7 +1,9 @@
 // The binding buttons: one table row per button, one handler for all of them.
 
 #include "ui/BindingButton.h"
+#include "ui/BindingTexts.h"
 #include "ui/Form1.h"
+#include "ui/QtText.h"
 #include "ui/frmKeys.h"
 
 #include <QFrame>
@@ -77,21 +79,52 @@ void Form1::CreateBindingButtons()
     button->setGeometry(row.x, row.y, BUTTON_SIZE, BUTTON_SIZE);
     this->*row.member = button;
     connect(button, &QPushButton::clicked, this, [this, &row] { OpenKeyCapture(row); });
+    connect(button, &BindingButton::ClearRequested, this, [this, &row] { ClearBinding(row); });
   }
+}
+
+std::string_view Form1::SelectedSlot(const BindingRow& row) const
+{
+  return optP2->isChecked() ? row.slot_p2 : row.slot_p1;
 }
 
 void Form1::OpenKeyCapture(const BindingRow& row)
 {
-  const std::string_view slot = optP2->isChecked() ? row.slot_p2 : row.slot_p1;
+  const std::string_view slot = SelectedSlot(row);
   BindingTable& table = m_session.bindings;
   table.CurrentKey = table.Get(slot);
   table.CurrentSlotKey = std::string(slot);
   // An open dialog stays as it is; its next key goes to the slot just chosen.
   if (!m_keys)
+  {
     m_keys = new frmKeys(table);
+    connect(m_keys, &frmKeys::KeyTaken, this, &Form1::TakeCapturedKey);
+  }
   m_keys->show();
   m_keys->raise();
   m_keys->activateWindow();
+}
+
+void Form1::TakeCapturedKey()
+{
+  RefreshBindingButtons();
+  const std::string& slot = m_session.bindings.CurrentSlotKey;
+  m_keys->ShowClash(ClashText(slot, KeyCodeManager::FindClashes(m_session.bindings)));
+}
+
+void Form1::ClearBinding(const BindingRow& row)
+{
+  m_session.bindings.Set(SelectedSlot(row), std::string());
+  RefreshBindingButtons();
+}
+
+void Form1::RefreshBindingButtons()
+{
+  const BindingTable& table = m_session.bindings;
+  const ClashMap clashes = KeyCodeManager::FindClashes(table);
+  for (const BindingRow& row : BindingRows())
+    ShowBinding(*static_cast<BindingButton*>(this->*row.member), row, SelectedSlot(row), table,
+                clashes);
 }
 
 } // namespace corvane

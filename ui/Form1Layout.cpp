@@ -4,6 +4,7 @@
 #include "ui/QtText.h"
 #include "ui/TabStrip.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -66,6 +67,11 @@ QLabel* WrappingLabel(const char* name, const char* text, QWidget* parent, const
 
 } // namespace
 
+QString Form1::PageCaption(int page)
+{
+  return Text(TABS.at(static_cast<size_t>(page)).caption);
+}
+
 void Form1::CreateLayout()
 {
   CreateTabsAndPages();
@@ -121,6 +127,12 @@ void Form1::CreateLaunchPage()
   chkShowcmd =
       Place(new QCheckBox(Text("Show Command Line"), page), "chkShowcmd", QRect(8, 240, 180, 20));
   cmdLaunch = Place(new QPushButton(Text("&Launch"), page), "cmdLaunch", QRect(8, 262, 90, 26));
+  cmdOwnKeys =
+      Place(new QPushButton(tr("Own &Keys..."), page), "cmdOwnKeys", QRect(104, 262, 90, 26));
+  lstGames->setContextMenuPolicy(Qt::ActionsContextMenu);
+  auto* own_keys = new QAction(tr("Own Keys..."), lstGames);
+  lstGames->addAction(own_keys);
+  connect(own_keys, &QAction::triggered, this, &Form1::OpenGameKeys);
   Label2 = WrappingLabel("Label2",
                          "Options Passed to Zinc  Be aware that zinc doesn't function without a "
                          "valid cfg file.",
@@ -156,12 +168,14 @@ void Form1::ConnectWidgets()
   ConnectFlag(chkShowcmd, &FrontendSettings::ShowCmdFlag);
   // A greyed box from the file becomes an ordinary two-state box once the user clicks it.
   connect(chkError, &QCheckBox::clicked, this, [this] { chkError->setTristate(false); });
+  connect(optP1, &QRadioButton::toggled, this, &Form1::RefreshBindingButtons);
   connect(cmdSave, &QPushButton::clicked, this, &Form1::SaveAllChanges);
   connect(cmdCancel, &QPushButton::clicked, this, &Form1::close);
   connect(cmdManCont, &QPushButton::clicked, this, &Form1::ManageGroupsRequested);
   connect(Command1, &QPushButton::clicked, this, &Form1::ManageZincOptions);
   connect(Command2, &QPushButton::clicked, this, &Form1::ManageRendererConfig);
   connect(cmdLaunch, &QPushButton::clicked, this, &Form1::LaunchSelected);
+  connect(cmdOwnKeys, &QPushButton::clicked, this, &Form1::OpenGameKeys);
   connect(lstGames, &QListWidget::itemDoubleClicked, this,
           [this](QListWidgetItem* item)
           {

@@ -53,7 +53,29 @@ void frmKeys::CreateLayout()
   layout->setSpacing(0);
   layout->addWidget(Label1, 1);
   layout->addWidget(Label2, 1);
+  lblClash = new QLabel(this);
+  lblClash->setObjectName("lblClash");
+  lblClash->setAlignment(Qt::AlignCenter);
+  lblClash->setTextFormat(Qt::PlainText);
+  lblClash->setWordWrap(true);
+  lblClash->hide();
+  layout->addWidget(lblClash);
   resize(CLIENT_WIDTH, CLIENT_HEIGHT);
+}
+
+void frmKeys::ShowClash(const QString& note)
+{
+  if (note.isEmpty())
+    return;
+  lblClash->setText(QStringLiteral("\u26A0 ") + note);
+  if (lblClash->isHidden())
+  {
+    lblClash->show();
+    resize(CLIENT_WIDTH, CLIENT_HEIGHT + lblClash->heightForWidth(CLIENT_WIDTH));
+  }
+  // Stays open: the next key is a new capture.
+  m_clash_shown = true;
+  m_captured = false;
 }
 
 void frmKeys::ShowToken(const QString& key_name, const std::string& key_token)
@@ -82,7 +104,7 @@ bool frmKeys::event(QEvent* event)
 void frmKeys::Capture(const QKeyEvent& key)
 {
   // A held key repeats; only its first press counts, the dialog is closing by then.
-  if (m_captured)
+  if (m_captured || key.isAutoRepeat())
     return;
   m_captured = true;
   const std::string name = KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key));
@@ -91,7 +113,10 @@ void frmKeys::Capture(const QKeyEvent& key)
   // The slot is the one named when the key arrives: a binding button clicked while the dialog
   // was open has retargeted it.
   m_table.Set(m_table.CurrentSlotKey, token);
-  close();
+  m_clash_shown = false;
+  emit KeyTaken(); // the owner may answer with ShowClash, which keeps the dialog open
+  if (!m_clash_shown)
+    close();
 }
 
 int16_t VirtualKeyOf(const QKeyEvent& key)

@@ -12,6 +12,8 @@ namespace corvane
 
 // The key-capture dialog: shows the key bound to the slot named by CurrentSlotKey, takes the
 // next key pressed, stores its token in that slot and closes. Every key is an ordinary key.
+// When the key taken also drives another input of the same game, the dialog says so and stays
+// open, so the next key replaces it; closing it keeps the key.
 class frmKeys : public QDialog
 {
   Q_OBJECT
@@ -19,6 +21,14 @@ class frmKeys : public QDialog
 public:
   // Loads with the table's CurrentKey shown as a key name and a token.
   explicit frmKeys(BindingTable& table, QWidget* parent = nullptr);
+
+  // Shows the line under the token that names the inputs sharing the key just taken, and keeps
+  // the dialog open; an empty note changes nothing.
+  void ShowClash(const QString& note);
+
+signals:
+  // A key was taken and stored in the slot; the owner answers with ShowClash.
+  void KeyTaken();
 
 protected:
   bool event(QEvent* event) override;
@@ -30,8 +40,10 @@ private:
 
   BindingTable& m_table;
   bool m_captured = false;
+  bool m_clash_shown = false; // by the owner, in answer to the key just taken
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
+  QLabel* lblClash = nullptr;
 };
 
 // The Windows virtual-key code of a key event, the code the key tables are keyed by.
