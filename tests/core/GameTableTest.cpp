@@ -1,4 +1,6 @@
 #include "catalogue/GameTable.h"
+#include "FakeEmulator.h"
+#include "base/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +125,46 @@ TEST(GameTableFile, SixColumnsEachFollowedByABar)
             "strider2|Strider 2||12|strider2||\r\nsfexa|Street Fighter EX||3|sfex|cpzn1|\r\n");
   EXPECT_EQ(GameTableFileText(GameTable{}), "");
 }
+
+#ifndef _WIN32
+
+struct UnfinishedCase
+{
+  const char* name;
+  const char* script; // the fake emulator: two whole game lines, then a cut one, then it stops
+  std::string_view problem;
+};
+
+class UnfinishedListing : public testing::TestWithParam<UnfinishedCase>
+{
+};
+
+// Only whole lines become rows, and the table file keeps what it held.
+TEST_P(UnfinishedListing, KeepsWholeLinesAndWritesNoTableFile)
+{
+  test::TempDir dir;
+  test::WriteFakeEmulator(
+      dir, std::string("printf 'Heading\\r\\n  1A [a]\\r\\n  2B [bb]\\n  3C [cu'; ") +
+               GetParam().script);
+  dir.Write("zincmasterlist.lst", "old");
+  setenv("CORVANE_LISTING_TIMEOUT_MS", "500", 1);
+  const auto import = ZincListMan::ImportGameList(dir.Dir());
+  unsetenv("CORVANE_LISTING_TIMEOUT_MS");
+  ASSERT_EQ(import.table.LastGameIndex(), 1);
+  EXPECT_EQ(import.table.rows[1].set_name, "bb");
+  EXPECT_FALSE(import.table.listed_in_full);
+  ASSERT_FALSE(import.outcome.Ok());
+  EXPECT_EQ(import.outcome.problems[0].what, GetParam().problem);
+  EXPECT_EQ(dir.Read("zincmasterlist.lst"), "old");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ends, UnfinishedListing,
+    testing::Values(UnfinishedCase{"timed_out", "exec sleep 10", Messages::LISTING_TIMED_OUT},
+                    UnfinishedCase{"crashed", "kill -SEGV $$", Messages::LISTING_CRASHED}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+#endif
 
 } // namespace
 } // namespace corvane
