@@ -72,8 +72,7 @@ TEST_P(BatchFault, ListingFaultsNeverCrashTheProgram)
       emu.Run({"x"}, {{"ZINC_STANDIN_FAULT", c.fault}, {"CORVANE_LISTING_TIMEOUT_MS", "1500"}});
   EXPECT_EQ(run.exit_code, c.expected_exit) << run.error_text;
   // Nothing of the emulator's own: silence on success, our one line on failure.
-  EXPECT_EQ(run.error_text.empty() ? 0
-                                   : std::count(run.error_text.begin(), run.error_text.end(), '\n'),
+  EXPECT_EQ(std::count(run.error_text.begin(), run.error_text.end(), '\n'),
             c.expected_exit == 0 ? 0 : 1)
       << run.error_text;
   EXPECT_EQ(run.error_text.rfind("corvane: ", 0) == 0, c.expected_exit != 0) << run.error_text;
@@ -82,9 +81,16 @@ TEST_P(BatchFault, ListingFaultsNeverCrashTheProgram)
     EXPECT_EQ(CountLines(emu.ReadFile("zincmasterlist.lst")), c.rows);
 }
 
+#ifdef _WIN32
+// cmd.exe reports an aborted emulator by its exit status alone, which a normal exit can give too.
+constexpr FaultCase CRASH{"crash", 0, 0};
+#else
+constexpr FaultCase CRASH{"crash", 1, -1};
+#endif
+
 INSTANTIATE_TEST_SUITE_P(Faults, BatchFault,
                          testing::Values(FaultCase{"empty", 0, 0}, FaultCase{"garbage", 0, 2},
-                                         FaultCase{"long-line", 0, 2}, FaultCase{"crash", 1, -1},
+                                         FaultCase{"long-line", 0, 2}, CRASH,
                                          FaultCase{"exit-code", 0, 196}, FaultCase{"hang", 1, -1},
                                          FaultCase{"noise", 0, 196}),
                          [](const auto& info)
