@@ -128,41 +128,28 @@ TEST(GameTableFile, SixColumnsEachFollowedByABar)
 
 #ifndef _WIN32
 
-struct UnfinishedCase
+// A listing stopped at the time-out or crashed after two whole game lines and a cut one: only
+// the whole lines become rows, and the table file keeps what it held.
+TEST(ImportGameList, UnfinishedListingKeepsWholeLinesAndWritesNoTableFile)
 {
-  const char* name;
-  const char* script; // the fake emulator: two whole game lines, then a cut one, then it stops
-  std::string_view problem;
-};
-
-class UnfinishedListing : public testing::TestWithParam<UnfinishedCase>
-{
-};
-
-// Only whole lines become rows, and the table file keeps what it held.
-TEST_P(UnfinishedListing, KeepsWholeLinesAndWritesNoTableFile)
-{
-  test::TempDir dir;
-  test::WriteFakeEmulator(
-      dir, std::string("printf 'Heading\\r\\n  1A [a]\\r\\n  2B [bb]\\n  3C [cu'; ") +
-               GetParam().script);
-  dir.Write("zincmasterlist.lst", "old");
-  setenv("CORVANE_LISTING_TIMEOUT_MS", "500", 1);
-  const auto import = ZincListMan::ImportGameList(dir.Dir());
-  unsetenv("CORVANE_LISTING_TIMEOUT_MS");
-  ASSERT_EQ(import.table.LastGameIndex(), 1);
-  EXPECT_EQ(import.table.rows[1].set_name, "bb");
-  EXPECT_FALSE(import.table.listed_in_full);
-  ASSERT_FALSE(import.outcome.Ok());
-  EXPECT_EQ(import.outcome.problems[0].what, GetParam().problem);
-  EXPECT_EQ(dir.Read("zincmasterlist.lst"), "old");
+  for (const auto& [stop, problem] : {std::pair{"exec sleep 10", Messages::LISTING_TIMED_OUT},
+                                      std::pair{"kill -SEGV $$", Messages::LISTING_CRASHED}})
+  {
+    test::TempDir dir;
+    test::WriteFakeEmulator(
+        dir, std::string("printf 'Heading\\r\\n  1A [a]\\r\\n  2B [bb]\\n  3C [cu'; ") + stop);
+    dir.Write("zincmasterlist.lst", "old");
+    setenv("CORVANE_LISTING_TIMEOUT_MS", "500", 1);
+    const auto import = ZincListMan::ImportGameList(dir.Dir());
+    unsetenv("CORVANE_LISTING_TIMEOUT_MS");
+    ASSERT_EQ(import.table.LastGameIndex(), 1) << stop;
+    EXPECT_EQ(import.table.rows[1].set_name, "bb");
+    EXPECT_FALSE(import.table.listed_in_full);
+    ASSERT_FALSE(import.outcome.Ok());
+    EXPECT_EQ(import.outcome.problems[0].what, problem);
+    EXPECT_EQ(dir.Read("zincmasterlist.lst"), "old");
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Ends, UnfinishedListing,
-    testing::Values(UnfinishedCase{"timed_out", "exec sleep 10", Messages::LISTING_TIMED_OUT},
-                    UnfinishedCase{"crashed", "kill -SEGV $$", Messages::LISTING_CRASHED}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 #endif
 

@@ -1,6 +1,5 @@
 #include "catalogue/GroupScan.h"
 #include "TempDir.h"
-#include "base/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -97,27 +96,6 @@ TEST(ScanGroups, CreatesTheFolderAndReportsAFileItCannotWrite)
   ASSERT_EQ(outcome.problems.size(), 1u);
   EXPECT_EQ(outcome.problems[0].file, temp.Dir().CtrlrFile("qma.lst"));
   EXPECT_EQ(temp.Read("ctrlr/tekken.lst"), "tk3\r\n");
-}
-
-TEST(ScanGroups, RefusedWithoutTheFullGameListAndWritesNothing)
-{
-  GameTable no_games;
-  GameTable cut_short;
-  cut_short.rows = {Game("tk3", "Tekken 3", "", "")};
-  cut_short.listed_in_full = false;
-  for (const GameTable* table : {&no_games, &cut_short})
-  {
-    test::TempDir temp;
-    temp.Write("ctrlr/cap.lst", "sfa3\r\n");
-    GroupLists lists;
-    lists[GroupId::Cap] = {"sfa3"};
-    const Outcome outcome = ScanGroups(temp.Dir(), *table, lists);
-    ASSERT_EQ(outcome.problems.size(), 1u);
-    EXPECT_EQ(outcome.problems[0].what, Messages::SCAN_REFUSED);
-    EXPECT_EQ(lists[GroupId::Cap], std::vector<std::string>{"sfa3"});
-    EXPECT_EQ(temp.Read("ctrlr/cap.lst"), "sfa3\r\n");
-    EXPECT_EQ(temp.Read("ctrlr/3but.lst"), "<missing>");
-  }
 }
 
 } // namespace

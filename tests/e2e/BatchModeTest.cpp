@@ -122,39 +122,27 @@ INSTANTIATE_TEST_SUITE_P(Names, FolderName,
                                          "R&D", "50%", "\xC3\xA9t\xC3\xA9", "tab\there"),
                          [](const auto& info) { return "n" + std::to_string(info.index); });
 
-struct BrokenEmulator
+// The shell's 126 (not runnable) and 127 (not found): a failed run that replaces nothing and
+// says so in one line.
+TEST(BatchMode, ListingThatCannotRunFailsAndReplacesNothing)
 {
-  const char* name;
-  const char* bytes; // the file "zinc.exe"
-  std::filesystem::perms mode;
-};
-
-class ListingCannotRun : public testing::TestWithParam<BrokenEmulator>
-{
-};
-
-// The shell's 126 and 127: a failed run that replaces nothing and says so in one line.
-TEST_P(ListingCannotRun, FailsAndReplacesNothing)
-{
-  EmulatorDir emu;
-  emu.WriteFile("zinc.exe", GetParam().bytes);
-  std::filesystem::permissions(emu.File("zinc.exe"), GetParam().mode);
-  for (const char* name : {"zinc.dat", "zincmasterlist.lst", "lconfig.ini"})
-    emu.WriteFile(name, "old");
-  const RunOutput run = emu.Run({"-listinfo", "-cfgwrapper"});
-  EXPECT_NE(run.exit_code, 0);
-  EXPECT_EQ(std::count(run.error_text.begin(), run.error_text.end(), '\n'), 1) << run.error_text;
-  EXPECT_NE(run.error_text.find("could not be run"), std::string::npos) << run.error_text;
-  for (const char* name : {"zinc.dat", "zincmasterlist.lst", "lconfig.ini"})
-    EXPECT_EQ(emu.ReadFile(name), "old") << name;
+  using std::filesystem::perms;
+  for (const auto& [bytes, mode] : {std::pair{"#!/bin/sh\n", perms::owner_read},
+                                    std::pair{"#!/no/such/shell\n", perms::owner_all}})
+  {
+    EmulatorDir emu;
+    emu.WriteFile("zinc.exe", bytes);
+    std::filesystem::permissions(emu.File("zinc.exe"), mode);
+    for (const char* name : {"zinc.dat", "zincmasterlist.lst", "lconfig.ini"})
+      emu.WriteFile(name, "old");
+    const RunOutput run = emu.Run({"-listinfo", "-cfgwrapper"});
+    EXPECT_NE(run.exit_code, 0) << bytes;
+    EXPECT_EQ(std::count(run.error_text.begin(), run.error_text.end(), '\n'), 1) << run.error_text;
+    EXPECT_NE(run.error_text.find("could not be run"), std::string::npos) << run.error_text;
+    for (const char* name : {"zinc.dat", "zincmasterlist.lst", "lconfig.ini"})
+      EXPECT_EQ(emu.ReadFile(name), "old") << name;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Emulators, ListingCannotRun,
-                         testing::Values(BrokenEmulator{"not_executable", "#!/bin/sh\n",
-                                                        std::filesystem::perms::owner_read},
-                                         BrokenEmulator{"no_interpreter", "#!/no/such/shell\n",
-                                                        std::filesystem::perms::owner_all}),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 #endif
 
