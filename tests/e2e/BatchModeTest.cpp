@@ -78,7 +78,9 @@ TEST_P(BatchFault, ListingFaultsNeverCrashTheProgram)
   EXPECT_EQ(run.error_text.rfind("corvane: ", 0) == 0, c.expected_exit != 0) << run.error_text;
   EXPECT_EQ(emu.Has("zincmasterlist.lst"), c.rows >= 0);
   if (c.rows >= 0)
+  {
     EXPECT_EQ(CountLines(emu.ReadFile("zincmasterlist.lst")), c.rows);
+  }
 }
 
 #ifdef _WIN32
