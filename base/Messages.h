@@ -27,6 +27,10 @@ inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, def
 inline constexpr std::string_view LISTING_TIMED_OUT =
     "The emulator's listing did not finish in time and was stopped";
 inline constexpr std::string_view LISTING_NOT_STARTED = "The emulator's listing could not be run";
+inline constexpr std::string_view LISTING_CRASHED =
+    "The emulator's listing ended abnormally before it finished";
+inline constexpr std::string_view GAME_LIST_INCOMPLETE =
+    "The emulator's game list is incomplete, so this file was not written";
 inline constexpr std::string_view GAME_LIST_UNREADABLE =
     "The emulator's game list could not be read, so no games are listed";
 inline constexpr std::string_view SET_LIST_UNREADABLE =
@@ -42,6 +46,13 @@ inline constexpr std::string_view LAUNCH_FAILED = "The game could not be started
 inline constexpr std::string_view LAUNCH_BAD_ENTRY =
     "The game could not be started: its entry in the emulator's game list holds characters "
     "that cannot be passed on a command line";
+inline constexpr std::string_view LAUNCH_PATH_SPLIT =
+    "The game could not be started: its controller file's path would not reach the emulator as "
+    "one argument on this command line (a double quote in the folder's name, or an unclosed "
+    "quote in the options)";
+inline constexpr std::string_view SCAN_REFUSED =
+    "Scan For Changes needs the emulator's full game list, and this run has none (the listing "
+    "failed or holds no game), so the groupings were left as they are";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
 inline constexpr std::string_view OWN_KEYS_NO_FAMILY =
     "This game has no family of controls yet, so it has no keys of its own to change. Give it a "

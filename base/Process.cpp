@@ -10,11 +10,17 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include "base/CommandLine.h"
+#include "base/Text.h"
+
 #include <csignal>
 #include <fcntl.h>
 #include <limits.h>
+#include <optional>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 #endif
 
 namespace corvane
@@ -195,35 +201,163 @@ bool SetCurrentDir(const std::string& dir)
 namespace
 {
 
-// In the child: the directory, PATH with that directory first, no terminal input.
-[[noreturn]] void FailChild(int fail_fd)
+// Everything a child needs, built in full before it exists: after a fork in a program with other
+// threads only async-signal-safe calls are allowed, so no string is made and no variable read in
+// the child.
+struct SpawnRequest
 {
-  if (fail_fd >= 0)
-    (void)!write(fail_fd, "x", 1);
-  _exit(127);
+  std::string program;                  // the file to execute
+  std::vector<std::string> arguments;   // its argv, program name first
+  std::vector<std::string> environment; // "NAME=value" entries
+  std::string dir;                      // the child's current directory
+  bool discard_errors = false;          // stderr to /dev/null instead of ours
+  short flags = 0;                      // POSIX_SPAWN_SETPGROUP or POSIX_SPAWN_SETSID
+};
+
+std::vector<char*> PointerArray(std::vector<std::string>& strings)
+{
+  std::vector<char*> pointers;
+  pointers.reserve(strings.size() + 1);
+  for (std::string& text : strings)
+    pointers.push_back(text.data());
+  pointers.push_back(nullptr);
+  return pointers;
 }
 
-// A failure is reported as one byte on `fail_fd` when one is given.
-[[noreturn]] void ExecShell(const std::string& script, const std::string& dir, int fail_fd = -1)
+// posix_spawn forks and execs with nothing unsafe in between, and reports a failed exec (or a
+// directory it could not enter) as its result. The child reads nothing from the terminal and has
+// no signal blocked. -1 when it could not start the program.
+pid_t Spawn(SpawnRequest request)
 {
-  if (chdir(dir.c_str()) != 0)
-    FailChild(fail_fd);
-  const char* old_path = std::getenv("PATH");
-  const std::string path = dir + ":" + (old_path ? old_path : "/usr/bin:/bin");
-  setenv("PATH", path.c_str(), 1);
-  const int null_fd = open("/dev/null", O_RDONLY);
-  if (null_fd >= 0)
-    dup2(null_fd, STDIN_FILENO);
-  execl("/bin/sh", "sh", "-c", script.c_str(), static_cast<char*>(nullptr));
-  FailChild(fail_fd);
+  posix_spawn_file_actions_t actions;
+  posix_spawnattr_t attributes;
+  posix_spawn_file_actions_init(&actions);
+  posix_spawnattr_init(&attributes);
+  bool prepared =
+      posix_spawn_file_actions_addchdir_np(&actions, request.dir.c_str()) == 0 &&
+      posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0) == 0;
+  if (request.discard_errors)
+    prepared = prepared && posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null",
+                                                            O_WRONLY, 0) == 0;
+  sigset_t no_signals;
+  sigemptyset(&no_signals);
+  posix_spawnattr_setsigmask(&attributes, &no_signals);
+  posix_spawnattr_setflags(&attributes, static_cast<short>(request.flags | POSIX_SPAWN_SETSIGMASK));
+  std::vector<char*> argv = PointerArray(request.arguments);
+  std::vector<char*> envp = PointerArray(request.environment);
+  pid_t pid = -1;
+  if (prepared && posix_spawn(&pid, request.program.c_str(), &actions, &attributes, argv.data(),
+                              envp.data()) != 0)
+    pid = -1;
+  posix_spawnattr_destroy(&attributes);
+  posix_spawn_file_actions_destroy(&actions);
+  return pid;
 }
 
-std::string ScriptFromBatchFile(const std::string& path)
+std::vector<std::string> CurrentEnvironment()
 {
-  std::string script = ReadFileBytes(path).value_or(std::string());
+  std::vector<std::string> environment;
+  for (char** entry = environ; *entry != nullptr; ++entry)
+    environment.emplace_back(*entry);
+  return environment;
+}
+
+// This environment with "." first on PATH. The shell starts in the listing's directory, so "."
+// is that directory whatever bytes its name holds; the name itself (a ':' in it would split a
+// PATH entry) never goes into PATH.
+std::vector<std::string> ListingEnvironment()
+{
+  std::vector<std::string> environment = CurrentEnvironment();
+  std::string path = "PATH=.:/usr/bin:/bin";
+  std::erase_if(environment,
+                [&path](const std::string& entry)
+                {
+                  if (!entry.starts_with("PATH="))
+                    return false;
+                  path = "PATH=.:" + entry.substr(5);
+                  return true;
+                });
+  environment.push_back(path);
+  return environment;
+}
+
+std::optional<std::string> ScriptFromBatchFile(const std::string& path)
+{
+  auto script = ReadFileBytes(path);
   // The batch line ends in CR LF; a CR would become part of the output file's name.
-  std::erase(script, '\r');
+  if (script)
+    std::erase(*script, '\r');
   return script;
+}
+
+// Waits for the child at most `timeout`; past it, ends its whole process group. The status.
+int WaitWithin(pid_t pid, std::chrono::milliseconds timeout, bool& timed_out)
+{
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  auto pause = std::chrono::microseconds(200);
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0)
+  {
+    if (std::chrono::steady_clock::now() >= deadline)
+    {
+      timed_out = true;
+      kill(-pid, SIGKILL);
+      waitpid(pid, &status, 0);
+      break;
+    }
+    std::this_thread::sleep_for(pause);
+    pause = std::min(pause * 2, std::chrono::microseconds(10000));
+  }
+  return status;
+}
+
+// The shell's own exit codes: 126 (found but not runnable) and 127 (not found) mean the command
+// never ran; above 128 the command it ran was ended by a signal.
+void ReadShellEnding(int status, RunResult& result)
+{
+  if (WIFSIGNALED(status))
+  {
+    result.crashed = true;
+    return;
+  }
+  const int code = WEXITSTATUS(status);
+  if (code == 126 || code == 127)
+    result.started = false;
+  else if (code > 128)
+    result.crashed = true;
+}
+
+bool IsExecutableFile(const std::string& path)
+{
+  return IsRegularFile(path) && access(path.c_str(), X_OK) == 0;
+}
+
+// Where a program named on a command line is found, in the order Windows looks: a name with a
+// separator from the directory the program starts in; otherwise in that directory (the start-up
+// directory, where the program itself lies), then on PATH. Empty when it is nowhere.
+std::string FindProgram(const std::string& name, const std::string& dir)
+{
+  if (name.empty())
+    return {};
+  if (name.find('/') != std::string::npos)
+    return name.front() == '/' ? name : AppDir(dir).File(name);
+  std::vector<std::string> folders{dir};
+  const char* path = std::getenv("PATH");
+  for (const std::string_view entry : Split(path ? path : "", ':'))
+  {
+    // An empty or relative entry is read from the current directory, which is `dir`.
+    if (entry.empty() || entry.front() != '/')
+      folders.push_back(AppDir(dir).File(entry));
+    else
+      folders.emplace_back(entry);
+  }
+  for (const std::string& folder : folders)
+  {
+    std::string candidate = AppDir(folder).File(name);
+    if (IsExecutableFile(candidate))
+      return candidate;
+  }
+  return {};
 }
 
 } // namespace
@@ -232,67 +366,40 @@ RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
                      std::chrono::milliseconds timeout)
 {
   RunResult result;
-  const std::string script = ScriptFromBatchFile(AppDir(dir).File(batch_name));
-  const pid_t pid = fork();
+  auto script = ScriptFromBatchFile(AppDir(dir).File(batch_name));
+  if (!script)
+    return result;
+  const pid_t pid = Spawn({"/bin/sh",
+                           {"sh", "-c", std::move(*script)},
+                           ListingEnvironment(),
+                           dir,
+                           true,
+                           POSIX_SPAWN_SETPGROUP});
   if (pid < 0)
     return result;
-  if (pid == 0)
-  {
-    setpgid(0, 0);
-    ExecShell(script, dir);
-  }
-  setpgid(pid, pid);
   result.started = true;
-  const auto deadline = std::chrono::steady_clock::now() + timeout;
-  auto pause = std::chrono::microseconds(200);
-  int status = 0;
-  while (waitpid(pid, &status, WNOHANG) == 0)
-  {
-    if (std::chrono::steady_clock::now() >= deadline)
-    {
-      result.timed_out = true;
-      kill(-pid, SIGKILL);
-      waitpid(pid, &status, 0);
-      break;
-    }
-    std::this_thread::sleep_for(pause);
-    pause = std::min(pause * 2, std::chrono::microseconds(10000));
-  }
+  const int status = WaitWithin(pid, timeout, result.timed_out);
+  if (!result.timed_out)
+    ReadShellEnding(status, result);
   return result;
 }
 
 bool StartDetached(const std::string& command_line, const std::string& dir)
 {
-  // The launched game must outlive nothing of ours and leave no zombie: the middle child
-  // starts the shell in a session of its own and exits at once. A pipe closed on exec tells
-  // whether the shell really started.
-  int report[2];
-  if (pipe2(report, O_CLOEXEC) != 0)
+  std::vector<std::string> arguments = SplitWindowsCommandLine(command_line);
+  if (arguments.empty())
     return false;
-  const pid_t middle = fork();
-  if (middle < 0)
-  {
-    close(report[0]);
-    close(report[1]);
+  std::string program = FindProgram(arguments.front(), dir);
+  if (program.empty())
     return false;
-  }
-  if (middle == 0)
-  {
-    close(report[0]);
-    setsid();
-    const pid_t shell = fork();
-    if (shell == 0)
-      ExecShell(command_line, dir, report[1]);
-    _exit(shell < 0 ? 1 : 0);
-  }
-  close(report[1]);
-  int status = 0;
-  waitpid(middle, &status, 0);
-  char byte = 0;
-  // End of file without a byte: the shell was started.
-  const ssize_t n = read(report[0], &byte, 1);
-  close(report[0]);
-  return n == 0 && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+  // A session of its own: the game outlives nothing of ours and gets no terminal signals.
+  const pid_t pid = Spawn({std::move(program), std::move(arguments), CurrentEnvironment(), dir,
+                           false, POSIX_SPAWN_SETSID});
+  if (pid < 0)
+    return false;
+  // Nothing waits for the game, but its exit status is collected, so it leaves no zombie.
+  std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
+  return true;
 }
 
 #endif

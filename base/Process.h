@@ -30,8 +30,9 @@ bool SetCurrentDir(const std::string& dir);
 
 struct RunResult
 {
-  bool started = false;   // the command could be started at all
+  bool started = false;   // the command could be started at all (and, off Windows, was found)
   bool timed_out = false; // it was still running at the time limit and was ended, with its children
+  bool crashed = false;   // it ended abnormally (killed by a signal) before it finished
 };
 
 // How long a listing run may take: 60 seconds, or CORVANE_LISTING_TIMEOUT_MS when set.
@@ -39,13 +40,16 @@ std::chrono::milliseconds ListingTimeout();
 
 // Runs the one-line batch file `batch_name` in `dir` hidden and waits for it to end, at most
 // `timeout`. On Windows cmd.exe runs it as ".\<batch_name>" from `dir`, so no outside text
-// reaches cmd's command line; elsewhere its one line is handed to sh with CRs dropped and `dir`
-// first on PATH, so a bare "zinc.exe" is the one beside the program.
+// reaches cmd's command line. Elsewhere sh runs its one line (CRs dropped) from `dir` with "."
+// first on PATH, so a bare "zinc.exe" is the one beside the program whatever the directory's
+// name holds; its stderr is discarded, and the shell's 126 and 127 count as not started.
 RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
                      std::chrono::milliseconds timeout);
 
-// Starts a command line through the shell from `dir`, in a normal window, without waiting.
-// False when the shell itself could not be started.
+// Starts a command line from `dir`, in a normal window, without waiting. On Windows the line
+// goes to CreateProcess as it is; elsewhere it is split as a Windows program's C runtime would
+// split it and the program is started directly (found in `dir` first, then on PATH), with no
+// shell. False when the program could not be found or started.
 bool StartDetached(const std::string& command_line, const std::string& dir);
 
 } // namespace corvane

@@ -37,6 +37,13 @@ std::string_view BracketText(std::string_view line, size_t open)
   return rest.substr(0, rest.find('['));
 }
 
+// The text up to its last LF: the cut last line of a listing stopped half-way is dropped.
+std::string_view WholeLines(std::string_view text)
+{
+  const auto last_lf = text.rfind('\n');
+  return last_lf == std::string_view::npos ? std::string_view() : text.substr(0, last_lf + 1);
+}
+
 } // namespace
 
 std::optional<GameRow> ParseGameLine(std::string_view line)
@@ -105,15 +112,25 @@ std::string GameTableFileText(const GameTable& table)
 ImportResult ImportGameList(const AppDir& dir)
 {
   ImportResult result;
-  result.outcome = RunListing(dir, GAME_LISTING_COMMAND);
+  ListingEnd end = ListingEnd::NotRun;
+  result.outcome = RunListing(dir, GAME_LISTING_COMMAND, &end);
   const std::string listing_path = dir.File(GAME_LISTING_FILE);
-  if (const auto listing = ReadFileBytes(listing_path))
-    result.table = ParseGameListing(*listing);
-  else
-    result.outcome.Add(std::string(Messages::GAME_LIST_UNREADABLE), listing_path);
+  // A listing file this run did not write is an older run's: none of it is used.
+  std::optional<std::string> listing;
+  if (end != ListingEnd::NotRun)
+  {
+    listing = ReadFileBytes(listing_path);
+    if (!listing)
+      result.outcome.Add(std::string(Messages::GAME_LIST_UNREADABLE), listing_path);
+  }
+  if (listing)
+    result.table = ParseGameListing(end == ListingEnd::Finished ? *listing : WholeLines(*listing));
+  result.table.listed_in_full = listing && end == ListingEnd::Finished;
 
   const std::string table_path = dir.File(GAME_TABLE_FILE);
-  if (!WriteFileAtomic(table_path, GameTableFileText(result.table)))
+  if (!result.table.listed_in_full)
+    result.outcome.Add(std::string(Messages::GAME_LIST_INCOMPLETE), table_path);
+  else if (!WriteFileAtomic(table_path, GameTableFileText(result.table)))
     result.outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), table_path);
   return result;
 }

@@ -27,6 +27,9 @@ struct GameRow
 struct GameTable
 {
   std::vector<GameRow> rows; // in the listing's order, never sorted
+  // False when the listing it was built from did not run, could not be read or did not finish:
+  // the rows (only whole lines) are then not the emulator's full list.
+  bool listed_in_full = true;
 
   // The index of the last row; -1 for an empty table.
   int LastGameIndex() const { return static_cast<int>(rows.size()) - 1; }
@@ -51,10 +54,12 @@ std::string GameTableFileText(const GameTable& table);
 struct ImportResult
 {
   GameTable table;
-  Outcome outcome; // the listing did not run or could not be read, or the table file not written
+  Outcome outcome; // the listing did not run, finish or read, or the table file not written
 };
 
 // Runs the emulator's game listing in the directory, parses it and writes the game table file.
+// A listing that did not run gives no rows; one stopped half-way gives the rows of its whole
+// lines. Either way, and when the listing cannot be read, the table file is left as it was.
 ImportResult ImportGameList(const AppDir& dir);
 
 } // namespace ZincListMan

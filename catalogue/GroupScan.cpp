@@ -48,10 +48,20 @@ GroupLists AssignGroups(const GameTable& table)
   return lists;
 }
 
+bool CanScanGroups(const GameTable& table)
+{
+  return table.listed_in_full && !table.rows.empty();
+}
+
 Outcome ScanGroups(const AppDir& dir, const GameTable& table, GroupLists& lists)
 {
-  lists = AssignGroups(table);
   Outcome outcome;
+  if (!CanScanGroups(table))
+  {
+    outcome.Add(std::string(Messages::SCAN_REFUSED));
+    return outcome;
+  }
+  lists = AssignGroups(table);
   if (!CreateDirectoryIfMissing(dir.CtrlrDir()))
     outcome.Add(std::string(Messages::FOLDER_NOT_CREATED), dir.CtrlrDir());
   // GROUPS runs cap, 3but, qma, tekken, souledge, the order the files are written in.

@@ -7,23 +7,31 @@
 namespace corvane::ZincListMan
 {
 
-Outcome RunListing(const AppDir& dir, std::string_view command)
+Outcome RunListing(const AppDir& dir, std::string_view command, ListingEnd* end)
 {
   Outcome outcome;
+  ListingEnd ending = ListingEnd::NotRun;
   const std::string batch_path = dir.File(LISTING_BATCH_FILE);
   std::string batch_line(command);
   batch_line += "\r\n";
   if (!WriteFileAtomic(batch_path, batch_line))
-  {
     outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), batch_path);
-    return outcome;
+  else
+  {
+    SetCurrentDir(dir.Root());
+    const RunResult run = RunAndWait(std::string(LISTING_BATCH_FILE), dir.Root(), ListingTimeout());
+    ending = !run.started                   ? ListingEnd::NotRun
+             : run.timed_out || run.crashed ? ListingEnd::Unfinished
+                                            : ListingEnd::Finished;
+    if (!run.started)
+      outcome.Add(std::string(Messages::LISTING_NOT_STARTED), batch_path);
+    else if (run.timed_out)
+      outcome.Add(std::string(Messages::LISTING_TIMED_OUT), std::string(command));
+    else if (run.crashed)
+      outcome.Add(std::string(Messages::LISTING_CRASHED), std::string(command));
   }
-  SetCurrentDir(dir.Root());
-  const RunResult run = RunAndWait(std::string(LISTING_BATCH_FILE), dir.Root(), ListingTimeout());
-  if (!run.started)
-    outcome.Add(std::string(Messages::LISTING_NOT_STARTED), batch_path);
-  else if (run.timed_out)
-    outcome.Add(std::string(Messages::LISTING_TIMED_OUT), std::string(command));
+  if (end)
+    *end = ending;
   return outcome;
 }
 

@@ -16,10 +16,19 @@ inline constexpr std::string_view LISTING_BATCH_FILE = "makelist.bat";
 namespace ZincListMan
 {
 
+// How a listing run ended, which tells how much of its output file can be trusted.
+enum class ListingEnd
+{
+  Finished,   // the output is whole
+  NotRun,     // nothing of this run is in the output file
+  Unfinished, // stopped at the time-out or crashed: the output may end in a cut line
+};
+
 // Writes "makelist.bat" with `command` (CR LF after it), makes the directory current, runs it
 // and waits at most the listing time-out. Problems: the batch file could not be written, the
-// run could not start, or it was stopped at the time-out.
-Outcome RunListing(const AppDir& dir, std::string_view command);
+// run could not start, it was stopped at the time-out, or it crashed. `end`, when given, says
+// which.
+Outcome RunListing(const AppDir& dir, std::string_view command, ListingEnd* end = nullptr);
 
 } // namespace ZincListMan
 

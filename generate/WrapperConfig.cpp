@@ -53,7 +53,10 @@ WrapperResult WriteWrapperConfig(const AppDir& dir, const GameTable& table,
     result.wrapper_missing = true;
     return result;
   }
-  if (!WriteFileAtomic(path, WrapperConfigText(table, options_text, dir)))
+  // One command line per game: a table that is not the emulator's full list would drop games.
+  if (!table.listed_in_full)
+    result.outcome.Add(std::string(Messages::GAME_LIST_INCOMPLETE), path);
+  else if (!WriteFileAtomic(path, WrapperConfigText(table, options_text, dir)))
     result.outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), path);
   return result;
 }

@@ -27,7 +27,8 @@ struct WrapperResult
   Outcome outcome;              // it exists but could not be written
 };
 
-// Rewrites "lconfig.ini" when it exists as an ordinary file; writes nothing otherwise.
+// Rewrites "lconfig.ini" when it exists as an ordinary file; writes nothing otherwise, nor when
+// the table is not the emulator's full list (reported).
 WrapperResult WriteWrapperConfig(const AppDir& dir, const GameTable& table,
                                  std::string_view options_text);
 

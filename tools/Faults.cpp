@@ -22,7 +22,7 @@ std::string ValidEntry(const Listing& listing, std::size_t index)
 
 std::optional<Fault> FaultFromName(std::string_view name)
 {
-  static const std::array<std::pair<std::string_view, Fault>, 8> NAMES{{
+  static const std::array<std::pair<std::string_view, Fault>, 9> NAMES{{
       {"", Fault::None},
       {"no-output", Fault::NoOutput},
       {"empty", Fault::Empty},
@@ -31,6 +31,7 @@ std::optional<Fault> FaultFromName(std::string_view name)
       {"hang", Fault::Hang},
       {"crash", Fault::Crash},
       {"exit-code", Fault::ExitCode},
+      {"noise", Fault::Noise},
   }};
   for (const auto& [fault_name, fault] : NAMES)
   {

@@ -21,6 +21,7 @@ enum class Fault
   Hang,     // "hang": sleep for ten minutes
   Crash,    // "crash": abort without printing anything
   ExitCode, // "exit-code": the normal listing, then exit status 3
+  Noise,    // "noise": a line on stderr, then the normal listing
 };
 
 // The fault of that name; None for an empty name; nothing for an unknown one.

@@ -114,6 +114,9 @@ int PrintListing(ListingKind kind)
     return 0;
   case Fault::Empty:
     return 0;
+  case Fault::Noise:
+    std::fputs("zinc.exe (stand-in): a warning the listing's reader must not pass on\n", stderr);
+    break;
   default:
     break;
   }

@@ -48,13 +48,14 @@ void Form1::LaunchSelected()
   if (row < 0)
     return;
   const GameRow& game = m_session.games.rows[static_cast<size_t>(row)];
-  if (!IsLaunchable(game))
-  {
-    ShowMessage(this, MessageKind::Warning, Messages::LAUNCH_BAD_ENTRY);
-    return;
-  }
   const std::string& dir = m_session.dir.Root();
   const std::string line = LaunchCommandLine(game, OptionsText(), m_session.dir);
+  // Never start a line that would give the emulator another game or another controller file.
+  if (const std::string_view refusal = LaunchRefusal(game, line, m_session.dir); !refusal.empty())
+  {
+    ShowMessage(this, MessageKind::Warning, refusal);
+    return;
+  }
   SetCurrentDir(dir);
   if (m_session.settings.ShowCmdFlag == 1)
     ShowMessage(this, MessageKind::Plain, line);

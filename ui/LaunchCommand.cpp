@@ -1,42 +1,44 @@
 #include "ui/LaunchCommand.h"
 
-#include <algorithm>
+#include "base/CommandLine.h"
+#include "base/Messages.h"
+#include "controls/SavePipeline.h"
 
 namespace corvane
 {
 namespace
 {
 
-bool IsDigit(char c)
-{
-  return c >= '0' && c <= '9';
-}
+constexpr std::string_view CONTROLLER_SWITCH = "--use-controller-cfg-file=";
 
-bool IsSetNameCharacter(char c)
+std::string ControllerFilePath(const GameRow& game, const AppDir& dir)
 {
-  return IsDigit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '-' ||
-         c == '.';
+  return dir.CtrlrFile(game.set_name + ".ini");
 }
 
 } // namespace
 
 std::string LaunchCommandLine(const GameRow& game, std::string_view options_text, const AppDir& dir)
 {
-  std::string path = dir.CtrlrFile(game.set_name + ".ini");
-  // Unquoted, a blank in the directory would split the path into several arguments.
-  if (path.find(' ') != std::string::npos)
+  std::string path = ControllerFilePath(game, dir);
+  // Unquoted, a blank or a tab in the directory would split the path into several arguments.
+  if (path.find_first_of(" \t") != std::string::npos)
     path = "\"" + path + "\"";
   std::string line = "zinc.exe " + game.number + " ";
   line += options_text;
-  line += " --use-controller-cfg-file=" + path;
+  line += " " + std::string(CONTROLLER_SWITCH) + path;
   return line;
 }
 
-bool IsLaunchable(const GameRow& game)
+std::string_view LaunchRefusal(const GameRow& game, std::string_view line, const AppDir& dir)
 {
-  return !game.number.empty() && std::all_of(game.number.begin(), game.number.end(), IsDigit) &&
-         !game.set_name.empty() &&
-         std::all_of(game.set_name.begin(), game.set_name.end(), IsSetNameCharacter);
+  const std::vector<std::string> arguments = SplitWindowsCommandLine(line);
+  if (game.number.empty() || !KeyCodeManager::IsPlainSetName(game.set_name) ||
+      arguments.size() < 3 || arguments[1] != game.number)
+    return Messages::LAUNCH_BAD_ENTRY;
+  if (arguments.back() != std::string(CONTROLLER_SWITCH) + ControllerFilePath(game, dir))
+    return Messages::LAUNCH_PATH_SPLIT;
+  return {};
 }
 
 } // namespace corvane

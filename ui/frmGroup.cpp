@@ -166,6 +166,11 @@ void frmGroup::CancelChanges()
 
 void frmGroup::ScanForChanges()
 {
+  if (!ZincListMan::CanScanGroups(m_session.games))
+  {
+    ShowMessage(this, MessageKind::Warning, Messages::SCAN_REFUSED);
+    return;
+  }
   const Outcome outcome = ZincListMan::ScanGroups(m_session.dir, m_session.games, m_session.groups);
   RefreshLists();
   WarnAbout(outcome);

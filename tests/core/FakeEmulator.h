@@ -17,7 +17,7 @@ namespace corvane::test
 {
 
 // Puts a "zinc.exe" into the folder that runs `script` (shell commands) from the folder. A
-// listing run hands its command line to sh with the folder first on PATH, so this is the
+// listing run hands its command line to sh in the folder with "." first on PATH, so this is the
 // emulator the run starts.
 inline void WriteFakeEmulator(const TempDir& dir, const std::string& script)
 {

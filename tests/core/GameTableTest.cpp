@@ -1,4 +1,6 @@
 #include "catalogue/GameTable.h"
+#include "FakeEmulator.h"
+#include "base/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -123,6 +125,33 @@ TEST(GameTableFile, SixColumnsEachFollowedByABar)
             "strider2|Strider 2||12|strider2||\r\nsfexa|Street Fighter EX||3|sfex|cpzn1|\r\n");
   EXPECT_EQ(GameTableFileText(GameTable{}), "");
 }
+
+#ifndef _WIN32
+
+// A listing stopped at the time-out or crashed after two whole game lines and a cut one: only
+// the whole lines become rows, and the table file keeps what it held.
+TEST(ImportGameList, UnfinishedListingKeepsWholeLinesAndWritesNoTableFile)
+{
+  for (const auto& [stop, problem] : {std::pair{"exec sleep 10", Messages::LISTING_TIMED_OUT},
+                                      std::pair{"kill -SEGV $$", Messages::LISTING_CRASHED}})
+  {
+    test::TempDir dir;
+    test::WriteFakeEmulator(
+        dir, std::string("printf 'Heading\\r\\n  1A [a]\\r\\n  2B [bb]\\n  3C [cu'; ") + stop);
+    dir.Write("zincmasterlist.lst", "old");
+    setenv("CORVANE_LISTING_TIMEOUT_MS", "500", 1);
+    const auto import = ZincListMan::ImportGameList(dir.Dir());
+    unsetenv("CORVANE_LISTING_TIMEOUT_MS");
+    ASSERT_EQ(import.table.LastGameIndex(), 1) << stop;
+    EXPECT_EQ(import.table.rows[1].set_name, "bb");
+    EXPECT_FALSE(import.table.listed_in_full);
+    ASSERT_FALSE(import.outcome.Ok());
+    EXPECT_EQ(import.outcome.problems[0].what, problem);
+    EXPECT_EQ(dir.Read("zincmasterlist.lst"), "old");
+  }
+}
+
+#endif
 
 } // namespace
 } // namespace corvane

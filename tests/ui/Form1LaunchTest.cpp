@@ -88,34 +88,77 @@ private slots:
              line);
   }
 
-  void OnlyPlainEntriesAreLaunchable_data()
+  void RefusesWhatWouldNotArriveWhole_data()
   {
     QTest::addColumn<QString>("number");
     QTest::addColumn<QString>("set_name");
-    QTest::addColumn<bool>("launchable");
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("dir");
+    QTest::addColumn<QString>("refusal");
+    const auto bad_entry = QString::fromStdString(std::string(Messages::LAUNCH_BAD_ENTRY));
+    const auto split = QString::fromStdString(std::string(Messages::LAUNCH_PATH_SPLIT));
     QTest::newRow("plain") << "12"
-                           << "sf2_ex-b.v2" << true;
+                           << "sf2_ex-b.v2"
+                           << "-a"
+                           << "/EMU"
+                           << "";
+    QTest::newRow("plus in the set name") << "12"
+                                          << "sf2+"
+                                          << ""
+                                          << "/EMU"
+                                          << "";
+    QTest::newRow("blank in the set name") << "1"
+                                           << "ts2 alt"
+                                           << ""
+                                           << "/EMU"
+                                           << "";
+    QTest::newRow("shell characters") << "1;2"
+                                      << "a;b&c$(d)"
+                                      << "-x"
+                                      << "/R&D/$x;y"
+                                      << "";
+    QTest::newRow("tab in the folder") << "12"
+                                       << "sfex"
+                                       << ""
+                                       << "/a\tb"
+                                       << "";
     QTest::newRow("no number") << ""
-                               << "sfex" << false;
-    QTest::newRow("number not digits") << "1;2"
-                                       << "sfex" << false;
+                               << "sfex"
+                               << "-a"
+                               << "/EMU" << bad_entry;
+    QTest::newRow("number of two words") << "1 2"
+                                         << "sfex"
+                                         << ""
+                                         << "/EMU" << bad_entry;
     QTest::newRow("no set name") << "12"
-                                 << "" << false;
-    QTest::newRow("second command") << "12"
-                                    << "sfex;touch x" << false;
-    QTest::newRow("substitution") << "12"
-                                  << "$(id)" << false;
-    QTest::newRow("separator") << "12"
-                               << "../x" << false;
+                                 << ""
+                                 << ""
+                                 << "/EMU" << bad_entry;
+    QTest::newRow("separator in the set name") << "12"
+                                               << "../x"
+                                               << ""
+                                               << "/EMU" << bad_entry;
+    QTest::newRow("quote in the folder") << "12"
+                                         << "sfex"
+                                         << ""
+                                         << "/say \"hi\"" << split;
+    QTest::newRow("quote left open in the options") << "12"
+                                                    << "sfex"
+                                                    << "-x \"a"
+                                                    << "/EMU" << split;
   }
 
-  void OnlyPlainEntriesAreLaunchable()
+  void RefusesWhatWouldNotArriveWhole()
   {
     QFETCH(QString, number);
     QFETCH(QString, set_name);
-    QFETCH(bool, launchable);
-    QCOMPARE(IsLaunchable({set_name.toStdString(), "", "", number.toStdString(), "", ""}),
-             launchable);
+    QFETCH(QString, options);
+    QFETCH(QString, dir);
+    QFETCH(QString, refusal);
+    const GameRow game{set_name.toStdString(), "", "", number.toStdString(), "", ""};
+    const AppDir app_dir(dir.toStdString());
+    const std::string line = LaunchCommandLine(game, options.toStdString(), app_dir);
+    QCOMPARE(QString::fromStdString(std::string(LaunchRefusal(game, line, app_dir))), refusal);
   }
 
   void DoubleClickLaunchesThatRow_data()
@@ -123,6 +166,10 @@ private slots:
     QTest::addColumn<QString>("subfolder");
     QTest::newRow("plain directory") << "emu";
     QTest::newRow("directory with a blank") << "my emu";
+    // No shell reads the line: none of these may split the path or run anything.
+    for (const char* name : {"R&D", "Bob's", "a$b", "x;y", "c:d", "50%", "`id`", "*",
+                             "\xC3\xA9t\xC3\xA9", "tab\there"})
+      QTest::newRow(name) << QString::fromUtf8(name);
   }
 
   void DoubleClickLaunchesThatRow()
@@ -138,7 +185,7 @@ private slots:
     MessageLog log;
     DoubleClickRow(window, 1);
     const std::string path = folder.Root() + "/ctrlr/tekken.ini";
-    const bool quoted = path.find(' ') != std::string::npos;
+    const bool quoted = path.find_first_of(" \t") != std::string::npos;
     const std::string expected = "zinc.exe 7 --use-config-file=zinc.cfg -x "
                                  "--use-controller-cfg-file=" +
                                  (quoted ? "\"" + path + "\"" : path);
@@ -166,25 +213,31 @@ private slots:
 
   void LaunchReportsWhatCannotStart_data()
   {
+    QTest::addColumn<QString>("subfolder");
+    QTest::addColumn<QString>("set_name");
     QTest::addColumn<bool>("remove_emulator");
     QTest::addColumn<QString>("message");
-    QTest::newRow("emulator gone") << true << QString::fromLatin1(Messages::LAUNCH_FAILED.data());
-    QTest::newRow("unsafe set name") << false
-                                     << QString::fromLatin1(Messages::LAUNCH_BAD_ENTRY.data(),
-                                                            Messages::LAUNCH_BAD_ENTRY.size());
+    const auto text = [](std::string_view message)
+    { return QString::fromStdString(std::string(message)); };
+    QTest::newRow("emulator gone") << "emu"
+                                   << "sfex" << true << text(Messages::LAUNCH_FAILED);
+    QTest::newRow("set name naming another folder")
+        << "emu"
+        << "../pwned" << false << text(Messages::LAUNCH_BAD_ENTRY);
+    QTest::newRow("quote in the folder") << "say \"hi\""
+                                         << "sfex" << false << text(Messages::LAUNCH_PATH_SPLIT);
   }
 
   void LaunchReportsWhatCannotStart()
   {
+    QFETCH(QString, subfolder);
+    QFETCH(QString, set_name);
     QFETCH(bool, remove_emulator);
     QFETCH(QString, message);
-    EmulatorFolder folder;
-    folder.session.games.rows[0].set_name = "sfex;touch pwned";
+    EmulatorFolder folder(subfolder.toStdString());
+    folder.session.games.rows[0].set_name = set_name.toStdString();
     if (remove_emulator)
-    {
-      folder.session.games.rows[0].set_name = "sfex";
       std::filesystem::remove(folder.File("zinc.exe"));
-    }
     Form1 window(folder.session);
     window.show();
     MessageLog log;
@@ -194,7 +247,8 @@ private slots:
     QCOMPARE(log.boxes[0].first, MessageKind::Warning);
     QCOMPARE(QString::fromStdString(log.boxes[0].second), message);
     QVERIFY(window.isVisible());
-    QVERIFY(!folder.Exists("emu/pwned"));
+    QTest::qWait(200);
+    QVERIFY(!std::filesystem::exists(folder.File("zinc-launch.log")));
   }
 
   void ZincOptionsCreatesADefaultOnlyWhenMissing()

@@ -3,6 +3,7 @@
 
 #include "ui/frmGroup.h"
 #include "TempDir.h"
+#include "base/Messages.h"
 #include "catalogue/GroupLists.h"
 #include "ui/Dialogs.h"
 #include "ui/GroupListView.h"
@@ -74,6 +75,8 @@ private slots:
   void CancelAndCloseDropMoves_data();
   void CancelAndCloseDropMoves();
   void ScanRebuildsListsAndFiles();
+  void ScanWithoutTheFullGameListIsRefused_data();
+  void ScanWithoutTheFullGameListIsRefused();
   void RealMouseDragUnderX_data();
   void RealMouseDragUnderX();
 
@@ -390,6 +393,27 @@ void frmGroupTest::ScanRebuildsListsAndFiles()
   QCOMPARE(Shown("lstSoulEdge"), QStringList{});
   QVERIFY(m_window->isVisible());
   QVERIFY(m_warnings.isEmpty());
+}
+
+void frmGroupTest::ScanWithoutTheFullGameListIsRefused_data()
+{
+  QTest::addColumn<bool>("listed_in_full");
+  QTest::newRow("no game") << true;
+  QTest::newRow("listing stopped half-way") << false;
+}
+
+void frmGroupTest::ScanWithoutTheFullGameListIsRefused()
+{
+  QFETCH(bool, listed_in_full);
+  if (!listed_in_full)
+    m_session->games.rows = {{"tekken", "Tekken (World)", "", "1", "tekken", ""}};
+  m_session->games.listed_in_full = listed_in_full;
+  const QStringList cap_before = Shown("lstCap");
+  QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+  QCOMPARE(m_warnings, QStringList{QString::fromStdString(std::string(Messages::SCAN_REFUSED))});
+  QCOMPARE(Shown("lstCap"), cap_before);
+  for (const auto& [name, bytes] : LIST_FILES)
+    QCOMPARE(m_temp->Read(name), bytes);
 }
 
 void frmGroupTest::RealMouseDragUnderX_data()
