@@ -42,9 +42,13 @@ inline constexpr std::string_view LAUNCH_FAILED = "The game could not be started
 inline constexpr std::string_view LAUNCH_BAD_ENTRY =
     "The game could not be started: its entry in the emulator's game list holds characters "
     "that cannot be passed on a command line";
+inline constexpr std::string_view TEXT_OUTSIDE_CODE_PAGE =
+    "The options text holds characters outside the system's code page, which would name other "
+    "files; nothing was saved or started. Change them, then try again.";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
 inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
-    "The program's own folder cannot be used: its path is too long or holds characters outside "
-    "the system's code page";
+    "The program's own folder cannot be used: its path is longer than 215 characters (the files "
+    "it writes need the rest of the 260 Windows allows) or holds characters outside the "
+    "system's code page";
 
 } // namespace corvane::Messages

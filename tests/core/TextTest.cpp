@@ -1,5 +1,7 @@
 #include "base/Text.h"
 #include "base/AppDir.h"
+#include "base/CodePage.h"
+#include "base/Redirection.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +41,51 @@ TEST(AppDir, JoinsWithThePlatformSeparator)
   EXPECT_EQ(dir.File("corvane.cfg"), "/emu/zinc/corvane.cfg");
   EXPECT_EQ(dir.CtrlrFile("capcfg.ini"), "/emu/zinc/ctrlr/capcfg.ini");
   EXPECT_EQ(AppDir("/").File("zinc.exe"), "/zinc.exe");
+#endif
+}
+
+TEST(SplitOutputRedirection, OnlyOnePlainCommandAndItsFile)
+{
+  const struct
+  {
+    const char* line;
+    const char* command; // nullptr: refused
+    const char* output_file;
+  } cases[] = {
+      {"zinc.exe --list-games >zinclist.txt", "zinc.exe --list-games", "zinclist.txt"},
+      {"  zinc.exe --help  >  zincoptions.txt  ", "zinc.exe --help", "zincoptions.txt"},
+      {"zinc.exe --list-sets", nullptr, nullptr},
+      {"zinc.exe >", nullptr, nullptr},
+      {">zinclist.txt", nullptr, nullptr},
+      {"zinc.exe >>zinclist.txt", nullptr, nullptr},
+      {"zinc.exe & del x >zinclist.txt", nullptr, nullptr},
+      {"zinc.exe %X% >zinclist.txt", nullptr, nullptr},
+      {"zinc.exe >\"a b.txt\"", nullptr, nullptr},
+  };
+  for (const auto& c : cases)
+  {
+    const auto split = SplitOutputRedirection(c.line);
+    ASSERT_EQ(split.has_value(), c.command != nullptr) << c.line;
+    if (split)
+    {
+      EXPECT_EQ(split->command, c.command);
+      EXPECT_EQ(split->output_file, c.output_file);
+    }
+  }
+}
+
+TEST(HasRootPath, OnlyTheLeadingBytesCount)
+{
+#ifdef _WIN32
+  for (const char* rooted : {"C:\\x.dat", "d:x.dat", "\\x.dat", "\\\\host\\s\\x.dat", "/x.dat"})
+    EXPECT_TRUE(HasRootPath(rooted)) << rooted;
+  // A double-byte name that no UTF-8 reading could convert.
+  for (const char* relative : {"x.dat", "\x83\x5c\\x.dat", "1:x", ""})
+    EXPECT_FALSE(HasRootPath(relative)) << relative;
+#else
+  EXPECT_TRUE(HasRootPath("/x.dat"));
+  for (const char* relative : {"x.dat", "C:\\x.dat", ""})
+    EXPECT_FALSE(HasRootPath(relative)) << relative;
 #endif
 }
 
