@@ -3,6 +3,7 @@
 #include "base/FileIo.h"
 #include "base/Messages.h"
 #include "base/Process.h"
+#include "base/Redirection.h"
 
 namespace corvane::ZincListMan
 {
@@ -16,6 +17,14 @@ Outcome RunListing(const AppDir& dir, std::string_view command)
   if (!WriteFileAtomic(batch_path, batch_line))
   {
     outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), batch_path);
+    return outcome;
+  }
+  // A listing left by an earlier run must not pass for this run's: with none, a run that wrote
+  // nothing leaves nothing to read, and the reader reports it.
+  if (const auto split = SplitOutputRedirection(command);
+      split && !RemoveFileIfPresent(dir.File(split->output_file)))
+  {
+    outcome.Add(std::string(Messages::LISTING_NOT_STARTED), dir.File(split->output_file));
     return outcome;
   }
   SetCurrentDir(dir.Root());

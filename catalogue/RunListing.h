@@ -18,7 +18,8 @@ namespace ZincListMan
 
 // Writes "makelist.bat" with `command` (CR LF after it), makes the directory current, runs it
 // and waits at most the listing time-out. Problems: the batch file could not be written, the
-// run could not start, or it was stopped at the time-out.
+// run could not start (or the listing file an earlier run left could not be removed first), or
+// it was stopped at the time-out.
 Outcome RunListing(const AppDir& dir, std::string_view command);
 
 } // namespace ZincListMan
