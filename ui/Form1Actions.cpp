@@ -16,7 +16,7 @@ namespace corvane
 void Form1::LaunchSelected()
 {
   const QList<QListWidgetItem*> selected = lstGames->selectedItems();
-  if (selected.isEmpty())
+  if (selected.isEmpty() || !TypedTextFitsCodePage())
     return;
   const int row = lstGames->row(selected.front());
   if (row < 0 || row > m_session.games.LastGameIndex())
