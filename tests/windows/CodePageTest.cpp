@@ -107,13 +107,5 @@ TEST(ListingEnvironment, LeavesOutOneVariableWhateverItsCase)
   EXPECT_EQ(EnvironmentBlockWithout(L"\0", L"X"), std::wstring(2, L'\0'));
 }
 
-TEST(ListingFolder, NetworkPathsAreKnown)
-{
-  EXPECT_TRUE(IsUncPath("\\\\server\\share\\emu"));
-  EXPECT_TRUE(IsUncPath("//server/share"));
-  EXPECT_FALSE(IsUncPath("C:\\Emu"));
-  EXPECT_FALSE(IsUncPath("\\Emu"));
-}
-
 } // namespace
 } // namespace corvane
