@@ -3,7 +3,7 @@
 #include "base/Text.h"
 
 #ifdef _WIN32
-#include "base/Process.h"
+#include "base/CodePage.h"
 
 #include <windows.h>
 #endif
@@ -53,7 +53,7 @@ std::string RemoveWordIgnoringCase(std::string_view text, std::string_view lower
 void ReadPiece(std::string_view raw_piece, BatchSwitches& switches)
 {
 #ifdef _WIN32
-  const std::string piece(Trim(ToLowerAscii(raw_piece)));
+  const std::string piece(Trim(LowerAnsi(raw_piece)));
 #else
   const std::string piece(Trim(raw_piece));
 #endif

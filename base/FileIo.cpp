@@ -86,14 +86,50 @@ bool FlushFileSystemOf(const std::string&)
   return true; // every file of a batch was committed as it was written
 }
 
+// Virus scanners, search indexers and cloud-sync clients open a file that was just written for
+// a few milliseconds, and a rename over it or its deletion fails meanwhile. Such errors are
+// tried again for a bounded time before they count.
+constexpr ULONGLONG SHARED_FILE_PATIENCE_MS = 1500;
+
+bool IsMomentarySharingError(DWORD error)
+{
+  return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+         error == ERROR_ACCESS_DENIED;
+}
+
+template <typename Step> bool RetryWhileShared(Step step)
+{
+  const ULONGLONG deadline = GetTickCount64() + SHARED_FILE_PATIENCE_MS;
+  DWORD pause_ms = 5;
+  while (!step())
+  {
+    const DWORD error = GetLastError();
+    if (!IsMomentarySharingError(error) || GetTickCount64() >= deadline)
+      return false;
+    Sleep(pause_ms);
+    pause_ms = std::min<DWORD>(pause_ms * 2, 100);
+  }
+  return true;
+}
+
 bool ReplaceFile(const std::string& from, const std::string& to)
 {
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  // A read-only target refuses for good; that is no one's passing scan.
+  const DWORD target = Attributes(to);
+  if (target != INVALID_FILE_ATTRIBUTES && (target & FILE_ATTRIBUTE_READONLY) != 0)
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  return RetryWhileShared(
+      [&]
+      {
+        return MoveFileExA(from.c_str(), to.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+      });
 }
 
 void RemoveFile(const std::string& path)
 {
-  DeleteFileA(path.c_str());
+  RetryWhileShared(
+      [&] { return DeleteFileA(path.c_str()) != 0 || GetLastError() == ERROR_FILE_NOT_FOUND; });
 }
 
 #else
@@ -209,6 +245,13 @@ bool WriteFileAtomic(const std::string& path, const std::string& bytes)
     return true;
   RemoveFile(temporary);
   return false;
+}
+
+bool RemoveFileIfPresent(const std::string& path)
+{
+  if (IsRegularFile(path))
+    RemoveFile(path);
+  return !IsRegularFile(path);
 }
 
 bool CopyFileAtomic(const std::string& from, const std::string& to)

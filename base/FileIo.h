@@ -18,6 +18,10 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // so the file is always either its old or its new self. False (and nothing changed) on failure.
 bool WriteFileAtomic(const std::string& path, const std::string& bytes);
 
+// Deletes the file when there is one; true when no ordinary file of that name is left (a
+// folder of that name stays, and counts as no file).
+bool RemoveFileIfPresent(const std::string& path);
+
 // Copies a file over another one, atomically on the destination side.
 bool CopyFileAtomic(const std::string& from, const std::string& to);
 

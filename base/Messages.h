@@ -53,6 +53,9 @@ inline constexpr std::string_view LAUNCH_PATH_SPLIT =
 inline constexpr std::string_view SCAN_REFUSED =
     "Scan For Changes needs the emulator's full game list, and this run has none (the listing "
     "failed or holds no game), so the groupings were left as they are";
+inline constexpr std::string_view TEXT_OUTSIDE_CODE_PAGE =
+    "The options text holds characters outside the system's code page, which would name other "
+    "files; nothing was saved or started. Change them, then try again.";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
 inline constexpr std::string_view OWN_KEYS_NO_FAMILY =
     "This game has no family of controls yet, so it has no keys of its own to change. Give it a "
@@ -61,7 +64,8 @@ inline constexpr std::string_view OWN_KEYS_UNREADABLE =
     "The file of the games' own keys (corvane-games.ini) could not be read, so own keys cannot "
     "be changed now.";
 inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
-    "The program's own folder cannot be used: its path is too long or holds characters outside "
-    "the system's code page";
+    "The program's own folder cannot be used: its path is longer than 215 characters (the files "
+    "it writes need the rest of the 260 Windows allows) or holds characters outside the "
+    "system's code page";
 
 } // namespace corvane::Messages

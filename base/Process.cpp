@@ -1,7 +1,9 @@
 #include "base/Process.h"
 
 #include "base/AppDir.h"
+#include "base/CodePage.h"
 #include "base/FileIo.h"
+#include "base/WindowsProcess.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -40,43 +42,6 @@ std::chrono::milliseconds ListingTimeout()
 
 #ifdef _WIN32
 
-std::string AnsiFromWide(std::wstring_view wide, bool* lossy)
-{
-  if (lossy)
-    *lossy = false;
-  if (wide.empty())
-    return {};
-  // A code page of UTF-8 holds every character and takes neither the flag nor the default.
-  const bool utf8 = GetACP() == CP_UTF8;
-  const DWORD flags = utf8 ? 0 : WC_NO_BEST_FIT_CHARS;
-  const int wide_length = static_cast<int>(wide.size());
-  const int length =
-      WideCharToMultiByte(CP_ACP, flags, wide.data(), wide_length, nullptr, 0, nullptr, nullptr);
-  std::string text(static_cast<size_t>(std::max(length, 0)), '\0');
-  BOOL used_default = FALSE;
-  WideCharToMultiByte(CP_ACP, flags, wide.data(), wide_length, text.data(), length, "?",
-                      utf8 ? nullptr : &used_default);
-  if (lossy)
-    *lossy = used_default != FALSE || length <= 0;
-  return text;
-}
-
-std::string ModuleDirFromPath(std::wstring_view module_path)
-{
-  // Every file is reached through the ANSI functions, which stop at MAX_PATH.
-  if (module_path.empty() || module_path.size() >= MAX_PATH)
-    return {};
-  bool lossy = false;
-  const std::string path = AnsiFromWide(module_path, &lossy);
-  if (lossy)
-    return {};
-  const auto slash = path.find_last_of('\\');
-  if (slash == std::string::npos)
-    return {};
-  // A drive's root keeps its backslash: "D:" alone means the drive's current folder.
-  return path.substr(0, slash == 2 && path[1] == ':' ? 3 : slash);
-}
-
 std::string ExecutableDir()
 {
   // Room to spare, so that a long path is seen whole rather than cut to something shorter.
@@ -112,13 +77,68 @@ DWORD WaitMilliseconds(std::chrono::milliseconds timeout)
   return static_cast<DWORD>(std::clamp(timeout, std::chrono::milliseconds(0), longest).count());
 }
 
-// Ends the shell and everything it started; the shell alone when it is in no job.
-void EndRun(HANDLE job, HANDLE process)
+// Waits for the run's process and then for every process of its job (an emulator may leave
+// helpers behind that hold the listing file). At the time-out it ends them all and lets them be
+// gone before the files are read. False on a time-out.
+bool WaitForRun(const ListingJob& job, HANDLE process, DWORD timeout_ms)
 {
-  if (!job || !TerminateJobObject(job, 1))
+  const ULONGLONG deadline = GetTickCount64() + timeout_ms;
+  if (WaitForSingleObject(process, timeout_ms) == WAIT_OBJECT_0 && job.WaitUntilEmpty(deadline))
+    return true;
+  if (!job.EndAll())
     TerminateProcess(process, 1);
-  // Its files are read next: let it be gone first.
   WaitForSingleObject(process, 5000);
+  job.WaitUntilEmpty(GetTickCount64() + 5000);
+  return false;
+}
+
+// cmd.exe gets a fixed line: the batch file by a path relative to the directory the shell
+// starts in. The directory's name (which may hold blanks, %, ^ or &) never passes through cmd's
+// parser, and no batch file of that name elsewhere on PATH can be taken instead. /d keeps
+// AutoRun commands from the registry out.
+bool StartBatchThroughCmd(const std::string& batch_name, const std::string& dir,
+                          PROCESS_INFORMATION& info)
+{
+  const std::string application = CmdExePath();
+  std::string command = "cmd.exe /d /c .\\" + batch_name;
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_HIDE;
+  std::wstring environment = ListingEnvironment();
+  const DWORD flags =
+      CREATE_NO_WINDOW | CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT | BreakawayFlag();
+  return CreateProcessA(application.c_str(), command.data(), nullptr, nullptr, FALSE, flags,
+                        environment.data(), dir.c_str(), &startup, &info) != 0;
+}
+
+void CloseProcess(PROCESS_INFORMATION& info)
+{
+  CloseHandle(info.hThread);
+  CloseHandle(info.hProcess);
+  info = {};
+}
+
+// Starts the listing in a job of its own. cmd.exe refuses a network folder as its current
+// folder (and would run in the Windows folder instead), so there the emulator starts directly.
+// So it does when the shell cannot be put in the job (a job of ours that may neither be left
+// nor nested, before Windows 8): a time-out could then end the shell but not the emulator.
+bool StartListing(const std::string& batch_name, const std::string& dir, ListingJob& job,
+                  PROCESS_INFORMATION& info)
+{
+  const std::string batch_line =
+      ReadFileBytes(AppDir(dir).File(batch_name)).value_or(std::string());
+  if (!IsUncPath(dir) && StartBatchThroughCmd(batch_name, dir, info))
+  {
+    if (job.Adopt(info.hProcess))
+      return true;
+    TerminateProcess(info.hProcess, 1);
+    CloseProcess(info);
+  }
+  if (!StartListingDirectly(batch_line, dir, info))
+    return false;
+  job.Adopt(info.hProcess);
+  return true;
 }
 
 } // namespace
@@ -127,38 +147,14 @@ RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
                      std::chrono::milliseconds timeout)
 {
   RunResult result;
-  // cmd.exe gets a fixed line: the batch file by a path relative to the directory the shell
-  // starts in. The directory's name (which may hold blanks, %, ^ or &) never passes through
-  // cmd's parser, and no batch file of that name elsewhere on PATH can be taken instead. /d
-  // keeps AutoRun commands from the registry out.
-  const std::string application = CmdExePath();
-  std::string command = "cmd.exe /d /c .\\" + batch_name;
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESHOWWINDOW;
-  startup.wShowWindow = SW_HIDE;
+  ListingJob job;
   PROCESS_INFORMATION info{};
-  if (!CreateProcessA(application.c_str(), command.data(), nullptr, nullptr, FALSE,
-                      CREATE_NO_WINDOW | CREATE_SUSPENDED, nullptr, dir.c_str(), &startup, &info))
+  if (!StartListing(batch_name, dir, job, info))
     return result;
   result.started = true;
-  // A job object lets a time-out end the shell together with the emulator it started.
-  HANDLE job = CreateJobObjectA(nullptr, nullptr);
-  if (job && !AssignProcessToJobObject(job, info.hProcess))
-  {
-    CloseHandle(job);
-    job = nullptr;
-  }
   ResumeThread(info.hThread);
-  CloseHandle(info.hThread);
-  if (WaitForSingleObject(info.hProcess, WaitMilliseconds(timeout)) == WAIT_TIMEOUT)
-  {
-    result.timed_out = true;
-    EndRun(job, info.hProcess);
-  }
-  CloseHandle(info.hProcess);
-  if (job)
-    CloseHandle(job);
+  result.timed_out = !WaitForRun(job, info.hProcess, WaitMilliseconds(timeout));
+  CloseProcess(info);
   return result;
 }
 
@@ -170,8 +166,10 @@ bool StartDetached(const std::string& command_line, const std::string& dir)
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION info{};
   std::string command = command_line;
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, dir.c_str(),
-                      &startup, &info))
+  // A game started from a launcher's job must not end with the launcher: it leaves the job
+  // where the job allows it.
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, BreakawayFlag(), nullptr,
+                      dir.c_str(), &startup, &info))
     return false;
   CloseHandle(info.hThread);
   CloseHandle(info.hProcess);

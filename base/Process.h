@@ -10,19 +10,9 @@ namespace corvane
 {
 
 // The directory that holds the running executable, without a trailing separator; empty when
-// the platform cannot tell, and on Windows when its path is MAX_PATH long or longer or holds a
-// character outside the ANSI code page (the files in it could not be named exactly).
+// the platform cannot tell, and on Windows when the files in it could not be named exactly
+// (see ModuleDirFromPath).
 std::string ExecutableDir();
-
-#ifdef _WIN32
-// Wide text in the ANSI code page without look-alike substitutes: a character the code page
-// lacks becomes '?', which no file name may hold, and sets `lossy`.
-std::string AnsiFromWide(std::wstring_view wide, bool* lossy = nullptr);
-
-// The folder part of the program's wide path, in the ANSI code page; empty when the ANSI file
-// functions could not name it exactly (MAX_PATH or longer, or a character outside the code page).
-std::string ModuleDirFromPath(std::wstring_view module_path);
-#endif
 
 // Makes the directory the process's current directory (and, on Windows, its drive the current
 // drive). False when it cannot.

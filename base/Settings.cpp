@@ -1,5 +1,6 @@
 #include "base/Settings.h"
 
+#include "base/CodePage.h"
 #include "base/FileIo.h"
 #include "base/Messages.h"
 #include "base/Text.h"
@@ -17,8 +18,9 @@ namespace
 std::string OptionsFromLine(std::string_view line)
 {
 #ifdef _WIN32
-  // File names are case-insensitive there; the options have always come back lowered.
-  return std::string(Trim(ToLowerAscii(line)));
+  // File names are case-insensitive there; the options have always come back lowered, as whole
+  // characters of the code page.
+  return std::string(Trim(LowerAnsi(line)));
 #else
   // A lowered path would name another file on a case-sensitive file system.
   return std::string(Trim(line));

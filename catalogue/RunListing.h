@@ -26,8 +26,8 @@ enum class ListingEnd
 
 // Writes "makelist.bat" with `command` (CR LF after it), makes the directory current, runs it
 // and waits at most the listing time-out. Problems: the batch file could not be written, the
-// run could not start, it was stopped at the time-out, or it crashed. `end`, when given, says
-// which.
+// run could not start (or the listing file an earlier run left could not be removed first), it
+// was stopped at the time-out, or it crashed. `end`, when given, says which.
 Outcome RunListing(const AppDir& dir, std::string_view command, ListingEnd* end = nullptr);
 
 } // namespace ZincListMan

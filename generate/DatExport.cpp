@@ -1,5 +1,6 @@
 #include "generate/DatExport.h"
 
+#include "base/CodePage.h"
 #include "base/Memory.h"
 #include "base/Messages.h"
 #include "base/Text.h"
@@ -9,7 +10,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 
 namespace corvane::ZincListMan
 {
@@ -133,7 +133,7 @@ std::string ResolvedDatPath(const AppDir& dir, std::string_view typed)
   if (trimmed.empty())
     return dir.File(DEFAULT_DAT_FILE);
   std::string path(trimmed);
-  if (std::filesystem::path(path).has_root_path())
+  if (HasRootPath(path))
     return path;
   return dir.File(path);
 }

@@ -8,6 +8,10 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace corvane
 {
 namespace
@@ -39,6 +43,20 @@ QMessageBox::Icon IconOf(MessageKind kind)
   return QMessageBox::NoIcon;
 }
 
+#ifdef _WIN32
+// Notepad from the system folder, so no notepad.exe beside the program is taken instead, with
+// the file's full path in quotes (the folder may hold blanks; a path holds no quote).
+std::string NotepadCommandLine(const std::string& path)
+{
+  char system_dir[MAX_PATH + 1] = {};
+  const UINT length = GetSystemDirectoryA(system_dir, MAX_PATH);
+  const std::string notepad = length == 0 || length >= MAX_PATH
+                                  ? std::string("notepad.exe")
+                                  : std::string(system_dir, length) + "\\notepad.exe";
+  return "\"" + notepad + "\" \"" + path + "\"";
+}
+#endif
+
 } // namespace
 
 void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text)
@@ -67,8 +85,8 @@ bool OpenInEditor(const AppDir& dir, std::string_view file_name)
   if (const auto& hook = CurrentEditorHook())
     return hook(path);
 #ifdef _WIN32
-  // Notepad is the editor every Windows has; it is started by name from the start-up directory.
-  return StartDetached("notepad.exe " + std::string(file_name), dir.Root());
+  // Notepad is the editor every Windows has.
+  return StartDetached(NotepadCommandLine(path), dir.Root());
 #else
   return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
 #endif

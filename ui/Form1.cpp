@@ -169,8 +169,24 @@ GeneralOptions Form1::ShownGeneralOptions() const
   return GeneralOptions{StateOf(chkError), BytesOfEdited(txtError->text(), m_loaded_error_output)};
 }
 
+bool Form1::TypedTextFitsCodePage()
+{
+  for (const QLineEdit* box : {txtCommand, txtError})
+  {
+    if (!ExactBytes(box->text()))
+    {
+      ShowMessage(this, MessageKind::Warning, Messages::TEXT_OUTSIDE_CODE_PAGE);
+      return false;
+    }
+  }
+  return true;
+}
+
 void Form1::SaveAllChanges()
 {
+  // Nothing is written rather than another path in corvane.cfg and lconfig.ini.
+  if (!TypedTextFitsCodePage())
+    return;
   const std::string options = OptionsText();
   const KeyCodeManager::SaveRequest request{
       m_session.bindings,

@@ -109,6 +109,8 @@ private:
   void ReportSave(const KeyCodeManager::SaveOutcome& saved);
   void EndProgram();
   std::string OptionsText() const;
+  // False, after a warning, when a typed text cannot be written in the code page exactly.
+  bool TypedTextFitsCodePage();
   GeneralOptions ShownGeneralOptions() const;
 
   Session& m_session;

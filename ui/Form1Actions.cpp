@@ -45,7 +45,7 @@ void Form1::OpenGameKeys()
 void Form1::LaunchSelected()
 {
   const int row = SelectedGameRow();
-  if (row < 0)
+  if (row < 0 || !TypedTextFitsCodePage())
     return;
   const GameRow& game = m_session.games.rows[static_cast<size_t>(row)];
   const std::string& dir = m_session.dir.Root();

@@ -1,5 +1,6 @@
 #include "base/Text.h"
 #include "base/AppDir.h"
+#include "base/Redirection.h"
 
 #include <gtest/gtest.h>
 
@@ -40,6 +41,34 @@ TEST(AppDir, JoinsWithThePlatformSeparator)
   EXPECT_EQ(dir.CtrlrFile("capcfg.ini"), "/emu/zinc/ctrlr/capcfg.ini");
   EXPECT_EQ(AppDir("/").File("zinc.exe"), "/zinc.exe");
 #endif
+}
+
+TEST(SplitOutputRedirection, OnlyOnePlainCommandAndItsFile)
+{
+  const struct
+  {
+    const char* line;
+    const char* command; // nullptr: refused
+    const char* output_file;
+  } cases[] = {
+      {"zinc.exe --list-games >zinclist.txt", "zinc.exe --list-games", "zinclist.txt"},
+      {"  zinc.exe --help  >  zincoptions.txt  ", "zinc.exe --help", "zincoptions.txt"},
+      {"zinc.exe --list-sets", nullptr, nullptr},
+      {"zinc.exe >", nullptr, nullptr},
+      {">zinclist.txt", nullptr, nullptr},
+      {"zinc.exe & del x >zinclist.txt", nullptr, nullptr},
+      {"zinc.exe >\"a b.txt\"", nullptr, nullptr},
+  };
+  for (const auto& c : cases)
+  {
+    const auto split = SplitOutputRedirection(c.line);
+    ASSERT_EQ(split.has_value(), c.command != nullptr) << c.line;
+    if (split)
+    {
+      EXPECT_EQ(split->command, c.command);
+      EXPECT_EQ(split->output_file, c.output_file);
+    }
+  }
 }
 
 } // namespace

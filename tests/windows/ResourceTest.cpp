@@ -76,33 +76,42 @@ TEST_F(ProgramResources, ManifestIsTypeTwentyFourIdOneInUsEnglishOnly)
   EXPECT_FALSE(Manifest(1033).empty());
 }
 
-// The build's own processor: 32-bit common controls cannot be loaded into a 64-bit program.
-#ifdef _WIN64
-constexpr const char* ARCHITECTURE = "amd64";
-#else
-constexpr const char* ARCHITECTURE = "X86";
-#endif
-
-TEST_F(ProgramResources, ManifestAsksForCommonControlsSixUnderTheProgramsOwnIdentity)
+TEST_F(ProgramResources, ManifestAsksForCommonControlsSixOfTheProgramsOwnProcessor)
 {
-  const auto identities = AssemblyIdentities(Manifest(1033));
+  const std::string manifest = Manifest(1033);
+  const auto identities = AssemblyIdentities(manifest);
   ASSERT_EQ(identities.size(), 2u);
-  const Attributes own{{"type", "win32"},
-                       {"name", "Corvane.Corvane"},
-                       {"version", "1.0.0.0"},
-                       {"processorArchitecture", ARCHITECTURE}};
+  const Attributes own{{"type", "win32"}, {"name", "Corvane.Corvane"}, {"version", "1.0.0.0"}};
   EXPECT_EQ(identities[0], own);
+  // "*": the common controls of whatever processor runs the program (x86, x64, ARM64).
   const Attributes controls{{"type", "win32"},
                             {"name", "Microsoft.Windows.Common-Controls"},
                             {"version", "6.0.0.0"},
-                            {"processorArchitecture", ARCHITECTURE},
+                            {"processorArchitecture", "*"},
                             {"publicKeyToken", "6595b64144ccf1df"},
                             {"language", "*"}};
   EXPECT_EQ(identities[1], controls);
-  EXPECT_NE(Manifest(1033).find("<dependency>\n    <dependentAssembly>\n      <assemblyIdentity"
-                                " type=\"win32\" name=\"Microsoft.Windows.Common-Controls\""),
+  EXPECT_NE(manifest.find("<dependency>\n    <dependentAssembly>\n      <assemblyIdentity"
+                          " type=\"win32\" name=\"Microsoft.Windows.Common-Controls\""),
             std::string::npos)
       << "the Common-Controls identity must sit inside <dependency><dependentAssembly>";
+}
+
+TEST_F(ProgramResources, ManifestRunsAsInvokerOnEverySupportedWindows)
+{
+  const std::string manifest = Manifest(1033);
+  // Without it a 32-bit build under Program Files writes to the VirtualStore copy of its folder
+  // while cmd.exe and the emulator use the real one.
+  EXPECT_NE(manifest.find("<trustInfo xmlns=\"urn:schemas-microsoft-com:asm.v3\">"),
+            std::string::npos);
+  EXPECT_NE(manifest.find("<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"),
+            std::string::npos);
+  for (const char* id :
+       {"e2011457-1546-43c5-a5fe-008deee3d3f0", "35138b9a-5d96-4fbd-8e2d-a2440225f93a",
+        "4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38", "1f676c76-80e1-4239-95bb-83d0f6d0da78",
+        "8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a"})
+    EXPECT_NE(manifest.find(std::string("<supportedOS Id=\"{") + id + "}\"/>"), std::string::npos)
+        << id;
 }
 
 TEST(ProgramVersion, VersionBlockMatchesTheManifestsIdentity)

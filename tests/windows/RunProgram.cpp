@@ -82,7 +82,7 @@ void WaitUntilReleased(const std::filesystem::path& file)
 // Starts the program with `error` as its stderr and as the only handle it inherits: the test's
 // own output (pipes to CTest) must not reach the program's helpers, or CTest waits for them.
 bool Start(const std::filesystem::path& program, std::wstring& command_line, HANDLE error,
-           PROCESS_INFORMATION& info)
+           HANDLE job, PROCESS_INFORMATION& info)
 {
   SIZE_T size = 0;
   InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
@@ -98,10 +98,19 @@ bool Start(const std::filesystem::path& program, std::wstring& command_line, HAN
   startup.StartupInfo.hStdError = error;
   startup.lpAttributeList = attributes;
   // Tests run from anywhere: the program must find its files by its own location.
-  const bool started = CreateProcessW(program.wstring().c_str(), command_line.data(), nullptr,
-                                      nullptr, TRUE, EXTENDED_STARTUPINFO_PRESENT, nullptr,
-                                      SystemDriveRoot().c_str(), &startup.StartupInfo, &info);
+  bool started = CreateProcessW(program.wstring().c_str(), command_line.data(), nullptr, nullptr,
+                                TRUE, EXTENDED_STARTUPINFO_PRESENT | CREATE_SUSPENDED, nullptr,
+                                SystemDriveRoot().c_str(), &startup.StartupInfo, &info);
   DeleteProcThreadAttributeList(attributes);
+  if (started && job && !AssignProcessToJobObject(job, info.hProcess))
+  {
+    TerminateProcess(info.hProcess, 1);
+    CloseHandle(info.hThread);
+    CloseHandle(info.hProcess);
+    return false;
+  }
+  if (started)
+    ResumeThread(info.hThread);
   return started;
 }
 
@@ -120,7 +129,7 @@ std::wstring WideFromAnsi(const std::string& text)
 
 RunOutput RunProgram(const std::filesystem::path& program, const std::wstring& arguments,
                      const std::map<std::string, std::string>& environment,
-                     const std::filesystem::path& error_file)
+                     const std::filesystem::path& error_file, HANDLE job)
 {
   RunOutput output;
   std::wstring command_line = L"\"" + program.wstring() + L"\"";
@@ -131,7 +140,7 @@ RunOutput RunProgram(const std::filesystem::path& program, const std::wstring& a
                              &inheritable, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   PROCESS_INFORMATION info{};
   const ScopedEnvironment scoped(environment);
-  if (error != INVALID_HANDLE_VALUE && Start(program, command_line, error, info))
+  if (error != INVALID_HANDLE_VALUE && Start(program, command_line, error, job, info))
   {
     WaitForSingleObject(info.hProcess, INFINITE);
     DWORD code = 0;

@@ -8,15 +8,17 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <windows.h>
 
 namespace corvane::test
 {
 
 // Runs `program` with the command-line text `arguments` (after one blank) from the system
-// drive's root, its stderr written to `error_file`, with extra environment variables.
+// drive's root, its stderr written to `error_file`, with extra environment variables; inside
+// `job` when one is given.
 RunOutput RunProgram(const std::filesystem::path& program, const std::wstring& arguments,
                      const std::map<std::string, std::string>& environment,
-                     const std::filesystem::path& error_file);
+                     const std::filesystem::path& error_file, HANDLE job = nullptr);
 
 // Text in the ANSI code page as wide text, the way Windows reads a typed command line.
 std::wstring WideFromAnsi(const std::string& text);
