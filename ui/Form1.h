@@ -16,6 +16,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
@@ -79,6 +80,12 @@ private:
   void ConnectWidgets();
   void ConnectFlag(QCheckBox* box, int16_t FrontendSettings::*flag);
 
+  // Keyboard and screen-reader access (Form1Access.cpp).
+  void NameControls();
+  void CreateKeyboardShortcuts();
+  void SetFocusOrder();
+  void FocusFirstControlOf(QWidget* page);
+
   // The load sequence (Form1.cpp).
   void Load();
   void ShowSettings();
@@ -92,6 +99,7 @@ private:
   // What the buttons do (Form1.cpp, Form1Actions.cpp).
   void OpenKeyCapture(const BindingRow& row);
   void LaunchSelected();
+  void LaunchItem(QListWidgetItem* item);
   void ManageZincOptions();
   void ManageRendererConfig();
   void ReportSave(const KeyCodeManager::SaveOutcome& saved);
