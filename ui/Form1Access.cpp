@@ -85,6 +85,8 @@ void Form1::SetFocusOrder()
     chain.push_back(control);
   for (size_t i = 1; i < chain.size(); ++i)
     setTabOrder(chain[i - 1], chain[i]);
+  // The window opens with the focus on the first control of the first page, not on the strip.
+  chain.front()->setFocus();
 }
 
 void Form1::FocusFirstControlOf(QWidget* page)

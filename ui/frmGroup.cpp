@@ -73,6 +73,7 @@ frmGroup::frmGroup(Session& session, QWidget* parent) : QWidget(parent), m_sessi
                  Qt::MSWindowsFixedSizeDialogHint);
   setWindowTitle(ToQString(Messages::GROUP_CAPTION));
   setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+  InstallAccessibleGroupLists(); // before the lists exist, or they get the default interface
   CreateLayout();
   CreateMoveMenu();
   ConnectWidgets();
@@ -129,7 +130,6 @@ void frmGroup::CreateMoveMenu()
   // Moving without a mouse: the menu key or Shift+F10 on a list opens "Move to" with the five
   // lists; Ctrl+1 to Ctrl+5 move to the lists by column with the menu closed. A right click
   // keeps the list's ordinary behaviour.
-  InstallAccessibleGroupLists();
   m_move_menu = new QMenu(ToQString(Messages::MOVE_TO), this);
   m_move_menu->setObjectName("mnuMoveTo");
   m_move_menu->setAccessibleName(m_move_menu->title());
@@ -147,8 +147,13 @@ void frmGroup::CreateMoveMenu()
 
 void frmGroup::MoveFromFocusedList(GroupId to)
 {
-  if (auto* list = qobject_cast<GroupListView*>(focusWidget()))
-    MoveEntryKeepingPlace(list->Id(), list->SelectedRow(), to);
+  auto* list = qobject_cast<GroupListView*>(focusWidget());
+  if (!list)
+    return;
+  // A list just reached by Tab shows its focus on an entry that is not yet selected; to a
+  // keyboard user that entry is the chosen one.
+  const int row = list->SelectedRow() >= 0 ? list->SelectedRow() : list->currentIndex().row();
+  MoveEntryKeepingPlace(list->Id(), row, to);
 }
 
 bool frmGroup::eventFilter(QObject* watched, QEvent* event)
@@ -163,7 +168,7 @@ bool frmGroup::eventFilter(QObject* watched, QEvent* event)
 void frmGroup::ShowMoveMenu(GroupListView* list)
 {
   // Below the selected entry, where the user's attention is; at the list's top without one.
-  const QModelIndex current = list->model()->index(list->SelectedRow(), 0);
+  const QModelIndex current = list->currentIndex();
   const QRect entry = current.isValid() ? list->visualRect(current) : QRect();
   m_move_menu->popup(list->viewport()->mapToGlobal(entry.bottomLeft()));
 }
