@@ -23,6 +23,12 @@ inline constexpr std::string_view WRAPPER_NOT_FOUND =
     "folder.";
 inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, default cfg created";
 
+// Names a screen reader gives controls that have no caption or label of their own, and the
+// grouping window's keyboard menu.
+inline constexpr std::string_view ERROR_OUTPUT_NAME = "Plugin error output";
+inline constexpr std::string_view GAME_LIST_NAME = "Games";
+inline constexpr std::string_view MOVE_TO = "Move to";
+
 // Problems the program reports in a warning (window) or one stderr line (batch mode).
 inline constexpr std::string_view LISTING_TIMED_OUT =
     "The emulator's listing did not finish in time and was stopped";

@@ -73,6 +73,9 @@ Form1::Form1(Session& session, QWidget* parent) : QWidget(parent), m_session(ses
   small_type.setPointSizeF(FONT_POINT_SIZE);
   setFont(small_type);
   CreateLayout();
+  NameControls();
+  SetFocusOrder();
+  CreateKeyboardShortcuts();
   ConnectWidgets();
   Load();
 }
@@ -146,11 +149,21 @@ void Form1::FillGameList()
 
 void Form1::SwitchPage()
 {
-  for (QFrame* page : fraOpt)
-    page->hide();
   const int shown = TabStrip1->currentIndex();
-  if (shown >= 0 && shown < static_cast<int>(fraOpt.size()))
-    fraOpt[shown]->show();
+  QFrame* page = shown >= 0 && shown < static_cast<int>(fraOpt.size()) ? fraOpt[shown] : nullptr;
+  // Focus inside the page being left goes to the new page, as a tabbed dialog does, instead of
+  // falling through to whatever follows the hidden page.
+  const QWidget* focus = focusWidget();
+  const bool focus_on_a_page =
+      focus && std::any_of(fraOpt.begin(), fraOpt.end(),
+                           [focus](const QFrame* other) { return other->isAncestorOf(focus); });
+  if (page)
+    page->show();
+  if (page && focus_on_a_page && !page->isAncestorOf(focus))
+    FocusFirstControlOf(page);
+  for (QFrame* other : fraOpt)
+    if (other != page)
+      other->hide();
 }
 
 void Form1::TurnPage(int step)

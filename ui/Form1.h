@@ -17,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 class QRadioButton;
 
@@ -83,6 +84,12 @@ private:
   void ConnectWidgets();
   void ConnectFlag(QCheckBox* box, int16_t FrontendSettings::*flag);
 
+  // Keyboard and screen-reader access (Form1Access.cpp).
+  void NameControls();
+  void CreateKeyboardShortcuts();
+  void SetFocusOrder();
+  void FocusFirstControlOf(QWidget* page);
+
   // The load sequence (Form1.cpp).
   void Load();
   void ShowSettings();
@@ -104,6 +111,7 @@ private:
   void LaunchSelected();
   int SelectedGameRow() const;
   void OpenGameKeys();
+  void LaunchItem(QListWidgetItem* item);
   void ManageZincOptions();
   void ManageRendererConfig();
   void ReportSave(const KeyCodeManager::SaveOutcome& saved);

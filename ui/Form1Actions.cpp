@@ -64,6 +64,14 @@ void Form1::LaunchSelected()
     ShowMessage(this, MessageKind::Warning, Messages::LAUNCH_FAILED);
 }
 
+void Form1::LaunchItem(QListWidgetItem* item)
+{
+  if (!item)
+    return;
+  lstGames->setCurrentItem(item);
+  LaunchSelected();
+}
+
 void Form1::ManageZincOptions()
 {
   SetCurrentDir(m_session.dir.Root());

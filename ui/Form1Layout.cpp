@@ -8,13 +8,11 @@
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
-#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include <array>
 #include <limits>
@@ -88,7 +86,8 @@ void Form1::CreateTabsAndPages()
   for (const TabRow& tab : TABS)
   {
     TabStrip1->addTab(Text(tab.caption), Text(tab.tool_tip));
-    auto* page = new QFrame(this);
+    auto* page = new TabPage(this);
+    page->setAccessibleName(Text(tab.caption));
     page->setObjectName(QStringLiteral("fraOpt%1").arg(fraOpt.size()));
     // Every page has the first page's size; the load sequence puts them in its place.
     page->setGeometry(QRect(QPoint(0, 0), FIRST_PAGE.size()));
@@ -158,16 +157,17 @@ void Form1::CreateBottomControls()
 void Form1::ConnectWidgets()
 {
   connect(TabStrip1, &TabStrip::currentChanged, this, &Form1::SwitchPage);
-  // Ctrl+Tab and Ctrl+Shift+Tab turn the pages as in any tabbed window.
-  auto* next = new QShortcut(QKeySequence::NextChild, this);
-  connect(next, &QShortcut::activated, this, [this] { TurnPage(1); });
-  auto* previous = new QShortcut(QKeySequence::PreviousChild, this);
-  connect(previous, &QShortcut::activated, this, [this] { TurnPage(-1); });
   ConnectFlag(chkCfgWrapper, &FrontendSettings::CfgWrapperFlag);
   ConnectFlag(chkMakeDat, &FrontendSettings::MakeDatFlag);
   ConnectFlag(chkShowcmd, &FrontendSettings::ShowCmdFlag);
-  // A greyed box from the file becomes an ordinary two-state box once the user clicks it.
-  connect(chkError, &QCheckBox::clicked, this, [this] { chkError->setTristate(false); });
+  // A greyed box from the file becomes an ordinary two-state box once it leaves the grey
+  // state, whatever changed it. Its state is read when saving.
+  connect(chkError, &QCheckBox::stateChanged, this,
+          [this](int state)
+          {
+            if (state != Qt::PartiallyChecked)
+              chkError->setTristate(false);
+          });
   connect(optP1, &QRadioButton::toggled, this, &Form1::RefreshBindingButtons);
   connect(cmdSave, &QPushButton::clicked, this, &Form1::SaveAllChanges);
   connect(cmdCancel, &QPushButton::clicked, this, &Form1::close);
@@ -176,21 +176,21 @@ void Form1::ConnectWidgets()
   connect(Command2, &QPushButton::clicked, this, &Form1::ManageRendererConfig);
   connect(cmdLaunch, &QPushButton::clicked, this, &Form1::LaunchSelected);
   connect(cmdOwnKeys, &QPushButton::clicked, this, &Form1::OpenGameKeys);
-  connect(lstGames, &QListWidget::itemDoubleClicked, this,
-          [this](QListWidgetItem* item)
-          {
-            lstGames->setCurrentItem(item);
-            LaunchSelected();
-          });
+  connect(lstGames, &QListWidget::itemDoubleClicked, this, &Form1::LaunchItem);
 }
 
 void Form1::ConnectFlag(QCheckBox* box, int16_t FrontendSettings::*flag)
 {
-  connect(box, &QCheckBox::clicked, this,
-          [this, box, flag]
+  // The flag follows the box's state, not a click, so a mouse, a key, the accessibility layer
+  // and code all save what the box shows. A greyed box from the file turns two-state once it
+  // leaves the grey state.
+  connect(box, &QCheckBox::stateChanged, this,
+          [this, box, flag](int state)
           {
+            if (state == Qt::PartiallyChecked)
+              return;
             box->setTristate(false);
-            m_session.settings.*flag = box->checkState() == Qt::Checked ? 1 : 0;
+            m_session.settings.*flag = state == Qt::Checked ? 1 : 0;
           });
 }
 

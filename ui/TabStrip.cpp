@@ -1,8 +1,13 @@
 #include "ui/TabStrip.h"
 
+#include "ui/AccessibleTabs.h"
+
+#include <QAccessible>
 #include <QHelpEvent>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 #include <QToolTip>
@@ -30,7 +35,12 @@ QStyleOptionTab::TabPosition PositionInRow(size_t place, size_t row_size)
 
 } // namespace
 
-TabStrip::TabStrip(QWidget* parent) : QWidget(parent) {}
+TabStrip::TabStrip(QWidget* parent) : QWidget(parent)
+{
+  // Tab reaches the strip, a click does not focus it: a mouse user sees no focus mark.
+  setFocusPolicy(Qt::TabFocus);
+  InstallAccessibleTabs();
+}
 
 int TabStrip::addTab(const QString& text, const QString& tool_tip)
 {
@@ -61,10 +71,43 @@ void TabStrip::setCurrentIndex(int index)
 {
   if (index < 0 || index >= count())
     return;
+  const int previous = m_current;
   m_current = index;
   LayOutTabs(); // the current tab's row moves next to the pane
   update();
+  AnnounceCurrent(previous);
   emit currentChanged(index);
+}
+
+void TabStrip::AnnounceCurrent(int previous) const
+{
+  if (!QAccessible::isActive())
+    return;
+  QAccessible::State selected;
+  selected.selected = true;
+  for (const int tab : {previous, m_current})
+  {
+    if (tab < 0)
+      continue;
+    QAccessibleStateChangeEvent change(const_cast<TabStrip*>(this), selected);
+    change.setChild(tab);
+    QAccessible::updateAccessibility(&change);
+  }
+  QAccessibleEvent selection(const_cast<TabStrip*>(this), QAccessible::Selection);
+  selection.setChild(m_current);
+  QAccessible::updateAccessibility(&selection);
+  if (hasFocus())
+    AnnounceFocus();
+}
+
+void TabStrip::AnnounceFocus() const
+{
+  // A reader follows the focus; with the strip focused, the focus is on the current tab.
+  if (!QAccessible::isActive() || m_current < 0)
+    return;
+  QAccessibleEvent focus(const_cast<TabStrip*>(this), QAccessible::Focus);
+  focus.setChild(m_current);
+  QAccessible::updateAccessibility(&focus);
 }
 
 int TabStrip::TabsHeight() const
@@ -169,6 +212,46 @@ void TabStrip::mousePressEvent(QMouseEvent* event)
     setCurrentIndex(index);
 }
 
+void TabStrip::keyPressEvent(QKeyEvent* event)
+{
+  // As on a native tab bar: no wrapping at either end.
+  int target = -1;
+  switch (event->key())
+  {
+  case Qt::Key_Left:
+    target = m_current - 1;
+    break;
+  case Qt::Key_Right:
+    target = m_current + 1;
+    break;
+  case Qt::Key_Home:
+    target = 0;
+    break;
+  case Qt::Key_End:
+    target = count() - 1;
+    break;
+  default:
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (target >= 0 && target < count() && target != m_current)
+    setCurrentIndex(target);
+  event->accept();
+}
+
+void TabStrip::focusInEvent(QFocusEvent* event)
+{
+  QWidget::focusInEvent(event);
+  update();
+  AnnounceFocus();
+}
+
+void TabStrip::focusOutEvent(QFocusEvent* event)
+{
+  QWidget::focusOutEvent(event);
+  update();
+}
+
 void TabStrip::resizeEvent(QResizeEvent*)
 {
   LayOutTabs();
@@ -211,6 +294,20 @@ void TabStrip::paintEvent(QPaintEvent*)
       PaintTab(painter, index);
   if (m_current >= 0)
     PaintTab(painter, m_current); // last, so that it overlaps its neighbours
+  if (hasFocus())
+    PaintFocusMark(painter);
+}
+
+void TabStrip::PaintFocusMark(QPainter& painter) const
+{
+  const QRect tab = tabRect(m_current);
+  if (tab.isEmpty())
+    return;
+  QStyleOptionFocusRect mark;
+  mark.initFrom(this);
+  mark.rect = tab.adjusted(TAB_OVERHANG + 1, TAB_OVERHANG + 1, -TAB_OVERHANG - 1, -TAB_OVERHANG);
+  mark.backgroundColor = palette().color(QPalette::Window);
+  style()->drawPrimitive(QStyle::PE_FrameFocusRect, &mark, &painter, this);
 }
 
 } // namespace corvane

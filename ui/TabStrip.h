@@ -2,8 +2,11 @@
 
 // A tab strip that wraps its tabs into as many rows as the width needs, so that long captions
 // are never cut or scrolled away, and paints a pane below them over its whole area. The pages
-// it switches are other widgets laid over it.
+// it switches are other widgets laid over it. Like a native tab bar it takes the focus by Tab,
+// turns with the arrow keys, Home and End, and shows itself to the accessibility layer as a
+// page tab list (AccessibleTabs.h).
 
+#include <QFrame>
 #include <QString>
 #include <QWidget>
 
@@ -40,6 +43,9 @@ protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -58,10 +64,23 @@ private:
   int RowHeight() const;
   int TabAt(const QPoint& position) const;
   void PaintTab(QPainter& painter, int index) const;
+  void PaintFocusMark(QPainter& painter) const;
+  void AnnounceCurrent(int previous) const;
+  void AnnounceFocus() const;
 
   std::vector<Tab> m_tabs;
   int m_current = -1;
   int m_row_count = 0;
+};
+
+// One page shown by a tab: a plain frame that the accessibility layer presents as a property
+// page named after its tab.
+class TabPage : public QFrame
+{
+  Q_OBJECT
+
+public:
+  using QFrame::QFrame;
 };
 
 } // namespace corvane

@@ -3,13 +3,16 @@
 #include "base/Messages.h"
 #include "catalogue/GroupMove.h"
 #include "catalogue/GroupScan.h"
+#include "ui/AccessibleGroupList.h"
 #include "ui/Dialogs.h"
 #include "ui/GroupListModel.h"
 #include "ui/GroupListView.h"
 #include "ui/QtText.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 
 namespace corvane
@@ -48,6 +51,17 @@ size_t IndexOf(GroupId id)
   return static_cast<size_t>(id);
 }
 
+// The menu key, or Shift+F10, the other key that asks for a context menu.
+bool IsMenuKey(const QEvent* event)
+{
+  if (event->type() == QEvent::ContextMenu)
+    return static_cast<const QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+  if (event->type() != QEvent::KeyPress)
+    return false;
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  return key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier;
+}
+
 } // namespace
 
 frmGroup::frmGroup(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
@@ -59,7 +73,9 @@ frmGroup::frmGroup(Session& session, QWidget* parent) : QWidget(parent), m_sessi
                  Qt::MSWindowsFixedSizeDialogHint);
   setWindowTitle(ToQString(Messages::GROUP_CAPTION));
   setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
+  InstallAccessibleGroupLists(); // before the lists exist, or they get the default interface
   CreateLayout();
+  CreateMoveMenu();
   ConnectWidgets();
 }
 
@@ -84,6 +100,9 @@ void frmGroup::CreateColumns()
     m_models[IndexOf(id)] = new GroupListModel(m_session.groups, id, this);
     m_lists[IndexOf(id)] = new GroupListView(m_models[IndexOf(id)], window_key, this);
     m_lists[IndexOf(id)]->setGeometry(left, LIST_TOP, LIST_WIDTH, LIST_HEIGHT);
+    // The heading names its list for a screen reader.
+    label->setBuddy(m_lists[IndexOf(id)]);
+    m_lists[IndexOf(id)]->setAccessibleName(label->text());
   }
 }
 
@@ -108,6 +127,54 @@ void frmGroup::CreateButtons()
   }
 }
 
+void frmGroup::CreateMoveMenu()
+{
+  // Moving without a mouse: the menu key or Shift+F10 on a list opens "Move to" with the five
+  // lists; Ctrl+1 to Ctrl+5 move to the lists by column with the menu closed. A right click
+  // keeps the list's ordinary behaviour.
+  m_move_menu = new QMenu(ToQString(Messages::MOVE_TO), this);
+  m_move_menu->setObjectName("mnuMoveTo");
+  m_move_menu->setAccessibleName(m_move_menu->title());
+  for (size_t column = 0; column < COLUMNS.size(); ++column)
+  {
+    const GroupId target = COLUMNS[column].id;
+    QAction* action = m_move_menu->addAction(ToQString(InfoOf(target).heading));
+    action->setShortcut(QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + column)));
+    addAction(action);
+    connect(action, &QAction::triggered, this, [this, target] { MoveFromFocusedList(target); });
+  }
+  for (GroupListView* list : m_lists)
+    list->installEventFilter(this);
+}
+
+void frmGroup::MoveFromFocusedList(GroupId to)
+{
+  auto* list = qobject_cast<GroupListView*>(focusWidget());
+  if (!list)
+    return;
+  // A list just reached by Tab shows its focus on an entry that is not yet selected; to a
+  // keyboard user that entry is the chosen one.
+  const int row = list->SelectedRow() >= 0 ? list->SelectedRow() : list->currentIndex().row();
+  MoveEntryKeepingPlace(list->Id(), row, to);
+}
+
+bool frmGroup::eventFilter(QObject* watched, QEvent* event)
+{
+  auto* list = qobject_cast<GroupListView*>(watched);
+  if (!list || !IsMenuKey(event))
+    return QWidget::eventFilter(watched, event);
+  ShowMoveMenu(list);
+  return true;
+}
+
+void frmGroup::ShowMoveMenu(GroupListView* list)
+{
+  // Below the selected entry, where the user's attention is; at the list's top without one.
+  const QModelIndex current = list->currentIndex();
+  const QRect entry = current.isValid() ? list->visualRect(current) : QRect();
+  m_move_menu->popup(list->viewport()->mapToGlobal(entry.bottomLeft()));
+}
+
 void frmGroup::ConnectWidgets()
 {
   for (GroupListView* list : m_lists)
@@ -126,6 +193,21 @@ bool frmGroup::MoveSelectedEntry(GroupId from, GroupId to)
     m_models[IndexOf(to)]->Reset();
   // The moved entry is now the last of the target: bring it into view.
   m_lists[IndexOf(to)]->scrollToBottom();
+  return true;
+}
+
+bool frmGroup::MoveEntryKeepingPlace(GroupId from, int row, GroupId to)
+{
+  GroupListView* source = m_lists[IndexOf(from)];
+  const QModelIndex entry = source->model()->index(row, 0);
+  if (!entry.isValid())
+    return false;
+  source->setCurrentIndex(entry);
+  if (!MoveSelectedEntry(from, to))
+    return false;
+  const int left = source->model()->rowCount();
+  if (left > 0)
+    source->setCurrentIndex(source->model()->index(std::min(row, left - 1), 0));
   return true;
 }
 

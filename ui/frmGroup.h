@@ -11,6 +11,8 @@
 #include <array>
 #include <functional>
 
+class QAction;
+class QMenu;
 class QPushButton;
 
 namespace corvane
@@ -30,6 +32,11 @@ public:
   // Moves the selected entry of list `from` to the end of list `to`; false, changing nothing,
   // when `from` has no selected entry.
   bool MoveSelectedEntry(GroupId from, GroupId to);
+
+  // The same move for entry `row`, made from the keyboard or the accessibility layer; then the
+  // entry that took its place is selected, so that the user can go on from there. False,
+  // changing nothing, when `row` is not an entry of `from`.
+  bool MoveEntryKeepingPlace(GroupId from, int row, GroupId to);
 
 signals:
   // After Save wrote the list files: the main window's save of everything else runs here.
@@ -51,6 +58,8 @@ public slots:
 protected:
   // The close box drops unsaved moves as Cancel does.
   void closeEvent(QCloseEvent* event) override;
+  // Opens the "Move to" menu of a list from the menu key or Shift+F10.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
   void CreateLayout();
@@ -60,12 +69,17 @@ private:
   void ReloadLists();
   void WarnAbout(const Outcome& outcome);
 
+  void CreateMoveMenu();
+  void MoveFromFocusedList(GroupId to);
+  void ShowMoveMenu(GroupListView* list);
+
   Session& m_session;
   std::array<GroupListModel*, GROUPS.size()> m_models{}; // indexed by GroupId
   std::array<GroupListView*, GROUPS.size()> m_lists{};   // indexed by GroupId
   QPushButton* Command1 = nullptr;                       // Save
   QPushButton* Command2 = nullptr;                       // Cancel
   QPushButton* Command3 = nullptr;                       // Scan For Changes
+  QMenu* m_move_menu = nullptr;                          // one entry per list, in column order
 };
 
 } // namespace corvane

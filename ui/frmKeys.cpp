@@ -82,6 +82,10 @@ void frmKeys::ShowToken(const QString& key_name, const std::string& key_token)
 {
   Label1->setText(key_name);
   Label2->setText(ToQString(key_token));
+  // The dialog itself holds the focus; a screen reader announcing it reads its description, so
+  // the two labels are read with the caption when it opens.
+  setAccessibleDescription(
+      QStringList{Label1->text(), Label2->text()}.join(QLatin1Char(' ')).trimmed());
 }
 
 bool frmKeys::event(QEvent* event)
