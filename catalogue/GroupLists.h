@@ -68,6 +68,10 @@ std::string GroupListText(const std::vector<std::string>& entries);
 // Reads the five list files; a missing file or folder gives an empty list.
 GroupLists LoadGroupLists(const AppDir& dir);
 
+// Replaces each list with its file's entries; a missing file gives an empty list. A file that
+// exists but cannot be read leaves its list as it was and is named in the outcome.
+Outcome ReloadGroupLists(const AppDir& dir, GroupLists& lists);
+
 // Writes the five list files, creating "ctrlr" when missing; the outcome lists what failed.
 Outcome SaveGroupLists(const AppDir& dir, const GroupLists& lists);
 
