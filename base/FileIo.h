@@ -15,7 +15,9 @@ namespace corvane
 std::optional<std::string> ReadFileBytes(const std::string& path);
 
 // Replaces the file with exactly these bytes through a temporary file beside it and a rename,
-// so the file is always either its old or its new self. False (and nothing changed) on failure.
+// so the file is always either its old or its new self. The file keeps its permission bits; a
+// symbolic link stays a link and the file it names is replaced. False (and nothing changed) on
+// failure.
 bool WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // Deletes the file when there is one; true when no ordinary file of that name is left (a
@@ -31,15 +33,18 @@ struct FileWrite
   std::string_view bytes; // must stay valid during the call
 };
 
-// Replaces many files, each atomically, with one flush to disk for all of them: each is
-// written beside its target, the file system is flushed once, then each is renamed over its
-// target, in order. Returns the targets that were not replaced.
+// Replaces many files, each as WriteFileAtomic does, flushing them together: each is written
+// beside its target and its write-back started, then each is flushed, then each is renamed over
+// its target, in order. Returns the targets that were not replaced.
 std::vector<std::string> WriteFilesAtomic(const std::vector<FileWrite>& files);
 
 // True only for an existing ordinary file (not a directory).
 bool IsRegularFile(const std::string& path);
 
 bool IsDirectory(const std::string& path);
+
+// False only when nothing stands at the path; true also when that cannot be told (no access).
+bool MayExist(const std::string& path);
 
 // Creates one directory; true when it exists afterwards.
 bool CreateDirectoryIfMissing(const std::string& path);

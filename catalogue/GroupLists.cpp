@@ -43,15 +43,27 @@ std::string GroupListText(const std::vector<std::string>& entries)
 GroupLists LoadGroupLists(const AppDir& dir)
 {
   GroupLists lists;
+  ReloadGroupLists(dir, lists);
+  return lists;
+}
+
+Outcome ReloadGroupLists(const AppDir& dir, GroupLists& lists)
+{
+  Outcome outcome;
   for (const GroupInfo& group : GROUPS)
   {
     const std::string path = dir.CtrlrFile(group.list_file);
-    if (!IsRegularFile(path))
-      continue;
-    if (const auto text = ReadFileBytes(path))
+    // An unreadable file (locked, or a folder in its place) is no empty list: emptying it here
+    // would lose the group's copies now and its entries at the next save of the lists.
+    const auto text = IsRegularFile(path) ? ReadFileBytes(path) : std::nullopt;
+    if (text)
       lists[group.id] = ParseGroupList(*text);
+    else if (MayExist(path))
+      outcome.Add(std::string(Messages::FILE_NOT_READ), path);
+    else
+      lists[group.id].clear();
   }
-  return lists;
+  return outcome;
 }
 
 Outcome SaveGroupLists(const AppDir& dir, const GroupLists& lists)

@@ -72,6 +72,10 @@ GroupLists LoadGroupLists(const AppDir& dir);
 // The group whose file a game's copy is made from: the last list holding its set name.
 std::optional<GroupId> FamilyOf(const GroupLists& lists, std::string_view set_name);
 
+// Replaces each list with its file's entries; a missing file gives an empty list. A file that
+// exists but cannot be read leaves its list as it was and is named in the outcome.
+Outcome ReloadGroupLists(const AppDir& dir, GroupLists& lists);
+
 // Writes the five list files, creating "ctrlr" when missing; the outcome lists what failed.
 Outcome SaveGroupLists(const AppDir& dir, const GroupLists& lists);
 

@@ -2,6 +2,8 @@
 
 #include "base/FileIo.h"
 #include "base/Messages.h"
+#include "base/NameCase.h"
+#include "base/TemporaryFiles.h"
 #include "base/Text.h"
 
 #include <algorithm>
@@ -55,17 +57,35 @@ bool AlreadyHolds(const std::string& path, std::string_view bytes)
   return same_size && ReadFileBytes(path) == bytes;
 }
 
-// Keeps, for every target, only its last write (a game in several lists ends with the file of
-// the last group), and drops writes whose bytes already stand on disk.
-std::vector<FileWrite> FinalWrites(const std::vector<FileWrite>& writes)
+// Names that differ only in case ("SF2", "sf2") name one file where the folder folds case; the
+// folder is tried only when the lists hold such names.
+NameCase CaseOfTargets(const std::string& folder, const std::vector<FileWrite>& writes)
 {
-  std::unordered_map<std::string_view, size_t> last;
+  std::unordered_map<std::string, std::string_view> spelling; // folded key, first name
+  for (const FileWrite& write : writes)
+  {
+    const auto [found, added] =
+        spelling.emplace(FileNameKey(write.path, NameCase::Folded), write.path);
+    if (!added && found->second != write.path)
+      return NameCaseOf(folder);
+  }
+  return NameCase::Exact;
+}
+
+// Keeps, for every file, only its last write (a game in several lists ends with the file of
+// the last group), and drops writes whose bytes already stand on disk. Targets are compared
+// as the file system compares them: were two spellings of one file both kept, the earlier
+// group's copy could win whenever the later one already stood on disk.
+std::vector<FileWrite> FinalWrites(const std::vector<FileWrite>& writes, NameCase name_case)
+{
+  std::unordered_map<std::string, size_t> last;
   for (size_t i = 0; i < writes.size(); ++i)
-    last[writes[i].path] = i;
+    last[FileNameKey(writes[i].path, name_case)] = i;
   std::vector<FileWrite> kept;
   for (size_t i = 0; i < writes.size(); ++i)
   {
-    if (last[writes[i].path] == i && !AlreadyHolds(writes[i].path, writes[i].bytes))
+    if (last[FileNameKey(writes[i].path, name_case)] == i &&
+        !AlreadyHolds(writes[i].path, writes[i].bytes))
       kept.push_back(writes[i]);
   }
   return kept;
@@ -90,6 +110,9 @@ void AddGroupCopies(const AppDir& dir, const GroupInfo& group,
     outcome.Add(std::string(Messages::FILE_NOT_READ), source_path);
   for (const std::string& set_name : entries)
   {
+    // A line of blanks in a list file loads as an empty entry, which names no game.
+    if (set_name.empty())
+      continue;
     if (!IsPlainSetName(set_name))
     {
       outcome.Add(std::string(Messages::BAD_SET_NAME), set_name);
@@ -124,11 +147,14 @@ SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupL
   // Without the folder every controller file would be lost without a word.
   if (!CreateDirectoryIfMissing(dir.CtrlrDir()))
     outcome.Add(std::string(Messages::FOLDER_NOT_CREATED), dir.CtrlrDir());
+  // What a killed save left behind goes before this one writes beside it.
+  RemoveAbandonedTemporaries(dir.CtrlrDir());
+  RemoveAbandonedTemporaries(dir.Root());
   outcome.Append(WriteCommonBindings(dir, "", request.bindings, request.general));
   for (GroupId group : FILE_ORDER)
     outcome.Append(SaveGroupBindings(dir, group, request.bindings, request.general));
   // The copies follow the lists as last saved, not edits that exist only in the window.
-  lists = ZincListMan::LoadGroupLists(dir);
+  outcome.Append(ZincListMan::ReloadGroupLists(dir, lists));
   outcome.Append(MakePerGameControllerFiles(dir, lists, request.game_keys));
   outcome.Append(ZincListMan::WriteSettings(dir, request.options_text, request.settings));
   if (request.settings.CfgWrapperFlag == 1 && request.write_wrapper)
@@ -141,7 +167,7 @@ SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupL
 }
 
 Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists,
-                                   const GameKeys* game_keys)
+                                   const GameKeys* game_keys, std::optional<NameCase> name_case)
 {
   Outcome outcome;
   CopySources sources;
@@ -154,7 +180,9 @@ Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists,
       AddGroupCopies(dir, GROUPS[i], entries, game_keys, sources, writes, outcome);
   }
   // Thousands of copies share one flush to disk; each file is still replaced atomically.
-  for (const std::string& path : WriteFilesAtomic(FinalWrites(writes)))
+  if (!name_case)
+    name_case = CaseOfTargets(dir.CtrlrDir(), writes);
+  for (const std::string& path : WriteFilesAtomic(FinalWrites(writes, *name_case)))
     outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), path);
   return outcome;
 }

@@ -3,6 +3,7 @@
 // Loading every binding when the main window opens, and saving everything at once.
 
 #include "base/AppDir.h"
+#include "base/NameCase.h"
 #include "base/Outcome.h"
 #include "base/Settings.h"
 #include "catalogue/GroupLists.h"
@@ -11,6 +12,7 @@
 #include "controls/GameKeys.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace corvane
@@ -47,15 +49,18 @@ struct SaveOutcome
   bool wrapper_missing = false; // the wrapper step found no "lconfig.ini"
 };
 
-// Writes every controller file, reloads `lists` from the list files, copies each group's file
-// to every game of its list, writes the settings and, when asked, the wrapper configuration.
+// Removes temporary files a killed save left, writes every controller file, reloads `lists`
+// from the list files (an unreadable one keeps its list), copies each group's file to every
+// game of its list, writes the settings and, when asked, the wrapper configuration.
 SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupLists& lists);
 
 // Copies each group's file to "ctrlr/<set name>.ini" for every entry, in group order, with the
 // game's own keys (when given) written over it; set names that are no plain file names are
-// skipped and reported.
+// skipped and reported, empty entries skipped silently. `name_case` is how "ctrlr" compares
+// names; found out on the folder when not given.
 Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists,
-                                   const GameKeys* game_keys = nullptr);
+                                   const GameKeys* game_keys = nullptr,
+                                   std::optional<NameCase> name_case = std::nullopt);
 
 // True when the set name can name a file in "ctrlr" and nothing else: not empty, no separator,
 // no drive, no "." or "..", no character or device name Windows refuses, and not the name of

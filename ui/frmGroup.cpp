@@ -267,7 +267,9 @@ void frmGroup::closeEvent(QCloseEvent* event)
 
 void frmGroup::ReloadLists()
 {
-  m_session.groups = ZincListMan::LoadGroupLists(m_session.dir);
+  // A list file that cannot be read keeps the list shown, so the next Save cannot write it
+  // back empty; the main window's Save names the file.
+  ZincListMan::ReloadGroupLists(m_session.dir, m_session.groups);
   RefreshLists();
 }
 

@@ -1,10 +1,16 @@
 #include "base/FileIo.h"
 #include "TempDir.h"
+#include "base/NameCase.h"
+#include "base/TemporaryFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace corvane
 {
@@ -61,6 +67,124 @@ TEST(WriteFilesAtomic, MissingFolderFailsWithoutCreatingIt)
   EXPECT_EQ(WriteFilesAtomic({{target, "x"}}), std::vector<std::string>{target});
   EXPECT_FALSE(temp.Exists("nowhere"));
   EXPECT_TRUE(WriteFilesAtomic({}).empty());
+}
+
+#ifndef _WIN32
+
+namespace fs = std::filesystem;
+
+// Both writers, so that the single write and the batch keep the same promises.
+bool Write(bool batch, const std::string& path, const std::string& bytes)
+{
+  return batch ? WriteFilesAtomic({{path, bytes}}).empty() : WriteFileAtomic(path, bytes);
+}
+
+TEST(AtomicWrite, ReplacedFileKeepsItsPermissionBits)
+{
+  test::TempDir temp;
+  for (bool batch : {false, true})
+    for (auto mode : {fs::perms(0600), fs::perms(0755), fs::perms(0640)})
+    {
+      temp.Write("f.ini", "old");
+      fs::permissions(temp.Dir().File("f.ini"), mode);
+      ASSERT_TRUE(Write(batch, temp.Dir().File("f.ini"), "new"));
+      EXPECT_EQ(temp.Read("f.ini"), "new");
+      EXPECT_EQ(fs::status(temp.Dir().File("f.ini")).permissions(), mode) << batch;
+    }
+}
+
+struct LinkCase
+{
+  const char* name;
+  const char* link;   // what "zinc.dat" points at, relative to the folder when relative
+  const char* target; // the file that must receive the bytes, under the folder
+  bool target_exists;
+};
+
+class LinkedTarget : public testing::TestWithParam<LinkCase>
+{
+};
+
+TEST_P(LinkedTarget, LinkStaysAndTheFileItNamesIsReplaced)
+{
+  test::TempDir temp;
+  fs::create_directories(temp.Dir().File("data"));
+  if (GetParam().target_exists)
+    temp.Write(GetParam().target, "old");
+  fs::create_symlink("real.dat", temp.Dir().File("data/hop"));
+  std::string link = GetParam().link;
+  if (link.front() == '@') // absolute, under the folder
+    link = temp.Dir().File(link.substr(1));
+  fs::create_symlink(link, temp.Dir().File("zinc.dat"));
+  for (bool batch : {false, true})
+  {
+    ASSERT_TRUE(Write(batch, temp.Dir().File("zinc.dat"), "new" + std::to_string(batch)));
+    EXPECT_TRUE(fs::is_symlink(temp.Dir().File("zinc.dat")));
+    EXPECT_EQ(temp.Read(GetParam().target), "new" + std::to_string(batch));
+  }
+  EXPECT_EQ(FileNames(temp), (std::vector<std::string>{"data", "zinc.dat"}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(temp.Dir().File("data")), {}), 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Links, LinkedTarget,
+    testing::Values(LinkCase{"relative", "data/real.dat", "data/real.dat", true},
+                    LinkCase{"absolute", "@data/real.dat", "data/real.dat", true},
+                    LinkCase{"chain", "data/hop", "data/real.dat", true},
+                    LinkCase{"dangling", "data/real.dat", "data/real.dat", false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(AtomicWrite, LoopOfLinksFailsAndChangesNothing)
+{
+  test::TempDir temp;
+  fs::create_symlink("b", temp.Dir().File("a"));
+  fs::create_symlink("a", temp.Dir().File("b"));
+  EXPECT_FALSE(WriteFileAtomic(temp.Dir().File("a"), "x"));
+  EXPECT_TRUE(fs::is_symlink(temp.Dir().File("a")));
+  EXPECT_EQ(FileNames(temp), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(RemoveAbandonedTemporaries, RemovesOnlyOurShapeWithNoLiveWriter)
+{
+  test::TempDir temp;
+  const std::vector<std::string> kept = {"capcfg.ini", "notes.tmp",    "a.tmp12", "a.tmp-1",
+                                         "a.tmp1-",    "a.tmp1-2.bak", ".tmp1-2", "a.tmpx-1",
+                                         "a.tmp1-x",   "a.tmp1_2"};
+  for (const std::string& name : kept)
+    temp.Write(name, "");
+  temp.Write("folder.tmp1-2/inside", "");
+  for (const char* name : {"capcfg.ini.tmp4242-0", "sf2.ini.tmp1-17", "x.tmp123456789-3"})
+    temp.Write(name, "left by a killed save");
+  // A live writer (this process) holds its temporary file open until it renames it.
+  std::string live;
+  const int fd = CreateOwnedTemporary(temp.Dir().File("secfg.ini"), live);
+  ASSERT_GE(fd, 0);
+  RemoveAbandonedTemporaries(temp.Path());
+  std::vector<std::string> expected = kept;
+  expected.push_back("folder.tmp1-2");
+  expected.push_back(fs::path(live).filename().string());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(FileNames(temp), expected);
+  ::close(fd);
+  RemoveAbandonedTemporaries(temp.Path());
+  EXPECT_FALSE(fs::exists(live)) << "its writer is gone";
+}
+
+TEST(NameCaseOf, CaseSensitiveFolderIsExactAndLeavesNoProbe)
+{
+  test::TempDir temp;
+  EXPECT_EQ(NameCaseOf(temp.Path()), NameCase::Exact);
+  EXPECT_EQ(FileNames(temp), std::vector<std::string>{}) << "the probe is removed";
+  EXPECT_EQ(NameCaseOf(temp.Dir().File("missing")), NameCase::Exact);
+}
+
+#endif
+
+TEST(FileNameKey, FoldsLettersOnlyWhenTheFolderFoldsCase)
+{
+  EXPECT_EQ(FileNameKey("Sf2.ini", NameCase::Exact), "Sf2.ini");
+  EXPECT_EQ(FileNameKey("Sf2.ini", NameCase::Folded), FileNameKey("SF2.INI", NameCase::Folded));
+  EXPECT_NE(FileNameKey("sf2", NameCase::Folded), FileNameKey("sf3", NameCase::Folded));
 }
 
 } // namespace

@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <filesystem>
 #include <memory>
 
 using namespace corvane;
@@ -74,6 +75,7 @@ private slots:
   void SaveThatCannotWriteKeepsMovesAndWindow();
   void CancelAndCloseDropMoves_data();
   void CancelAndCloseDropMoves();
+  void UnreadableListFileKeepsItsShownList();
   void ScanRebuildsListsAndFiles();
   void ScanWithoutTheFullGameListIsRefused_data();
   void ScanWithoutTheFullGameListIsRefused();
@@ -372,6 +374,15 @@ void frmGroupTest::CancelAndCloseDropMoves()
   QCOMPARE(Shown("lstTekken"), (QStringList{"tekken", "tekken2"}));
   QCOMPARE(Shown("lstQMA"), QStringList{});
   QCOMPARE(m_temp->Read("ctrlr/qma.lst"), "");
+}
+
+void frmGroupTest::UnreadableListFileKeepsItsShownList()
+{
+  std::filesystem::remove(m_temp->Dir().CtrlrFile("cap.lst"));
+  std::filesystem::create_directory(m_temp->Dir().CtrlrFile("cap.lst"));
+  m_window->ShowReloaded();
+  QCOMPARE(Shown("lstCap"), (QStringList{"sfex", "sfexa", "sfex2"}));
+  QCOMPARE(Shown("lstTekken"), (QStringList{"tekken", "tekken2"}));
 }
 
 void frmGroupTest::ScanRebuildsListsAndFiles()
