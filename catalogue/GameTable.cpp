@@ -106,11 +106,13 @@ ImportResult ImportGameList(const AppDir& dir)
 {
   ImportResult result;
   result.outcome = RunListing(dir, GAME_LISTING_COMMAND);
+  const bool listing_ran = result.outcome.Ok();
   const std::string listing_path = dir.File(GAME_LISTING_FILE);
   if (const auto listing = ReadFileBytes(listing_path))
     result.table = ParseGameListing(*listing);
   else
     result.outcome.Add(std::string(Messages::GAME_LIST_UNREADABLE), listing_path);
+  result.table.listed_in_full = listing_ran && result.outcome.Ok();
 
   const std::string table_path = dir.File(GAME_TABLE_FILE);
   if (!WriteFileAtomic(table_path, GameTableFileText(result.table)))

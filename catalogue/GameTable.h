@@ -27,6 +27,9 @@ struct GameRow
 struct GameTable
 {
   std::vector<GameRow> rows; // in the listing's order, never sorted
+  // False when the listing it was built from did not run, could not be read or did not finish:
+  // the rows (only whole lines) are then not the emulator's full list.
+  bool listed_in_full = true;
 
   // The index of the last row; -1 for an empty table.
   int LastGameIndex() const { return static_cast<int>(rows.size()) - 1; }

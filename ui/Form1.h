@@ -107,6 +107,7 @@ private:
   void ManageZincOptions();
   void ManageRendererConfig();
   void ReportSave(const KeyCodeManager::SaveOutcome& saved);
+  std::string SavedText() const;
   void EndProgram();
   std::string OptionsText() const;
   GeneralOptions ShownGeneralOptions() const;
