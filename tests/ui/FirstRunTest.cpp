@@ -4,34 +4,19 @@
 #include "UiTestKit.h"
 #include "app/StartUp.h"
 #include "base/Messages.h"
-#include "catalogue/GroupLists.h"
 #include "ui/Form1.h"
 
 #include <QListWidget>
 #include <QPushButton>
 
-#include <algorithm>
-#include <cstdlib>
-#include <map>
-
 namespace corvane
 {
 
 using test::EmulatorFolder;
-using test::LaunchLog;
 using test::MessageLog;
 
 namespace
 {
-
-// Every file under "ctrlr" with its bytes.
-std::map<std::string, std::string> CtrlrFiles(const EmulatorFolder& folder)
-{
-  std::map<std::string, std::string> files;
-  for (const std::string& name : folder.FilesIn("ctrlr"))
-    files[name] = folder.ReadFile("ctrlr/" + name);
-  return files;
-}
 
 // Interactive start-up up to the window, as the program runs it.
 void StartUp(Session& session)
@@ -75,89 +60,50 @@ private slots:
     QVERIFY(log.questions.empty());
     const std::string path = folder.File("ctrlr/" + set_name + ".ini");
     // A folder without settings has no options either.
-    QCOMPARE(LaunchLog(folder), "[" + game->number + "] [--use-controller-cfg-file=" + path + "]");
+    QCOMPARE(test::LaunchLog(folder),
+             "[" + game->number + "] [--use-controller-cfg-file=" + path + "]");
     const std::string family_file = folder.ReadFile("ctrlr/capcfg.ini");
     QVERIFY(family_file.find("btn1=k2C") != std::string::npos);
     QCOMPARE(folder.ReadFile("ctrlr/" + set_name + ".ini"), family_file);
   }
 
-  void StartUpSortsOnlyWhereNoListExists_data()
+  void FolderWithAListFileIsLeftAsItIs()
   {
-    QTest::addColumn<QString>("list_file"); // written before start-up, when not empty
-    QTest::addColumn<QString>("fault");     // of the stand-in's listing
-    QTest::addColumn<bool>("sorted");
-    QTest::newRow("no list file") << ""
-                                  << "" << true;
-    QTest::newRow("one list file") << "qma.lst"
-                                   << "" << false;
-    QTest::newRow("listing printed no game") << ""
-                                             << "empty" << false;
-  }
-
-  void StartUpSortsOnlyWhereNoListExists()
-  {
-    QFETCH(QString, list_file);
-    QFETCH(QString, fault);
-    QFETCH(bool, sorted);
     EmulatorFolder folder;
-    if (!list_file.isEmpty())
-      folder.WriteFile("ctrlr/" + list_file.toStdString(), "myangel3\r\n");
-    const auto before = CtrlrFiles(folder);
-    if (!fault.isEmpty())
-      setenv("ZINC_STANDIN_FAULT", fault.toLatin1().constData(), 1);
-    MessageLog log;
-    Session& session = folder.session;
-    StartUp(session);
-    unsetenv("ZINC_STANDIN_FAULT");
-    if (!sorted)
-    {
-      QCOMPARE(CtrlrFiles(folder), before);
-      return;
-    }
-    QCOMPARE(folder.FilesIn("ctrlr"), (std::vector<std::string>{"3but.lst", "cap.lst", "qma.lst",
-                                                                "souledge.lst", "tekken.lst"}));
-    QCOMPARE(ZincListMan::LoadGroupLists(session.dir), session.groups);
-    size_t listed = 0;
-    for (const auto& entries : session.groups.entries)
-      listed += entries.size();
-    QCOMPARE(listed, session.games.rows.size());
-  }
-
-  void LaunchWithoutAFileAsksFirst_data()
-  {
-    QTest::addColumn<bool>("in_a_family");
-    QTest::addColumn<bool>("file_written");
-    QTest::addColumn<bool>("answer");
-    QTest::addColumn<QString>("question");
-    QTest::newRow("no family, not started")
-        << false << false << false << QString::fromLatin1(Messages::LAUNCH_NO_FAMILY.data());
-    QTest::newRow("never saved, started anyway")
-        << true << false << true << QString::fromLatin1(Messages::LAUNCH_NOT_SAVED.data());
-    QTest::newRow("file written, no question") << true << true << false << QString();
+    folder.WriteFile("ctrlr/qma.lst", "myangel3\r\n");
+    StartUp(folder.session);
+    QCOMPARE(folder.FilesIn("ctrlr"), std::vector<std::string>{"qma.lst"});
+    QCOMPARE(folder.ReadFile("ctrlr/qma.lst"), "myangel3\r\n");
   }
 
   void LaunchWithoutAFileAsksFirst()
   {
-    QFETCH(bool, in_a_family);
-    QFETCH(bool, file_written);
-    QFETCH(bool, answer);
-    QFETCH(QString, question);
-    EmulatorFolder folder;
-    if (in_a_family)
-      folder.session.groups[GroupId::Cap] = {"sfex"};
-    if (file_written)
-      folder.WriteFile("ctrlr/sfex.ini", "[player1]\r\n");
-    Form1 window(folder.session);
-    window.show();
-    MessageLog log;
-    log.answer = answer;
-    LaunchRow(window, 0);
-    const std::vector<std::string> asked = question.isEmpty()
-                                               ? std::vector<std::string>{}
-                                               : std::vector<std::string>{question.toStdString()};
-    QCOMPARE(log.questions, asked);
-    const bool started = answer || file_written;
-    QCOMPARE(!LaunchLog(folder).empty(), started);
+    const struct
+    {
+      bool in_a_family;
+      bool file_written;
+      bool answer;
+      std::string_view question;
+    } cases[] = {
+        {false, false, false, Messages::LAUNCH_NO_FAMILY},
+        {true, false, true, Messages::LAUNCH_NOT_SAVED},
+        {true, true, false, {}},
+    };
+    for (const auto& c : cases)
+    {
+      EmulatorFolder folder;
+      if (c.in_a_family)
+        folder.session.groups[GroupId::Cap] = {"sfex"};
+      if (c.file_written)
+        folder.WriteFile("ctrlr/sfex.ini", "[player1]\r\n");
+      Form1 window(folder.session);
+      MessageLog log;
+      log.answer = c.answer;
+      LaunchRow(window, 0);
+      QCOMPARE(log.questions.empty() ? std::string() : log.questions.front(),
+               std::string(c.question));
+      QCOMPARE(!test::LaunchLog(folder).empty(), c.answer || c.file_written);
+    }
   }
 };
 

@@ -31,21 +31,6 @@ bool RunTool(const QString& program, const QStringList& arguments)
   return tool.exitStatus() == QProcess::NormalExit && tool.exitCode() == 0;
 }
 
-// Remembers the Qt key of the first key press a window gets.
-class KeySeen : public QObject
-{
-public:
-  int key = 0;
-
-protected:
-  bool eventFilter(QObject* watched, QEvent* event) override
-  {
-    if (event->type() == QEvent::KeyPress && key == 0)
-      key = static_cast<QKeyEvent*>(event)->key();
-    return QObject::eventFilter(watched, event);
-  }
-};
-
 } // namespace
 
 class KeyCaptureUnderX : public QObject
@@ -106,8 +91,6 @@ private slots:
         {"keypad Enter", "us", "KP_Enter", "CapKick1", false, "btn4", "k9C"},
         {"keypad 8, Num Lock off", "us", "KP_Up", "CapKick2", false, "btn5", "k48"},
         {"keypad 8, Num Lock on", "us", "Num_Lock KP_Up", "CapKick3", false, "btn6", "k48"},
-        {"left Shift", "us", "Shift_L", "CapPunch1", true, "btn1", "k2A"},
-        {"arrow Up", "us", "Up", "CapPunch2", true, "btn2", "kC8"},
     };
     for (const auto& r : rows)
       QTest::newRow(r.row) << QString(r.layout) << QString(r.key) << QString(r.button) << r.player2
@@ -145,12 +128,7 @@ private slots:
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     // Bare Xvfb has no window manager to give the new window the focus.
     const QString id = QString::number(dialog->winId());
-    KeySeen seen;
-    dialog->installEventFilter(&seen);
     QVERIFY(RunTool("xdotool", {"windowfocus", "--sync", id, "key", keys.front()}));
-    // The keypad's 8 reaches the window as an arrow with Num Lock off and as a digit with it on.
-    if (keys.front() == "KP_Up")
-      QCOMPARE(seen.key, m_num_lock_on ? int(Qt::Key_8) : int(Qt::Key_Up));
     QTRY_VERIFY(!dialog);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
     const std::string saved = ReadIniValue(folder.File("ctrlr/capcfg.ini"),
