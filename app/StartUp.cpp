@@ -3,6 +3,8 @@
 #include "app/BatchSwitches.h"
 #include "base/FileIo.h"
 #include "base/Messages.h"
+#include "catalogue/GroupCoverage.h"
+#include "catalogue/GroupScan.h"
 #include "generate/DatExport.h"
 #include "generate/WrapperConfig.h"
 
@@ -116,9 +118,13 @@ int RunBatch(Session& session, std::string_view command_line, std::ostream& err)
 
 Outcome RunInteractiveStartJobs(Session& session)
 {
-  if (session.settings.MakeDatFlag != 1)
-    return {};
-  return ZincListMan::ExportDat(session.dir, session.settings.DatPath);
+  Outcome outcome;
+  // Without lists no game has a family, and the first Save would write no game's file.
+  if (ZincListMan::ShouldSortOnFirstRun(session.dir, session.games))
+    outcome = ZincListMan::ScanGroups(session.dir, session.games, session.groups);
+  if (session.settings.MakeDatFlag == 1)
+    outcome.Append(ZincListMan::ExportDat(session.dir, session.settings.DatPath));
+  return outcome;
 }
 
 } // namespace XpStyles

@@ -30,11 +30,12 @@ void InitCommonControlLibrary();
 // collected in session.startup_problems.
 void PrepareSession(Session& session);
 
-// Batch mode from the program-folder and emulator checks to the end: the switches, the DAT, then the wrapper
-// configuration. Returns the exit code; on failure prints one line to `err`.
+// Batch mode from the program-folder and emulator checks to the end: the switches, the DAT, then
+// the wrapper configuration. Returns the exit code; on failure prints one line to `err`.
 int RunBatch(Session& session, std::string_view command_line, std::ostream& err);
 
-// Interactive start-up's own job: the DAT when MakeDatFlag is 1.
+// Interactive start-up's own jobs: on a first run every game sorted into its family (the five
+// list files written, as Scan For Changes does), then the DAT when MakeDatFlag is 1.
 Outcome RunInteractiveStartJobs(Session& session);
 
 // The one line batch mode prints for an outcome: "corvane: <first problem> (and N more)".

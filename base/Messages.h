@@ -22,6 +22,8 @@ inline constexpr std::string_view WRAPPER_NOT_FOUND =
     "Wrapper Not Found, Please Download the Generic Command Line Wrapper and Place it in this "
     "folder.";
 inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, default cfg created";
+// The key dialog's name line for a slot that holds no key yet.
+inline constexpr std::string_view PRESS_A_KEY = "Press a key";
 
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.
@@ -63,6 +65,21 @@ inline constexpr std::string_view TEXT_OUTSIDE_CODE_PAGE =
     "The options text holds characters outside the system's code page, which would name other "
     "files; nothing was saved or started. Change them, then try again.";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+
+// Questions before a launch of a game that has no controller file: the emulator would start it
+// without the keys set here.
+inline constexpr std::string_view LAUNCH_NO_FAMILY =
+    "This game has no controller file, because it belongs to no family of controls yet, so it "
+    "would start without the keys set here. Give it a family in Manage Control Groupings and "
+    "press Save there.\n\nStart it anyway?";
+inline constexpr std::string_view LAUNCH_NOT_SAVED =
+    "This game has no controller file yet, so it would start without the keys set here. Press "
+    "Save to write it.\n\nStart it anyway?";
+// Told after "All Changes Saved" when games of the list stand in no group list.
+inline constexpr std::string_view GAMES_WITHOUT_FAMILY =
+    "games have no family yet and get no controller file";
+inline constexpr std::string_view GAME_WITHOUT_FAMILY =
+    "game has no family yet and gets no controller file";
 inline constexpr std::string_view OWN_KEYS_NO_FAMILY =
     "This game has no family of controls yet, so it has no keys of its own to change. Give it a "
     "family in Manage Control Groupings, save, and try again.";

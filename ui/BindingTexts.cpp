@@ -45,6 +45,12 @@ QString BindingText(const Form1::BindingRow& row, std::string_view slot, const s
          (label.empty() ? Tr("not bound") : ToQString(label));
 }
 
+QString TargetText(const Form1::BindingRow& row, std::string_view slot)
+{
+  const QString who = row.slot_p1 == row.slot_p2 ? Tr("shared") : PlayerPrefix(row, slot).trimmed();
+  return QString::fromLatin1(row.caption) + QStringLiteral(" - ") + who;
+}
+
 QString ClashText(std::string_view slot, const ClashMap& clashes)
 {
   QStringList others;

@@ -23,6 +23,12 @@ MessageHook& CurrentMessageHook()
   return hook;
 }
 
+QuestionHook& CurrentQuestionHook()
+{
+  static QuestionHook hook;
+  return hook;
+}
+
 EditorHook& CurrentEditorHook()
 {
   static EditorHook hook;
@@ -71,6 +77,18 @@ void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text)
   box.exec();
 }
 
+bool AskYesNo(QWidget* parent, std::string_view text)
+{
+  const QString shown = ToQString(text);
+  if (const auto& hook = CurrentQuestionHook())
+    return hook(shown);
+  QMessageBox box(QMessageBox::Question, ToQString(Messages::APP_TITLE), shown,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  // Enter takes the answer that does nothing the user might not have read.
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
 void ShowProblems(QWidget* parent, std::string_view heading, const std::string& problems)
 {
   if (problems.empty())
@@ -95,6 +113,11 @@ bool OpenInEditor(const AppDir& dir, std::string_view file_name)
 void SetMessageHook(MessageHook hook)
 {
   CurrentMessageHook() = std::move(hook);
+}
+
+void SetQuestionHook(QuestionHook hook)
+{
+  CurrentQuestionHook() = std::move(hook);
 }
 
 void SetEditorHook(EditorHook hook)

@@ -26,6 +26,9 @@ enum class MessageKind
 // Shows a modal message box with an OK button under the title "Corvane".
 void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text);
 
+// Asks a question in a modal box with Yes and No under the title "Corvane"; true for Yes.
+bool AskYesNo(QWidget* parent, std::string_view text);
+
 // Shows a problem list as a warning, headed by `heading` when it is not empty; nothing when the
 // list is empty.
 void ShowProblems(QWidget* parent, std::string_view heading, const std::string& problems);
@@ -36,11 +39,15 @@ bool OpenInEditor(const AppDir& dir, std::string_view file_name);
 
 // What a test puts in place of the message boxes: it gets each box's kind and text.
 using MessageHook = std::function<void(MessageKind kind, const QString& text)>;
+// What a test puts in place of the question boxes: it gets each question and answers it.
+using QuestionHook = std::function<bool(const QString& text)>;
 // What a test puts in place of the editor: it gets the file's full path and answers for it.
 using EditorHook = std::function<bool(const std::string& path)>;
 
 // Replaces the boxes (an empty hook restores them).
 void SetMessageHook(MessageHook hook);
+// Replaces the question boxes (an empty hook restores them).
+void SetQuestionHook(QuestionHook hook);
 // Replaces the editor (an empty hook restores it).
 void SetEditorHook(EditorHook hook);
 

@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "base/Messages.h"
+#include "catalogue/GroupCoverage.h"
 #include "generate/WrapperConfig.h"
 #include "ui/Dialogs.h"
 #include "ui/QtText.h"
@@ -222,9 +223,18 @@ void Form1::ReportSave(const KeyCodeManager::SaveOutcome& saved)
   if (saved.wrapper_missing)
     ShowMessage(this, MessageKind::Warning, Messages::WRAPPER_NOT_FOUND);
   if (saved.outcome.Ok())
-    ShowMessage(this, MessageKind::Plain, Messages::ALL_CHANGES_SAVED);
+    ShowMessage(this, MessageKind::Plain, SavedText());
   else
     ShowProblems(this, Messages::SAVE_INCOMPLETE, saved.outcome.Describe());
+}
+
+std::string Form1::SavedText() const
+{
+  // Games in no list keep no controller file however often the user saves: say so, as news.
+  const std::string note = ZincListMan::NoFamilyNote(
+      ZincListMan::CountGamesWithoutFamily(m_session.games, m_session.groups));
+  std::string text(Messages::ALL_CHANGES_SAVED);
+  return note.empty() ? text : text + "\n\n" + note;
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -115,6 +115,7 @@ private:
   void ManageZincOptions();
   void ManageRendererConfig();
   void ReportSave(const KeyCodeManager::SaveOutcome& saved);
+  std::string SavedText() const;
   void EndProgram();
   std::string OptionsText() const;
   // False, after a warning, when a typed text cannot be written in the code page exactly.

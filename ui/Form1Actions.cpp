@@ -7,12 +7,25 @@
 #include "ui/Dialogs.h"
 #include "ui/Form1.h"
 #include "ui/GameKeysWindow.h"
+#include "ui/LaunchCheck.h"
 #include "ui/LaunchCommand.h"
 
 #include <QListWidget>
 
 namespace corvane
 {
+namespace
+{
+
+// Opens one of the emulator's files in the editor; a failure names the file it was meant for.
+void EditOrReport(QWidget* parent, const AppDir& dir, std::string_view file_name)
+{
+  if (!OpenInEditor(dir, file_name))
+    ShowMessage(parent, MessageKind::Warning,
+                std::string(Messages::EDITOR_FAILED) + ": " + dir.File(file_name));
+}
+
+} // namespace
 
 int Form1::SelectedGameRow() const
 {
@@ -56,6 +69,8 @@ void Form1::LaunchSelected()
     ShowMessage(this, MessageKind::Warning, refusal);
     return;
   }
+  if (!ConfirmLaunchWithoutGameFile(this, m_session, game.set_name))
+    return;
   SetCurrentDir(dir);
   if (m_session.settings.ShowCmdFlag == 1)
     ShowMessage(this, MessageKind::Plain, line);
@@ -81,14 +96,12 @@ void Form1::ManageZincOptions()
     const Outcome made = ZincListMan::MakeDefaultEmulatorConfig(m_session.dir);
     ShowProblems(this, {}, made.Describe());
   }
-  if (!OpenInEditor(m_session.dir, EMULATOR_CONFIG_FILE))
-    ShowMessage(this, MessageKind::Warning, Messages::EDITOR_FAILED);
+  EditOrReport(this, m_session.dir, EMULATOR_CONFIG_FILE);
 }
 
 void Form1::ManageRendererConfig()
 {
-  if (!OpenInEditor(m_session.dir, RENDERER_CONFIG_FILE))
-    ShowMessage(this, MessageKind::Warning, Messages::EDITOR_FAILED);
+  EditOrReport(this, m_session.dir, RENDERER_CONFIG_FILE);
 }
 
 } // namespace corvane

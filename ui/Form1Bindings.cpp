@@ -94,12 +94,13 @@ void Form1::OpenKeyCapture(const BindingRow& row)
   BindingTable& table = m_session.bindings;
   table.CurrentKey = table.Get(slot);
   table.CurrentSlotKey = std::string(slot);
-  // An open dialog stays as it is; its next key goes to the slot just chosen.
+  // An open dialog turns to the slot just chosen: its next key goes there.
   if (!m_keys)
   {
     m_keys = new frmKeys(table);
     connect(m_keys, &frmKeys::KeyTaken, this, &Form1::TakeCapturedKey);
   }
+  m_keys->Retarget(TargetText(row, slot));
   m_keys->show();
   m_keys->raise();
   m_keys->activateWindow();

@@ -140,6 +140,7 @@ void GameKeysWindow::OpenKeyCapture(const Form1::BindingRow& row)
     m_dialog = new frmKeys(m_capture);
     connect(m_dialog, &frmKeys::KeyTaken, this, &GameKeysWindow::TakeCapturedKey);
   }
+  m_dialog->Retarget(TargetText(row, slot));
   m_dialog->show();
   m_dialog->raise();
   m_dialog->activateWindow();

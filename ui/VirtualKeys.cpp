@@ -198,7 +198,52 @@ std::optional<int16_t> KeyInPlace(uint32_t x11_keycode)
   return KnownKey(US_MAIN_BLOCK[place], false);
 }
 
+// Linux input codes 1 to 88 are the PC scan codes of the keys without the extended prefix.
+constexpr uint32_t LAST_PLAIN_INPUT_CODE = 88;
+
+struct ExtendedKey
+{
+  uint32_t input_code; // the Linux input code
+  uint8_t scan_code;   // sent after the E0 prefix
+};
+
+constexpr auto EXTENDED_KEYS = std::to_array<ExtendedKey>({
+    {96, 0x1C},  // keypad Enter
+    {97, 0x1D},  // right Ctrl
+    {98, 0x35},  // keypad /
+    {100, 0x38}, // right Alt
+    {102, 0x47}, // Home
+    {103, 0x48}, // Up
+    {104, 0x49}, // Page Up
+    {105, 0x4B}, // Left
+    {106, 0x4D}, // Right
+    {107, 0x4F}, // End
+    {108, 0x50}, // Down
+    {109, 0x51}, // Page Down
+    {110, 0x52}, // Insert
+    {111, 0x53}, // Delete
+});
+
 } // namespace
+
+std::optional<KeyCodeManager::PcScanCode> PcScanCodeFromX11(uint32_t x11_keycode)
+{
+  if (x11_keycode <= X11_KEYCODE_OFFSET)
+    return std::nullopt;
+  const uint32_t input_code = x11_keycode - X11_KEYCODE_OFFSET;
+  if (input_code <= LAST_PLAIN_INPUT_CODE)
+    return KeyCodeManager::PcScanCode{static_cast<uint8_t>(input_code), false};
+  for (const ExtendedKey& key : EXTENDED_KEYS)
+    if (key.input_code == input_code)
+      return KeyCodeManager::PcScanCode{key.scan_code, true};
+  return std::nullopt;
+}
+
+KeyCodeManager::PcScanCode PcScanCodeFromWindows(uint32_t native_scan_code)
+{
+  constexpr uint32_t EXTENDED_FLAG = 0x100;
+  return {static_cast<uint8_t>(native_scan_code & 0xFFU), (native_scan_code & EXTENDED_FLAG) != 0};
+}
 
 int16_t VirtualKeyFromQtKey(int qt_key, bool keypad, uint32_t x11_keycode)
 {

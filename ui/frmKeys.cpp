@@ -2,12 +2,15 @@
 
 #include "base/Messages.h"
 #include "controls/KeyCodeManager.h"
+#include "controls/PairedKeys.h"
 #include "ui/QtText.h"
 #include "ui/VirtualKeys.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include <utility>
 
 namespace corvane
 {
@@ -30,6 +33,17 @@ QLabel* MakeLabel(const char* name, QWidget* parent)
   return label;
 }
 
+// The key pressed as a name and a token: a key that shares its key code with its pair by its
+// scan code, every other key by its key code.
+std::pair<std::string, std::string> NameAndTokenOf(const QKeyEvent& key)
+{
+  if (std::string token = PairedKeyTokenOf(key); !token.empty())
+    return {KeyCodeManager::KeyNameFromKeyToken(token), token};
+  std::string name = KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key));
+  std::string token = KeyCodeManager::KeyTokenFromKeyName(name);
+  return {std::move(name), std::move(token)};
+}
+
 } // namespace
 
 frmKeys::frmKeys(BindingTable& table, QWidget* parent) : QDialog(parent), m_table(table)
@@ -40,17 +54,22 @@ frmKeys::frmKeys(BindingTable& table, QWidget* parent) : QDialog(parent), m_tabl
   // Each capture unloads the dialog, so the next one loads afresh with its own slot.
   setAttribute(Qt::WA_DeleteOnClose);
   CreateLayout();
-  const std::string token = m_table.CurrentKey;
-  ShowToken(ToQString(KeyCodeManager::KeyNameFromKeyToken(token)), token);
+  ShowSlotKey();
 }
 
 void frmKeys::CreateLayout()
 {
+  lblTarget = new QLabel(this);
+  lblTarget->setObjectName("lblTarget");
+  lblTarget->setAlignment(Qt::AlignCenter);
+  lblTarget->setTextFormat(Qt::PlainText);
+  lblTarget->hide();
   Label1 = MakeLabel("Label1", this);
   Label2 = MakeLabel("Label2", this);
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
+  layout->addWidget(lblTarget);
   layout->addWidget(Label1, 1);
   layout->addWidget(Label2, 1);
   lblClash = new QLabel(this);
@@ -63,6 +82,26 @@ void frmKeys::CreateLayout()
   resize(CLIENT_WIDTH, CLIENT_HEIGHT);
 }
 
+void frmKeys::Retarget(const QString& target)
+{
+  lblTarget->setText(target);
+  lblTarget->setVisible(!target.isEmpty());
+  lblClash->hide();
+  ShowSlotKey();
+  FitHeight();
+}
+
+void frmKeys::FitHeight()
+{
+  // The key's two labels keep their size; the lines above and below them add to it.
+  int height = CLIENT_HEIGHT;
+  if (!lblTarget->isHidden())
+    height += lblTarget->sizeHint().height();
+  if (!lblClash->isHidden())
+    height += lblClash->heightForWidth(CLIENT_WIDTH);
+  resize(width(), height);
+}
+
 void frmKeys::ShowClash(const QString& note)
 {
   if (note.isEmpty())
@@ -71,11 +110,20 @@ void frmKeys::ShowClash(const QString& note)
   if (lblClash->isHidden())
   {
     lblClash->show();
-    resize(CLIENT_WIDTH, CLIENT_HEIGHT + lblClash->heightForWidth(CLIENT_WIDTH));
+    FitHeight();
   }
   // Stays open: the next key is a new capture.
   m_clash_shown = true;
   m_captured = false;
+}
+
+void frmKeys::ShowSlotKey()
+{
+  const std::string& token = m_table.CurrentKey;
+  // An empty slot says what to do instead of showing a blank.
+  const QString name = token.empty() ? ToQString(Messages::PRESS_A_KEY)
+                                     : ToQString(KeyCodeManager::KeyNameFromKeyToken(token));
+  ShowToken(name, token);
 }
 
 void frmKeys::ShowToken(const QString& key_name, const std::string& key_token)
@@ -111,8 +159,7 @@ void frmKeys::Capture(const QKeyEvent& key)
   if (m_captured || key.isAutoRepeat())
     return;
   m_captured = true;
-  const std::string name = KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key));
-  const std::string token = KeyCodeManager::KeyTokenFromKeyName(name);
+  const auto [name, token] = NameAndTokenOf(key);
   ShowToken(ToQString(name), token);
   // The slot is the one named when the key arrives: a binding button clicked while the dialog
   // was open has retargeted it.
@@ -135,6 +182,18 @@ int16_t VirtualKeyOf(const QKeyEvent& key)
 #else
   // X11 and Wayland number the keys by place, which finds the keys of non-US layouts.
   return VirtualKeyFromQtKey(key.key(), keypad, key.nativeScanCode());
+#endif
+}
+
+std::string PairedKeyTokenOf([[maybe_unused]] const QKeyEvent& key)
+{
+#if defined(_WIN32)
+  return KeyCodeManager::PairedKeyToken(PcScanCodeFromWindows(key.nativeScanCode()));
+#elif defined(__APPLE__)
+  return {}; // macOS reports key codes of its own, no scan codes
+#else
+  const auto scan_code = PcScanCodeFromX11(key.nativeScanCode());
+  return scan_code ? KeyCodeManager::PairedKeyToken(*scan_code) : std::string();
 #endif
 }
 

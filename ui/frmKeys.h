@@ -22,6 +22,10 @@ public:
   // Loads with the table's CurrentKey shown as a key name and a token.
   explicit frmKeys(BindingTable& table, QWidget* parent = nullptr);
 
+  // Names the input being bound in the line above the key ("Low Punch - Player 2") and shows
+  // the key of the slot now named by CurrentSlotKey; a clash line about another slot goes.
+  void Retarget(const QString& target);
+
   // Shows the line under the token that names the inputs sharing the key just taken, and keeps
   // the dialog open; an empty note changes nothing.
   void ShowClash(const QString& note);
@@ -36,11 +40,14 @@ protected:
 private:
   void CreateLayout();
   void ShowToken(const QString& key_name, const std::string& key_token);
+  void ShowSlotKey();
+  void FitHeight();
   void Capture(const QKeyEvent& key);
 
   BindingTable& m_table;
   bool m_captured = false;
   bool m_clash_shown = false; // by the owner, in answer to the key just taken
+  QLabel* lblTarget = nullptr;
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* lblClash = nullptr;
@@ -48,5 +55,9 @@ private:
 
 // The Windows virtual-key code of a key event, the code the key tables are keyed by.
 int16_t VirtualKeyOf(const QKeyEvent& key);
+
+// The token of a key that shares its key code with its pair (right Shift, keypad 8, ...), from
+// the event's native scan code; empty for every other key.
+std::string PairedKeyTokenOf(const QKeyEvent& key);
 
 } // namespace corvane

@@ -153,13 +153,20 @@ private slots:
     Form1 window(folder.session);
     window.show();
     folder.session.bindings.Set("capkick1p1", "k2A");
-    QPointer<frmKeys> first = ClickBinding(window, "CapKick1", 1, false);
-    QVERIFY(first);
-    QCOMPARE(first->findChild<QLabel*>("Label1")->text(), QString("LSHIFT"));
-    frmKeys* second = ClickBinding(window, "tbutb", 2, true);
-    QCOMPARE(second, first.data()); // the same dialog, still showing the first slot's key
-    QCOMPARE(first->findChild<QLabel*>("Label1")->text(), QString("LSHIFT"));
-    QTest::keyClick(first, Qt::Key_Z);
+    QPointer<frmKeys> dialog = ClickBinding(window, "CapKick1", 1, false);
+    QVERIFY(dialog);
+    const auto shown = [&dialog](const char* label)
+    { return dialog->findChild<QLabel*>(label)->text(); };
+    QCOMPARE(shown("lblTarget"), QString("Low Kick - Player 1"));
+    QCOMPARE(shown("Label1"), QString("LSHIFT"));
+    // Each button clicked while the dialog is open turns it to its own slot, key and name.
+    QCOMPARE(ClickBinding(window, "CmdStart2", 0, true), dialog.data());
+    QCOMPARE(shown("lblTarget"), QString("Start 2 - shared"));
+    QCOMPARE(ClickBinding(window, "tbutb", 2, true), dialog.data());
+    QCOMPARE(shown("lblTarget"), QString("B - Player 2"));
+    QCOMPARE(shown("Label1"), QString("Press a key"));
+    QCOMPARE(shown("Label2"), QString());
+    QTest::keyClick(dialog, Qt::Key_Z);
     QCOMPARE(folder.session.bindings.Get("tbutbp2"), "k2C");
     QCOMPARE(folder.session.bindings.Get("capkick1p1"), "k2A");
   }
@@ -178,7 +185,7 @@ private slots:
     QCOMPARE(folder.session.bindings.Get("start2"), "k02");
   }
 
-  void EmptySlotOpensWithEmptyLabels()
+  void EmptySlotAsksForAKey()
   {
     test::EmulatorFolder folder;
     Form1 window(folder.session);
@@ -186,7 +193,7 @@ private slots:
     frmKeys* dialog = ClickBinding(window, "cmdqma4", 3, false);
     QVERIFY(dialog);
     QCOMPARE(dialog->windowTitle(), QString("Press The Key You Wish to Bind"));
-    QCOMPARE(dialog->findChild<QLabel*>("Label1")->text(), QString());
+    QCOMPARE(dialog->findChild<QLabel*>("Label1")->text(), QString("Press a key"));
     QCOMPARE(dialog->findChild<QLabel*>("Label2")->text(), QString());
     QVERIFY(!dialog->isModal());
   }

@@ -17,6 +17,7 @@ namespace corvane
 {
 
 using test::EmulatorFolder;
+using test::LaunchLog;
 using test::MessageLog;
 
 class Form1LaunchTest : public QObject
@@ -31,20 +32,6 @@ private:
     const QPoint where = games->visualItemRect(games->item(row)).center();
     QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, where);
     QTest::mouseDClick(games->viewport(), Qt::LeftButton, {}, where);
-  }
-
-  // The line the stand-in emulator wrote about its start, once it has, without its line end.
-  static std::string LaunchLog(const EmulatorFolder& folder)
-  {
-    std::string log;
-    for (int attempt = 0; attempt < 100 && log.find('\n') == std::string::npos; ++attempt)
-    {
-      QTest::qWait(50);
-      log = ReadFileBytes(folder.File("zinc-launch.log")).value_or("");
-    }
-    while (!log.empty() && (log.back() == '\n' || log.back() == '\r'))
-      log.pop_back();
-    return log;
   }
 
 private slots:
@@ -287,7 +274,8 @@ private slots:
     window.findChild<QPushButton*>("Command2")->click();
     SetEditorHook({});
     QCOMPARE(log.boxes.size(), size_t(1));
-    QCOMPARE(log.boxes[0].second, std::string(Messages::EDITOR_FAILED));
+    QCOMPARE(log.boxes[0].second,
+             std::string(Messages::EDITOR_FAILED) + ": " + folder.File("renderer.cfg"));
   }
 };
 

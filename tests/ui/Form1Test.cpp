@@ -182,7 +182,12 @@ private slots:
     MessageLog log;
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
     QCOMPARE(log.boxes.size(), size_t(1));
-    QCOMPARE(log.boxes[0].second, "All Changes Saved");
+    // Both rows of "tekken" stand in no list: news after the praise, not a failure.
+    QCOMPARE(
+        log.boxes[0],
+        std::make_pair(MessageKind::Plain,
+                       std::string("All Changes Saved\n\n2 games have no family yet and get no "
+                                   "controller file")));
     QCOMPARE(reloaded.count(), 1);
     const std::string cap = folder.ReadFile("ctrlr/capcfg.ini");
     QVERIFY2(cap.find("[player2]\r\nbtn1=k2A\r\n") != std::string::npos, cap.c_str());
@@ -222,7 +227,7 @@ private slots:
     QCOMPARE(log.boxes.size(), size_t(2));
     QCOMPARE(log.boxes[0].first, MessageKind::Warning);
     QCOMPARE(log.boxes[0].second, std::string(Messages::WRAPPER_NOT_FOUND));
-    QCOMPARE(log.boxes[1].second, "All Changes Saved");
+    QVERIFY(log.boxes[1].second.starts_with("All Changes Saved"));
     QVERIFY(!folder.Exists("emu/lconfig.ini"));
   }
 

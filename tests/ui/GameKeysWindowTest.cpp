@@ -6,6 +6,7 @@
 #include "ui/BindingButton.h"
 #include "ui/Form1.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -47,6 +48,8 @@ private slots:
     QVERIFY(punch->Look().inherited);
     QVERIFY(!own->findChild<BindingButton*>("cmdTLP")); // another family's input
     punch->click();
+    QCOMPARE(test::OpenKeyDialog()->findChild<QLabel*>("lblTarget")->text(),
+             QString("Low Punch - Player 1"));
     QTest::keyClick(test::OpenKeyDialog(), Qt::Key_Z);
     QVERIFY(!punch->Look().inherited);
     QCOMPARE(punch->Look().key_label, QString("Z"));

@@ -45,12 +45,18 @@ private slots:
       QSKIP("needs an X display and xdotool");
   }
 
-  void cleanup() { RunTool("setxkbmap", {"us"}); }
+  void cleanup()
+  {
+    RunTool("setxkbmap", {"us"});
+    if (m_num_lock_on)
+      RunTool("xdotool", {"key", "Num_Lock"});
+    m_num_lock_on = false;
+  }
 
   void SavedFileHoldsTheKeyPressed_data()
   {
     QTest::addColumn<QString>("layout");
-    QTest::addColumn<QString>("key");    // xdotool's key name
+    QTest::addColumn<QString>("key");    // xdotool's key name, after "Num_Lock " to turn it on
     QTest::addColumn<QString>("button"); // a Capcom button, for player 1 or 2
     QTest::addColumn<bool>("player2");
     QTest::addColumn<QString>("file_key");
@@ -76,6 +82,15 @@ private slots:
         // Keys the US layout lacks: the key in their place, or no key; never the digit 0 (k0B).
         {"o umlaut, German", "de", "odiaeresis", "CapPunch2", true, "btn2", "k27"},
         {"o umlaut, on no key of the layout", "us", "odiaeresis", "CapKick1", true, "btn4", "k"},
+        // Keys that share a key code with their pair: the scan code of the key pressed.
+        // xdotool sends a modifier's name as the modifier's first key, the left one: the right
+        // ones go by their key codes.
+        {"right Ctrl", "us", "105", "CapPunch1", false, "btn1", "k9D"},
+        {"right Shift", "us", "62", "CapPunch2", false, "btn2", "k36"},
+        {"right Alt", "us", "108", "CapPunch3", false, "btn3", "kB8"},
+        {"keypad Enter", "us", "KP_Enter", "CapKick1", false, "btn4", "k9C"},
+        {"keypad 8, Num Lock off", "us", "KP_Up", "CapKick2", false, "btn5", "k48"},
+        {"keypad 8, Num Lock on", "us", "Num_Lock KP_Up", "CapKick3", false, "btn6", "k48"},
     };
     for (const auto& r : rows)
       QTest::newRow(r.row) << QString(r.layout) << QString(r.key) << QString(r.button) << r.player2
@@ -97,6 +112,13 @@ private slots:
     Form1 window(folder.session);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // Num Lock goes on while the main window has the focus, before the dialog opens.
+    QStringList keys = key.split(' ');
+    if (keys.size() > 1)
+    {
+      QVERIFY(RunTool("xdotool", {"key", keys.takeFirst()}));
+      m_num_lock_on = true;
+    }
     window.findChild<QRadioButton*>(player2 ? "optP2" : "optP1")->click();
     auto* tabs = window.findChild<TabStrip*>("TabStrip1");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(CAPCOM_PAGE).center());
@@ -106,13 +128,16 @@ private slots:
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     // Bare Xvfb has no window manager to give the new window the focus.
     const QString id = QString::number(dialog->winId());
-    QVERIFY(RunTool("xdotool", {"windowfocus", "--sync", id, "key", key}));
+    QVERIFY(RunTool("xdotool", {"windowfocus", "--sync", id, "key", keys.front()}));
     QTRY_VERIFY(!dialog);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
     const std::string saved = ReadIniValue(folder.File("ctrlr/capcfg.ini"),
                                            player2 ? "player2" : "player1", file_key.toStdString());
     QCOMPARE(QString::fromStdString(saved), token);
   }
+
+private:
+  bool m_num_lock_on = false;
 };
 
 } // namespace corvane

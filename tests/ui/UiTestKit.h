@@ -36,7 +36,8 @@ template <> inline char* toString(const std::vector<std::string>& texts)
 namespace corvane::test
 {
 
-// Records the message boxes shown while it lives, each answered with OK.
+// Records the message boxes shown while it lives, each answered with OK, and the questions
+// asked, each answered with `answer`.
 class MessageLog
 {
 public:
@@ -44,12 +45,24 @@ public:
   {
     SetMessageHook([this](MessageKind kind, const QString& text)
                    { boxes.emplace_back(kind, text.toStdString()); });
+    SetQuestionHook(
+        [this](const QString& text)
+        {
+          questions.push_back(text.toStdString());
+          return answer;
+        });
   }
-  ~MessageLog() { SetMessageHook({}); }
+  ~MessageLog()
+  {
+    SetMessageHook({});
+    SetQuestionHook({});
+  }
   MessageLog(const MessageLog&) = delete;
   MessageLog& operator=(const MessageLog&) = delete;
 
   std::vector<std::pair<MessageKind, std::string>> boxes;
+  std::vector<std::string> questions;
+  bool answer = true;
 };
 
 // An emulator folder (a subfolder of a temporary folder, so its name may hold blanks) with the
@@ -96,6 +109,20 @@ public:
 private:
   std::filesystem::path m_root;
 };
+
+// The line the stand-in emulator wrote about its start, once it has, without its line end.
+inline std::string LaunchLog(const EmulatorFolder& folder)
+{
+  std::string log;
+  for (int attempt = 0; attempt < 100 && log.find('\n') == std::string::npos; ++attempt)
+  {
+    QTest::qWait(50);
+    log = ReadFileBytes(folder.File("zinc-launch.log")).value_or("");
+  }
+  while (!log.empty() && (log.back() == '\n' || log.back() == '\r'))
+    log.pop_back();
+  return log;
+}
 
 // The visible key-capture dialog, or nullptr.
 inline frmKeys* OpenKeyDialog()
