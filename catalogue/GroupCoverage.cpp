@@ -2,6 +2,7 @@
 
 #include "base/FileIo.h"
 #include "base/Messages.h"
+#include "catalogue/GroupScan.h"
 
 #include <algorithm>
 #include <string>
@@ -23,7 +24,7 @@ bool IsFirstRun(const AppDir& dir)
 
 bool ShouldSortOnFirstRun(const AppDir& dir, const GameTable& table)
 {
-  return table.listed_in_full && !table.rows.empty() && IsFirstRun(dir);
+  return CanScanGroups(table) && IsFirstRun(dir);
 }
 
 size_t CountGamesWithoutFamily(const GameTable& table, const GroupLists& lists)
