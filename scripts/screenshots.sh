@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Shows the main window and the grouping window under a virtual display on a demo emulator directory (the built program
-# beside the stand-in emulator), turns to every page and saves a picture of each into
-# build/screenshots/. Usage: scripts/screenshots.sh [folder with the built corvane and zinc.exe]
+# Shows the main window, the grouping window and a game's own-keys window under a virtual
+# display on a demo emulator directory (the built program beside the stand-in emulator, with
+# keys bound, one key on two inputs, and one game's own key), turns to every page and saves a
+# picture of each into build/screenshots/.
+# Usage: scripts/screenshots.sh [folder with the built corvane and zinc.exe]
 set -euo pipefail
 
 # Inside the virtual display: start the program, wait for its window, then picture each page
@@ -26,6 +28,18 @@ if [ "${1:-}" = "--inside" ]; then
   xdotool mousemove --window "$groups" 465 334 click 1
   sleep 0.5
   import -window "$groups" "$out/grouping.png"
+  # Save the sorting, then open the first game's own keys from the Launch page.
+  xdotool mousemove --window "$groups" 115 334 click 1
+  box="$(xdotool search --sync --onlyvisible --name '^Corvane$' | head -n 1)"
+  xdotool windowfocus --sync "$box" key Return
+  sleep 0.5
+  xdotool windowfocus --sync "$window"
+  xdotool key --clearmodifiers ctrl+Prior
+  sleep 0.3
+  xdotool mousemove --window "$window" 60 112 click 1 mousemove --window "$window" 157 342 click 1
+  own="$(xdotool search --sync --onlyvisible --name 'Own Keys' | head -n 1)"
+  sleep 0.5
+  import -window "$own" "$out/ownkeys.png"
   kill "$program"
   exit 0
 fi
@@ -38,5 +52,15 @@ demo="$(mktemp -d)"
 trap 'rm -rf "$demo"' EXIT
 cp "$bin/corvane" "$bin/zinc.exe" "$demo/"
 printf -- '--use-config-file=zinc.cfg\r\n 0 \r\n 0 \r\n 0 \r\n' >"$demo/corvane.cfg"
+# Keys for both players; Start 1 and Fierce Kick share "1", which both buttons mark.
+mkdir -p "$demo/ctrlr"
+printf '[player1]\r\nstart=k02\r\ncoin=k06\r\nup=kC8\r\ndown=kD0\r\nleft=kCB\r\nright=kCD\r\n' \
+  >"$demo/ctrlr/allcfg.ini"
+printf '[player2]\r\nstart=k03\r\ncoin=k07\r\nup=k11\r\ndown=k1F\r\nleft=k1E\r\nright=k20\r\n' \
+  >>"$demo/ctrlr/allcfg.ini"
+printf '[all]\r\nservices=k3C\r\ntest=k3B\r\n' >>"$demo/ctrlr/allcfg.ini"
+printf '[player1]\r\nbtn1=k1D\r\nbtn2=k38\r\nbtn3=k39\r\nbtn4=k2A\r\nbtn5=k2C\r\nbtn6=k02\r\n' \
+  >"$demo/ctrlr/capcfg.ini"
+printf '[ts2]\r\ncappunch1p1=k10\r\n' >"$demo/corvane-games.ini"
 xvfb-run -a -s '-screen 0 1024x768x24' "$PWD/scripts/screenshots.sh" --inside "$demo" "$out"
 ls "$out"

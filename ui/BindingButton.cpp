@@ -18,6 +18,7 @@ constexpr int CAPTION_MARGIN = 3;      // inside the bevel
 constexpr double KEY_TYPE_SCALE = 0.9; // the key line's type against the caption's
 const QString CLASH_SIGN = QStringLiteral("\u26A0 ");
 const QString NOTHING_BOUND = QStringLiteral("-");
+constexpr double DIMMED_ALPHA = 0.55;
 
 bool Fits(const QFont& font, const QRect& area, const QString& text)
 {
@@ -71,14 +72,17 @@ void BindingButton::paintEvent(QPaintEvent*)
 
 void BindingButton::PaintKeyLine(QPainter& painter, const QRect& area) const
 {
-  const bool dimmed = m_look.key_label.isEmpty() || m_look.inherited || !isEnabled();
   QString line = m_look.key_label.isEmpty() ? NOTHING_BOUND : m_look.key_label;
   if (m_look.inherited && !m_look.key_label.isEmpty())
     line = QStringLiteral("(%1)").arg(line);
   if (m_look.clash)
     line.prepend(CLASH_SIGN);
-  painter.setPen(
-      palette().color(dimmed ? QPalette::Disabled : QPalette::Active, QPalette::ButtonText));
+  QColor pen = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                               QPalette::ButtonText);
+  // Dimmed, yet still easy to read: an empty slot and a key that comes from a lower layer.
+  if (m_look.key_label.isEmpty() || m_look.inherited)
+    pen.setAlphaF(DIMMED_ALPHA);
+  painter.setPen(pen);
   // A long name loses its end behind an ellipsis, never half a letter; the tooltip has it whole.
   const QString shown = painter.fontMetrics().elidedText(line, Qt::ElideRight, area.width());
   painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom, shown);

@@ -54,6 +54,8 @@ GameKeysWindow::GameKeysWindow(Session& session, size_t game_row, GroupId family
   const std::string& title = session.games.rows.at(game_row).title;
   setWindowTitle(tr("Own Keys: %1 (%2)").arg(ToQString(title), ToQString(m_set_name)));
   setAttribute(Qt::WA_DeleteOnClose);
+  if (parent)
+    setFont(parent->font()); // a window does not take its owner's type by itself
   CreateLayout();
   optP1->setChecked(true);
   Refresh();
