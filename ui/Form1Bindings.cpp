@@ -91,19 +91,9 @@ std::string_view Form1::SelectedSlot(const BindingRow& row) const
 void Form1::OpenKeyCapture(const BindingRow& row)
 {
   const std::string_view slot = SelectedSlot(row);
-  BindingTable& table = m_session.bindings;
-  table.CurrentKey = table.Get(slot);
-  table.CurrentSlotKey = std::string(slot);
   // An open dialog turns to the slot just chosen: its next key goes there.
-  if (!m_keys)
-  {
-    m_keys = new frmKeys(table);
+  if (frmKeys::OpenFor(m_keys, m_session.bindings, slot, TargetText(row, slot)))
     connect(m_keys, &frmKeys::KeyTaken, this, &Form1::TakeCapturedKey);
-  }
-  m_keys->Retarget(TargetText(row, slot));
-  m_keys->show();
-  m_keys->raise();
-  m_keys->activateWindow();
 }
 
 void Form1::TakeCapturedKey()

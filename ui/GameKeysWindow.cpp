@@ -135,17 +135,8 @@ void GameKeysWindow::Refresh()
 void GameKeysWindow::OpenKeyCapture(const Form1::BindingRow& row)
 {
   const std::string_view slot = SelectedSlot(row);
-  m_capture.CurrentKey = m_capture.Get(slot);
-  m_capture.CurrentSlotKey = std::string(slot);
-  if (!m_dialog)
-  {
-    m_dialog = new frmKeys(m_capture);
+  if (frmKeys::OpenFor(m_dialog, m_capture, slot, TargetText(row, slot)))
     connect(m_dialog, &frmKeys::KeyTaken, this, &GameKeysWindow::TakeCapturedKey);
-  }
-  m_dialog->Retarget(TargetText(row, slot));
-  m_dialog->show();
-  m_dialog->raise();
-  m_dialog->activateWindow();
 }
 
 void GameKeysWindow::TakeCapturedKey()

@@ -82,6 +82,21 @@ void frmKeys::CreateLayout()
   resize(CLIENT_WIDTH, CLIENT_HEIGHT);
 }
 
+bool frmKeys::OpenFor(QPointer<frmKeys>& dialog, BindingTable& table, std::string_view slot,
+                      const QString& target)
+{
+  table.CurrentKey = table.Get(slot);
+  table.CurrentSlotKey = std::string(slot);
+  const bool loaded = !dialog;
+  if (loaded)
+    dialog = new frmKeys(table);
+  dialog->Retarget(target);
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+  return loaded;
+}
+
 void frmKeys::Retarget(const QString& target)
 {
   lblTarget->setText(target);

@@ -3,6 +3,9 @@
 #include "controls/BindingTable.h"
 
 #include <QDialog>
+#include <QPointer>
+
+#include <string_view>
 
 class QKeyEvent;
 class QLabel;
@@ -21,6 +24,12 @@ class frmKeys : public QDialog
 public:
   // Loads with the table's CurrentKey shown as a key name and a token.
   explicit frmKeys(BindingTable& table, QWidget* parent = nullptr);
+
+  // Points the table's CurrentSlotKey and CurrentKey at the slot, then loads the dialog, or turns
+  // the open one to the slot, names the input (`target`) and shows it. True when it was loaded
+  // now, so that the caller connects to it.
+  static bool OpenFor(QPointer<frmKeys>& dialog, BindingTable& table, std::string_view slot,
+                      const QString& target);
 
   // Names the input being bound in the line above the key ("Low Punch - Player 2") and shows
   // the key of the slot now named by CurrentSlotKey; a clash line about another slot goes.
