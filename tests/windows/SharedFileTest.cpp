@@ -30,10 +30,11 @@ HANDLE StartHolder(const fs::path& file, DWORD milliseconds)
   return info.hProcess;
 }
 
-// True once the file cannot be opened for deletion: the holder has it.
+// True once the file cannot be opened for deletion: the holder has it. A program started under
+// Wine beside other busy tests may take seconds to get there.
 bool WaitUntilHeld(const fs::path& file)
 {
-  for (int attempt = 0; attempt < 500; ++attempt)
+  for (int attempt = 0; attempt < 3000; ++attempt)
   {
     HANDLE probe = CreateFileW(file.wstring().c_str(), DELETE,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
