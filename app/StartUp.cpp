@@ -59,10 +59,14 @@ void PrepareSession(Session& session)
   auto import = ZincListMan::ImportGameList(session.dir);
   session.games = std::move(import.table);
   session.startup_problems.Append(import.outcome);
-  session.groups = ZincListMan::LoadGroupLists(session.dir);
+  // A list file that cannot be read is told to the player; batch mode does not use the lists.
+  const Outcome lists_read = ZincListMan::ReloadGroupLists(session.dir, session.groups);
   ZincListMan::ReadSettings(session.dir, session.settings);
   if (!session.batch)
+  {
+    session.startup_problems.Append(lists_read);
     LoadOwnKeys(session);
+  }
 }
 
 std::string BatchErrorLine(const Outcome& outcome)

@@ -76,6 +76,15 @@ private slots:
     QCOMPARE(folder.ReadFile("ctrlr/qma.lst"), "myangel3\r\n");
   }
 
+  void UnreadableListFileIsToldAtStartUp()
+  {
+    EmulatorFolder folder;
+    std::filesystem::create_directory(folder.File("ctrlr/cap.lst"));
+    folder.session.games = {};
+    XpStyles::PrepareSession(folder.session);
+    QVERIFY(folder.session.startup_problems.Describe().find("cap.lst") != std::string::npos);
+  }
+
   void LaunchWithoutAFileAsksFirst()
   {
     const struct
