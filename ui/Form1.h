@@ -53,6 +53,9 @@ public:
     int y;
   };
 
+  // Every binding button is a square of this side.
+  static constexpr int BINDING_BUTTON_SIZE = 65;
+
   // The 31 binding buttons, in tab order.
   static const std::vector<BindingRow>& BindingRows();
 

@@ -14,7 +14,6 @@ namespace corvane
 namespace
 {
 
-constexpr int BUTTON_SIZE = 65;
 constexpr int GENERAL = 0;
 constexpr int CAPCOM = 1;
 constexpr int THREE_BUTTONS = 2;
@@ -76,7 +75,7 @@ void Form1::CreateBindingButtons()
   {
     auto* button = new BindingButton(QString::fromLatin1(row.caption), fraOpt.at(row.page));
     button->setObjectName(QString::fromLatin1(row.name));
-    button->setGeometry(row.x, row.y, BUTTON_SIZE, BUTTON_SIZE);
+    button->setGeometry(row.x, row.y, BINDING_BUTTON_SIZE, BINDING_BUTTON_SIZE);
     this->*row.member = button;
     connect(button, &QPushButton::clicked, this, [this, &row] { OpenKeyCapture(row); });
     connect(button, &BindingButton::ClearRequested, this, [this, &row] { ClearBinding(row); });

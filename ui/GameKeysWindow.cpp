@@ -20,7 +20,6 @@ namespace corvane
 namespace
 {
 
-constexpr int BUTTON_SIZE = 65;
 constexpr int WIDTH = 597;
 constexpr int FRAME_WIDTH = 581;
 constexpr int SHARED_TOP = 8;
@@ -103,7 +102,8 @@ void GameKeysWindow::CreateBindingFrame(const char* name, int page, int top, int
       continue;
     auto* button = new BindingButton(QString::fromLatin1(row.caption), frame);
     button->setObjectName(QString::fromLatin1(row.name));
-    button->setGeometry(row.x, row.y - shift, BUTTON_SIZE, BUTTON_SIZE);
+    button->setGeometry(row.x, row.y - shift, Form1::BINDING_BUTTON_SIZE,
+                        Form1::BINDING_BUTTON_SIZE);
     button->SetClearText(tr("Use Family Key"));
     connect(button, &QPushButton::clicked, this, [this, &row] { OpenKeyCapture(row); });
     connect(button, &BindingButton::ClearRequested, this, [this, &row] { UseFamilyKey(row); });
