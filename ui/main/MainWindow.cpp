@@ -95,7 +95,7 @@ void MainWindow::Load()
   ArrangePages();
   LoadBindings();
   ColourControls();
-  optP1->setChecked(true);
+  m_players.player1->setChecked(true);
   RefreshBindingButtons();
   FillGameList();
   SwitchPage();
@@ -135,8 +135,9 @@ void MainWindow::LoadBindings()
 void MainWindow::ColourControls()
 {
   const QColor colour = fraOpt.front()->palette().color(QPalette::Window);
-  for (QWidget* widget : std::initializer_list<QWidget*>{Frame1, chkError, chkMakeDat,
-                                                         chkCfgWrapper, optP1, optP2, chkShowcmd})
+  for (QWidget* widget :
+       std::initializer_list<QWidget*>{m_players.box, chkError, chkMakeDat, chkCfgWrapper,
+                                       m_players.player1, m_players.player2, chkShowcmd})
     SetBackground(widget, colour);
 }
 

@@ -7,6 +7,8 @@
 #include "controls/BindingClashes.h"
 #include "controls/SavePipeline.h"
 #include "ui/widgets/BindingPages.h"
+#include "ui/widgets/PlayerChoice.h"
+#include "ui/widgets/SaveCancelRow.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -17,13 +19,11 @@
 
 class QCheckBox;
 class QFrame;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
-class QRadioButton;
 
 namespace corvane
 {
@@ -85,7 +85,6 @@ private:
   void TurnPage(int step);
 
   // The binding buttons (MainWindowBindings.cpp).
-  std::string_view SelectedSlot(const BindingRow& row) const;
   void RefreshBindingButtons();
   void ClearBinding(const BindingRow& row);
   void TakeCapturedKey();
@@ -132,13 +131,10 @@ private:
   QLabel* Label2 = nullptr;
   QLineEdit* txtCommand = nullptr;
   // Below the pages.
-  QGroupBox* Frame1 = nullptr;
-  QRadioButton* optP1 = nullptr;
-  QRadioButton* optP2 = nullptr;
+  PlayerChoice m_players;
   QCheckBox* chkCfgWrapper = nullptr;
   QCheckBox* chkMakeDat = nullptr;
-  QPushButton* cmdSave = nullptr;
-  QPushButton* cmdCancel = nullptr;
+  SaveCancelRow m_save_row;
 };
 
 } // namespace corvane

@@ -80,8 +80,9 @@ void MainWindow::SetFocusOrder()
   std::vector<QWidget*> chain;
   for (const QFrame* page : fraOpt)
     std::ranges::copy(ReadingOrder(page), std::back_inserter(chain));
-  for (QWidget* control : std::initializer_list<QWidget*>{optP1, optP2, chkCfgWrapper, chkMakeDat,
-                                                          cmdSave, cmdCancel, TabStrip1})
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{m_players.player1, m_players.player2, chkCfgWrapper,
+                                       chkMakeDat, m_save_row.save, m_save_row.cancel, TabStrip1})
     chain.push_back(control);
   for (size_t i = 1; i < chain.size(); ++i)
     setTabOrder(chain[i - 1], chain[i]);

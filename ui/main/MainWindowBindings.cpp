@@ -25,14 +25,9 @@ void MainWindow::CreateBindingButtons()
   }
 }
 
-std::string_view MainWindow::SelectedSlot(const BindingRow& row) const
-{
-  return optP2->isChecked() ? row.slot_p2 : row.slot_p1;
-}
-
 void MainWindow::OpenKeyCapture(const BindingRow& row)
 {
-  const std::string_view slot = SelectedSlot(row);
+  const std::string_view slot = m_players.SelectedSlot(row);
   // An open dialog turns to the slot just chosen: its next key goes there.
   if (KeyDialog::OpenFor(m_keys, m_session.bindings, slot, TargetText(row, slot)))
     connect(m_keys, &KeyDialog::KeyTaken, this, &MainWindow::TakeCapturedKey);
@@ -47,7 +42,7 @@ void MainWindow::TakeCapturedKey()
 
 void MainWindow::ClearBinding(const BindingRow& row)
 {
-  m_session.bindings.Set(SelectedSlot(row), std::string());
+  m_session.bindings.Set(m_players.SelectedSlot(row), std::string());
   RefreshBindingButtons();
 }
 
@@ -57,7 +52,7 @@ void MainWindow::RefreshBindingButtons()
   const ClashMap clashes = KeyCodeManager::FindClashes(table);
   const std::vector<BindingRow>& rows = BindingRows();
   for (size_t i = 0; i < rows.size(); ++i)
-    ShowBinding(*m_binding_buttons.at(i), rows[i], SelectedSlot(rows[i]), table, clashes);
+    ShowBinding(*m_binding_buttons.at(i), rows[i], m_players.SelectedSlot(rows[i]), table, clashes);
 }
 
 } // namespace corvane

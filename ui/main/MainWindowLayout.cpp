@@ -1,7 +1,9 @@
 // Building the main window: the tab strip, the pages and the controls below them.
 
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/PlayerChoice.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/SaveCancelRow.h"
 #include "ui/widgets/TabStrip.h"
 
 #include <QAction>
@@ -118,15 +120,13 @@ void MainWindow::CreateLaunchPage()
 
 void MainWindow::CreateBottomControls()
 {
-  Frame1 = Place(new QGroupBox(Text("Player Select"), this), "Frame1", QRect(8, 364, 150, 47));
-  optP1 = Place(new QRadioButton(Text("Player 1"), Frame1), "optP1", QRect(6, 21, 69, 20));
-  optP2 = Place(new QRadioButton(Text("Player 2"), Frame1), "optP2", QRect(76, 21, 69, 20));
+  m_players = CreatePlayerChoice(this, QPoint(8, 364));
+  m_players.box->setObjectName("Frame1");
   chkCfgWrapper = Place(new QCheckBox(Text("Configure Zinc Wrapper When Changes are Saved"), this),
                         "chkCfgWrapper", QRect(164, 367, 306, 20));
   chkMakeDat = Place(new QCheckBox(Text("Make a ClrMame Style Dat When Config Loads"), this),
                      "chkMakeDat", QRect(164, 389, 306, 20));
-  cmdSave = Place(new QPushButton(Text("Save"), this), "cmdSave", QRect(476, 374, 56, 30));
-  cmdCancel = Place(new QPushButton(Text("Cancel"), this), "cmdCancel", QRect(538, 374, 56, 30));
+  m_save_row = CreateSaveCancelRow(this, QPoint(476, 374));
 }
 
 void MainWindow::ConnectWidgets()
@@ -143,9 +143,9 @@ void MainWindow::ConnectWidgets()
             if (state != Qt::PartiallyChecked)
               chkError->setTristate(false);
           });
-  connect(optP1, &QRadioButton::toggled, this, &MainWindow::RefreshBindingButtons);
-  connect(cmdSave, &QPushButton::clicked, this, &MainWindow::SaveAllChanges);
-  connect(cmdCancel, &QPushButton::clicked, this, &MainWindow::close);
+  connect(m_players.player1, &QRadioButton::toggled, this, &MainWindow::RefreshBindingButtons);
+  connect(m_save_row.save, &QPushButton::clicked, this, &MainWindow::SaveAllChanges);
+  connect(m_save_row.cancel, &QPushButton::clicked, this, &MainWindow::close);
   connect(cmdManCont, &QPushButton::clicked, this, &MainWindow::ManageGroupsRequested);
   connect(Command1, &QPushButton::clicked, this, &MainWindow::ManageZincOptions);
   connect(Command2, &QPushButton::clicked, this, &MainWindow::ManageRendererConfig);

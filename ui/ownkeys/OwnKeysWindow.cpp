@@ -7,7 +7,9 @@
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/PlayerChoice.h"
 #include "ui/widgets/QtText.h"
+#include "ui/widgets/SaveCancelRow.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -55,7 +57,7 @@ OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, 
   if (parent)
     setFont(parent->font()); // a window does not take its owner's type by itself
   CreateLayout();
-  optP1->setChecked(true);
+  m_players.player1->setChecked(true);
   Refresh();
 }
 
@@ -69,23 +71,11 @@ void OwnKeysWindow::CreateLayout()
   setFixedSize(WIDTH, HEIGHT);
   CreateBindingFrame("fraShared", GENERAL_PAGE, SHARED_TOP, SHARED_HEIGHT);
   CreateBindingFrame("fraFamily", PageOf(m_family), FAMILY_TOP, FAMILY_HEIGHT);
-  auto* players = new QGroupBox(tr("Player Select"), this);
-  players->setGeometry(8, BOTTOM_TOP - 8, 150, 47);
-  optP1 = new QRadioButton(tr("Player 1"), players);
-  optP1->setObjectName("optP1");
-  optP1->setGeometry(6, 21, 69, 20);
-  optP2 = new QRadioButton(tr("Player 2"), players);
-  optP2->setObjectName("optP2");
-  optP2->setGeometry(76, 21, 69, 20);
-  cmdSave = new QPushButton(tr("Save"), this);
-  cmdSave->setObjectName("cmdSave");
-  cmdSave->setGeometry(WIDTH - 124, BOTTOM_TOP, 56, 30);
-  cmdCancel = new QPushButton(tr("Cancel"), this);
-  cmdCancel->setObjectName("cmdCancel");
-  cmdCancel->setGeometry(WIDTH - 62, BOTTOM_TOP, 56, 30);
-  connect(optP1, &QRadioButton::toggled, this, &OwnKeysWindow::Refresh);
-  connect(cmdSave, &QPushButton::clicked, this, &OwnKeysWindow::Save);
-  connect(cmdCancel, &QPushButton::clicked, this, &OwnKeysWindow::close);
+  m_players = CreatePlayerChoice(this, QPoint(8, BOTTOM_TOP - 8));
+  m_save_row = CreateSaveCancelRow(this, QPoint(WIDTH - 124, BOTTOM_TOP));
+  connect(m_players.player1, &QRadioButton::toggled, this, &OwnKeysWindow::Refresh);
+  connect(m_save_row.save, &QPushButton::clicked, this, &OwnKeysWindow::Save);
+  connect(m_save_row.cancel, &QPushButton::clicked, this, &OwnKeysWindow::close);
 }
 
 // The page's binding buttons that the family's file holds, where the main window has them.
@@ -109,11 +99,6 @@ void OwnKeysWindow::CreateBindingFrame(const char* name, int page, int top, int 
   }
 }
 
-std::string_view OwnKeysWindow::SelectedSlot(const BindingRow& row) const
-{
-  return optP2->isChecked() ? row.slot_p2 : row.slot_p1;
-}
-
 void OwnKeysWindow::Refresh()
 {
   // The game's keys as it gets them: its own over its family's.
@@ -124,7 +109,7 @@ void OwnKeysWindow::Refresh()
   const auto inherits = [this](std::string_view slot)
   { return !m_keys.Own(m_set_name, slot).has_value(); };
   for (const auto& [row, button] : m_buttons)
-    ShowBinding(*button, *row, SelectedSlot(*row), effective, clashes, inherits);
+    ShowBinding(*button, *row, m_players.SelectedSlot(*row), effective, clashes, inherits);
   const std::string slot = m_capture.CurrentSlotKey;
   m_capture = effective;
   m_capture.CurrentSlotKey = slot;
@@ -132,7 +117,7 @@ void OwnKeysWindow::Refresh()
 
 void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)
 {
-  const std::string_view slot = SelectedSlot(row);
+  const std::string_view slot = m_players.SelectedSlot(row);
   if (KeyDialog::OpenFor(m_dialog, m_capture, slot, TargetText(row, slot)))
     connect(m_dialog, &KeyDialog::KeyTaken, this, &OwnKeysWindow::TakeCapturedKey);
 }
@@ -147,7 +132,7 @@ void OwnKeysWindow::TakeCapturedKey()
 
 void OwnKeysWindow::UseFamilyKey(const BindingRow& row)
 {
-  m_keys.ClearOwn(m_set_name, SelectedSlot(row));
+  m_keys.ClearOwn(m_set_name, m_players.SelectedSlot(row));
   Refresh();
 }
 

@@ -9,6 +9,8 @@
 
 #include "app/Session.h"
 #include "ui/widgets/BindingPages.h"
+#include "ui/widgets/PlayerChoice.h"
+#include "ui/widgets/SaveCancelRow.h"
 
 #include <QDialog>
 #include <QPointer>
@@ -16,9 +18,6 @@
 #include <string>
 #include <utility>
 #include <vector>
-
-class QPushButton;
-class QRadioButton;
 
 namespace corvane
 {
@@ -40,7 +39,6 @@ private:
   void CreateLayout();
   void CreateBindingFrame(const char* name, int page, int top, int height);
   void Refresh();
-  std::string_view SelectedSlot(const BindingRow& row) const;
   void OpenKeyCapture(const BindingRow& row);
   void TakeCapturedKey();
   void UseFamilyKey(const BindingRow& row);
@@ -54,10 +52,8 @@ private:
   std::vector<std::pair<const BindingRow*, BindingButton*>> m_buttons;
   QPointer<KeyDialog> m_dialog;
 
-  QRadioButton* optP1 = nullptr;
-  QRadioButton* optP2 = nullptr;
-  QPushButton* cmdSave = nullptr;
-  QPushButton* cmdCancel = nullptr;
+  PlayerChoice m_players;
+  SaveCancelRow m_save_row;
 };
 
 } // namespace corvane
