@@ -24,12 +24,17 @@ inline constexpr std::string_view WRAPPER_NOT_FOUND =
 inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, default cfg created";
 // The key dialog's name line for a slot that holds no key yet.
 inline constexpr std::string_view PRESS_A_KEY = "Press a key";
+// What the key dialog offers after a key that another input already has.
+inline constexpr std::string_view CLASH_CHOICE =
+    "press another key to replace it, or close to keep it";
 
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.
 inline constexpr std::string_view ERROR_OUTPUT_NAME = "Plugin error output";
 inline constexpr std::string_view GAME_LIST_NAME = "Games";
 inline constexpr std::string_view MOVE_TO = "Move to";
+inline constexpr std::string_view GROUP_KEYBOARD_WAY =
+    "Ctrl+1 to Ctrl+5, or the Move to menu (menu key or Shift+F10), move the selected game";
 
 // Problems the program reports in a warning (window) or one stderr line (batch mode).
 inline constexpr std::string_view LISTING_TIMED_OUT =

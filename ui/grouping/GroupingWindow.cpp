@@ -6,6 +6,7 @@
 #include "ui/grouping/AccessibleGroupList.h"
 #include "ui/grouping/GroupListModel.h"
 #include "ui/grouping/GroupListView.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/QtText.h"
 
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTimer>
 
 namespace corvane
 {
@@ -73,6 +75,8 @@ GroupingWindow::GroupingWindow(Session& session, QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setWindowTitle(ToQString(Messages::GROUP_CAPTION));
+  // The caption speaks of dragging; a screen reader also says the keyboard's way.
+  setAccessibleDescription(ToQString(Messages::GROUP_KEYBOARD_WAY));
   setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
   InstallAccessibleGroupLists(); // before the lists exist, or they get the default interface
   CreateLayout();
@@ -187,14 +191,26 @@ void GroupingWindow::ConnectWidgets()
 
 bool GroupingWindow::MoveSelectedEntry(GroupId from, GroupId to)
 {
-  if (!MoveGroupEntry(m_session.groups, from, m_lists[IndexOf(from)]->SelectedRow(), to))
+  const GroupListView* source = m_lists[IndexOf(from)];
+  const QString entry = source->model()->index(source->SelectedRow(), 0).data().toString();
+  if (!MoveGroupEntry(m_session.groups, from, source->SelectedRow(), to))
     return false;
+  // Said once the lists have settled: a reader hears the list's new current entry first, then
+  // this, which is what the player needs to hear.
+  QTimer::singleShot(0, this,
+                     [this, entry, to]
+                     { Announce(this, tr("%1 moved to %2").arg(entry, ListName(to))); });
   m_models[IndexOf(from)]->Reset();
   if (to != from)
     m_models[IndexOf(to)]->Reset();
   // The moved entry is now the last of the target: bring it into view.
   m_lists[IndexOf(to)]->scrollToBottom();
   return true;
+}
+
+QString GroupingWindow::ListName(GroupId id) const
+{
+  return m_lists[IndexOf(id)]->accessibleName();
 }
 
 bool GroupingWindow::MoveEntryKeepingPlace(GroupId from, int row, GroupId to)

@@ -39,6 +39,8 @@ public:
   // entry that took its place is selected, so that the user can go on from there. False,
   // changing nothing, when `row` is not an entry of `from`.
   bool MoveEntryKeepingPlace(GroupId from, int row, GroupId to);
+  // The name a screen reader gives the list of a group: its heading.
+  QString ListName(GroupId id) const;
 
 signals:
   // After Save wrote the list files: the main window's save of everything else runs here.
