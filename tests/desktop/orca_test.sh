@@ -37,7 +37,7 @@ trap 'rm -rf "$work"' EXIT
 demo="$work/demo"
 mkdir -p "$demo/ctrlr" "$work/orca"
 cp "$1/corvane" "$1/zinc.exe" "$demo/"
-printf 'sfex\r\nsfexa\r\nsfex2\r\n' >"$demo/ctrlr/cap.lst"
+printf 'ts2u\r\nsfexa\r\nsfex2\r\n' >"$demo/ctrlr/cap.lst"
 printf 'tekken\r\n' >"$demo/ctrlr/tekken.lst"
 printf 'souledge\r\n' >"$demo/ctrlr/souledge.lst"
 : >"$demo/ctrlr/3but.lst"

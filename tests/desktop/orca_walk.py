@@ -87,14 +87,17 @@ STEPS = [
     ("Ctrl+Shift+Tab on the strip", lambda: press("ctrl+shift+Tab"), ["General page tab"], []),
     ("Tab to Manage Control Groupings", lambda: press(*["Tab"] * 13),
      ["Manage Control Groupings"], []),
-    ("Enter opens the grouping window", lambda: press("Return"), [GROUPING, "sfex"], []),
-    ("Ctrl+3 moves the first game", lambda: press("ctrl+3"), ["sfex moved to Tekken Games"], []),
+    ("Enter opens the grouping window", lambda: press("Return"), [GROUPING, "ts2u"], []),
+    ("Ctrl+3 moves the first game", lambda: press("ctrl+3"), ["ts2u moved to Tekken Games"], []),
     ("Shift+F10 opens the menu", lambda: press("shift+F10"), ["Move to"], []),
     ("the menu moves the next game", lambda: press("Down", "Down", "Down", "Down", "Return"),
      ["sfexa moved to Soul Edge"], []),
-    ("back in the main window", lambda: focus(MAIN), [], []),
-    ("Ctrl+Shift+Tab to the Launch page", lambda: press("ctrl+shift+Tab"), ["Launch"], []),
-    ("Down in the game list", lambda: press("Down"), [], []),
+    ("back in the main window", lambda: focus(MAIN), ["Manage Control Groupings"], []),
+    ("Ctrl+Shift+Tab to the Launch page", lambda: press("ctrl+shift+Tab"),
+     ["Battle Arena Toshinden 2 (Europe"], []),
+    ("Down in the game list", lambda: press("Down"), ["Battle Arena Toshinden 2 (USA 951124)"],
+     []),
+    ("Alt+K opens its own keys", lambda: press("alt+k"), ["Own Keys: Battle Arena"], []),
 ]
 
 

@@ -8,6 +8,7 @@
 #include "ui/grouping/GroupListView.h"
 #include "ui/widgets/Announcer.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/KeyboardReach.h"
 #include "ui/widgets/QtText.h"
 
 #include <QCloseEvent>
@@ -82,6 +83,9 @@ GroupingWindow::GroupingWindow(Session& session, QWidget* parent)
   CreateLayout();
   CreateMoveMenu();
   ConnectWidgets();
+  EnterPressesButtons(this);
+  for (GroupListView* list : m_lists)
+    SpeakCurrentEntryOnFocus(list);
 }
 
 void GroupingWindow::CreateLayout()
@@ -178,6 +182,8 @@ void GroupingWindow::ShowMoveMenu(GroupListView* list)
   const QModelIndex current = list->currentIndex();
   const QRect entry = current.isValid() ? list->visualRect(current) : QRect();
   m_move_menu->popup(list->viewport()->mapToGlobal(entry.bottomLeft()));
+  // A menu that opens with no entry chosen is silent to a screen reader: its name is said here.
+  Announce(this, tr("%1 menu").arg(m_move_menu->title()));
 }
 
 void GroupingWindow::ConnectWidgets()

@@ -145,10 +145,8 @@ void KeyDialog::ShowToken(const QString& key_name, const std::string& key_token)
 {
   Label1->setText(key_name);
   Label2->setText(ToQString(key_token));
-  // The dialog itself holds the focus; a screen reader announcing it reads its description, so
-  // the two labels are read with the caption when it opens.
-  setAccessibleDescription(
-      QStringList{Label1->text(), Label2->text()}.join(QLatin1Char(' ')).trimmed());
+  // No description on the dialog: a screen reader reads its labels with the caption when it
+  // opens, and a description would have it say the key a second time.
 }
 
 bool KeyDialog::event(QEvent* event)

@@ -6,6 +6,7 @@
 #include "ui/keys/KeyDialog.h"
 #include "ui/widgets/Announcer.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/KeyboardReach.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/TabStrip.h"
 
@@ -80,6 +81,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QWidget(parent), m_s
   NameControls();
   SetFocusOrder();
   CreateKeyboardShortcuts();
+  EnterPressesButtons(this);
   ConnectWidgets();
   Load();
 }
@@ -99,6 +101,7 @@ void MainWindow::Load()
   m_players.player1->setChecked(true);
   RefreshBindingButtons();
   FillGameList();
+  SpeakCurrentEntryOnFocus(lstGames);
   SwitchPage();
 }
 

@@ -10,6 +10,7 @@
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
+#include <QTimer>
 #include <QToolTip>
 
 #include <numeric>
@@ -243,7 +244,9 @@ void TabStrip::focusInEvent(QFocusEvent* event)
 {
   QWidget::focusInEvent(event);
   update();
-  AnnounceFocus();
+  // Qt tells the reader that the strip itself has the focus after this; told again once the
+  // focus has settled, the reader lands on the current tab and says its name.
+  QTimer::singleShot(0, this, [this] { AnnounceFocus(); });
 }
 
 void TabStrip::focusOutEvent(QFocusEvent* event)
