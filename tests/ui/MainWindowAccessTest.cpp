@@ -312,7 +312,8 @@ private slots:
     QAccessibleInterface* node = Accessible(&dialog);
     QCOMPARE(node->role(), QAccessible::Dialog);
     QCOMPARE(node->text(QAccessible::Name), QString("Press The Key You Wish to Bind"));
-    QCOMPARE(node->text(QAccessible::Description), QString("LSHIFT k2A"));
+    // Read from its labels only: a description too had Orca say the key twice.
+    QVERIFY(node->text(QAccessible::Description).isEmpty());
     QStringList texts;
     for (int child = 0; child < node->childCount(); ++child)
       if (node->child(child)->role() == QAccessible::StaticText &&

@@ -1,0 +1,114 @@
+// What a screen reader is told when something happens, whatever route caused it, and the
+// keyboard habits that make a window usable without a mouse: Enter on a button, a list with a
+// current entry from the start.
+
+#include "UiTestKit.h"
+#include "ui/grouping/GroupListView.h"
+#include "ui/grouping/GroupingWindow.h"
+#include "ui/keys/KeyDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/Announcer.h"
+
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace corvane
+{
+namespace
+{
+
+bool ShowActive(QWidget& window)
+{
+  window.show();
+  window.activateWindow();
+  return QTest::qWaitForWindowActive(&window);
+}
+
+} // namespace
+
+class SpokenOutcomeTest : public QObject
+{
+  Q_OBJECT
+
+private slots:
+  void KeyTakenClashAndClearAreSaid()
+  {
+    test::EmulatorFolder folder;
+    MainWindow window(folder.session);
+    QVERIFY(ShowActive(window));
+    struct Step
+    {
+      const char* button;
+      Qt::Key key; // Qt::Key_Delete clears instead of binding
+      QString said;
+    };
+    const std::vector<Step> steps = {
+        {"UP", Qt::Key_A, "Up, Player 1: A"},
+        {"UP", Qt::Key_Delete, "Up, Player 1: not bound"},
+    };
+    for (const Step& step : steps)
+    {
+      auto* button = window.findChild<QPushButton*>(step.button);
+      QPointer<KeyDialog> dialog = test::OpenKeyDialog();
+      if (step.key == Qt::Key_Delete)
+        QTest::keyClick(button, step.key);
+      else
+      {
+        if (!dialog)
+          QTest::mouseClick(button, Qt::LeftButton);
+        dialog = test::OpenKeyDialog();
+        QVERIFY(dialog);
+        QTest::keyClick(dialog, step.key);
+      }
+      QCOMPARE(LastAnnouncement(&window), step.said);
+    }
+  }
+
+  void EnterPressesTheFocusedButton()
+  {
+    test::EmulatorFolder folder;
+    MainWindow window(folder.session);
+    QVERIFY(ShowActive(window));
+    auto* button = window.findChild<QPushButton*>("cmdManCont");
+    QSignalSpy clicked(button, &QPushButton::clicked);
+    int presses = 0;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter})
+    {
+      button->setFocus();
+      QTest::keyClick(&window, key);
+      ++presses;
+      QTRY_COMPARE(clicked.count(), presses);
+    }
+  }
+
+  void GameListHasACurrentGameWithNothingSelected()
+  {
+    test::EmulatorFolder folder;
+    MainWindow window(folder.session);
+    auto* games = window.findChild<QListWidget*>("lstGames");
+    QCOMPARE(games->currentRow(), 0);
+    QVERIFY(games->selectedItems().isEmpty());
+  }
+
+  void MoveIsSaid()
+  {
+    test::EmulatorFolder folder;
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\nsfexa\r\n");
+    GroupingWindow window{folder.session};
+    window.ShowReloaded();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* cap = window.findChild<GroupListView*>("lstCap");
+    cap->setFocus();
+    cap->setCurrentIndex(cap->model()->index(0, 0));
+    QTest::keyClick(cap, Qt::Key_3, Qt::ControlModifier);
+    QTRY_COMPARE(LastAnnouncement(&window), QString("sfex moved to Tekken Games"));
+  }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::SpokenOutcomeTest)
+#include "SpokenOutcomeTest.moc"
