@@ -16,7 +16,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
 
 namespace corvane
 {
@@ -84,6 +83,9 @@ GroupingWindow::GroupingWindow(Session& session, QWidget* parent)
   CreateMoveMenu();
   ConnectWidgets();
   EnterPressesButtons(this);
+  m_move_settled.setSingleShot(true);
+  m_move_settled.setInterval(0);
+  connect(&m_move_settled, &QTimer::timeout, this, [this] { Announce(this, m_move_said); });
   for (GroupListView* list : m_lists)
     SpeakCurrentEntryOnFocus(list);
 }
@@ -203,9 +205,8 @@ bool GroupingWindow::MoveSelectedEntry(GroupId from, GroupId to)
     return false;
   // Said once the lists have settled: a reader hears the list's new current entry first, then
   // this, which is what the player needs to hear.
-  QTimer::singleShot(0, this,
-                     [this, entry, to]
-                     { Announce(this, tr("%1 moved to %2").arg(entry, ListName(to))); });
+  m_move_said = tr("%1 moved to %2").arg(entry, ListName(to));
+  m_move_settled.start();
   m_models[IndexOf(from)]->Reset();
   if (to != from)
     m_models[IndexOf(to)]->Reset();

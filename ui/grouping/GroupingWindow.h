@@ -8,6 +8,7 @@
 
 #include "app/Session.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -83,7 +84,9 @@ private:
   QPushButton* Command1 = nullptr;                       // Save
   QPushButton* Command2 = nullptr;                       // Cancel
   QPushButton* Command3 = nullptr;                       // Scan For Changes
-  QMenu* m_move_menu = nullptr;                          // one entry per list, in column order
+  QString m_move_said; // what the last move says, once the lists have settled
+  QTimer m_move_settled;
+  QMenu* m_move_menu = nullptr; // one entry per list, in column order
 };
 
 } // namespace corvane

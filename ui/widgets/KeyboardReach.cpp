@@ -71,20 +71,26 @@ void TellCurrentEntry(QAbstractItemView* list)
 class EntryOnFocus : public QObject
 {
 public:
-  explicit EntryOnFocus(QAbstractItemView* list) : QObject(list), m_list(list) {}
+  explicit EntryOnFocus(QAbstractItemView* list) : QObject(list), m_list(list)
+  {
+    m_settled.setSingleShot(true);
+    m_settled.setInterval(0);
+    connect(&m_settled, &QTimer::timeout, this, [this] { TellCurrentEntry(m_list); });
+  }
 
   bool eventFilter(QObject* watched, QEvent* event) override
   {
     if (watched == m_list && event->type() == QEvent::FocusIn)
     {
       MakeFirstEntryCurrent(m_list);
-      QTimer::singleShot(0, m_list, [list = m_list] { TellCurrentEntry(list); });
+      m_settled.start();
     }
     return false;
   }
 
 private:
   QAbstractItemView* m_list;
+  QTimer m_settled; // fires once the focus change has been told
 };
 
 } // namespace

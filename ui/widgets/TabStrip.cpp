@@ -10,7 +10,6 @@
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
-#include <QTimer>
 #include <QToolTip>
 
 #include <numeric>
@@ -41,6 +40,9 @@ TabStrip::TabStrip(QWidget* parent) : QWidget(parent)
   // Tab reaches the strip, a click does not focus it: a mouse user sees no focus mark.
   setFocusPolicy(Qt::TabFocus);
   InstallAccessibleTabs();
+  m_focus_settled.setSingleShot(true);
+  m_focus_settled.setInterval(0);
+  connect(&m_focus_settled, &QTimer::timeout, this, &TabStrip::AnnounceFocus);
 }
 
 int TabStrip::addTab(const QString& text, const QString& tool_tip)
@@ -246,7 +248,7 @@ void TabStrip::focusInEvent(QFocusEvent* event)
   update();
   // Qt tells the reader that the strip itself has the focus after this; told again once the
   // focus has settled, the reader lands on the current tab and says its name.
-  QTimer::singleShot(0, this, [this] { AnnounceFocus(); });
+  m_focus_settled.start();
 }
 
 void TabStrip::focusOutEvent(QFocusEvent* event)
