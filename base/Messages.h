@@ -66,6 +66,21 @@ inline constexpr std::string_view TEXT_OUTSIDE_CODE_PAGE =
     "files; nothing was saved or started. Change them, then try again.";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
 
+// What Scan For Changes says before it writes the lists, and when it has nothing to write.
+inline constexpr std::string_view SCAN_PUTS = "Scan puts";
+inline constexpr std::string_view SCAN_GAMES_BACK = "games back in their automatic families";
+inline constexpr std::string_view SCAN_GAME_BACK = "game back in its automatic family";
+inline constexpr std::string_view SCAN_WRITES_NOW = "and writes the five lists now.";
+inline constexpr std::string_view SCAN_ORDER_ONLY =
+    "Every game is in its automatic family already; Scan writes the five lists now in the "
+    "emulator's order.";
+inline constexpr std::string_view SCAN_DROPS_ENTRIES = "entries that name no game are dropped.";
+inline constexpr std::string_view SCAN_DROPS_ENTRY = "entry that names no game is dropped.";
+inline constexpr std::string_view SCAN_CONTINUE = "Continue?";
+inline constexpr std::string_view SCAN_NOTHING_TO_DO =
+    "Every game is in its automatic family already and the five lists say so, so Scan wrote "
+    "nothing.";
+
 // Questions before a launch of a game that has no controller file: the emulator would start it
 // without the keys set here.
 inline constexpr std::string_view LAUNCH_NO_FAMILY =
