@@ -51,6 +51,16 @@ inline constexpr std::string_view FOLDER_NOT_CREATED = "Could not create the fol
 inline constexpr std::string_view SAVE_INCOMPLETE = "Some changes could not be saved:";
 inline constexpr std::string_view BAD_SET_NAME = "Skipped a set name that is not a plain file name";
 inline constexpr std::string_view LAUNCH_FAILED = "The game could not be started";
+// Why a program could not be started, each followed by the file it concerns.
+inline constexpr std::string_view START_FILE_MISSING = "there is no such file";
+inline constexpr std::string_view START_NOT_EXECUTABLE =
+    "the file may not be run (it is not marked as a program, or access to it is denied)";
+inline constexpr std::string_view START_NOT_A_PROGRAM =
+    "the file is not a program this system can run";
+inline constexpr std::string_view START_REFUSED = "the system refused to start it";
+// The main window's status line after a launch: "Started Street Fighter EX (sfexu)".
+inline constexpr std::string_view LAUNCH_STARTED = "Started";
+inline constexpr std::string_view LAUNCH_NOT_STARTED = "Not started:";
 inline constexpr std::string_view LAUNCH_BAD_ENTRY =
     "The game could not be started: its entry in the emulator's game list holds characters "
     "that cannot be passed on a command line";
