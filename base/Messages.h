@@ -24,6 +24,13 @@ inline constexpr std::string_view WRAPPER_NOT_FOUND =
 inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, default cfg created";
 // The key dialog's name line for a slot that holds no key yet.
 inline constexpr std::string_view PRESS_A_KEY = "Press a key";
+// The key dialog's line on how it is used and left, the same after a clash, and its button.
+inline constexpr std::string_view KEYS_HINT =
+    "Every key binds, Escape too. Alt+F4 or Close keeps the current key; Delete or right-click "
+    "on the button clears it.";
+inline constexpr std::string_view KEYS_CLASH_HINT =
+    "Press another key to replace it, or close to keep it (Alt+F4 or Close).";
+inline constexpr std::string_view KEYS_CLOSE = "Close";
 
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.
