@@ -35,6 +35,8 @@ inline constexpr std::string_view KEYS_CLOSE = "Close";
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.
 inline constexpr std::string_view ERROR_OUTPUT_NAME = "Plugin error output";
+inline constexpr std::string_view GROUP_ENTRY_UNKNOWN =
+    "No game of the emulator's list has this set name";
 inline constexpr std::string_view GAME_LIST_NAME = "Games";
 inline constexpr std::string_view MOVE_TO = "Move to";
 
