@@ -31,10 +31,15 @@ inline constexpr std::string_view KEYS_HINT =
 inline constexpr std::string_view KEYS_CLASH_HINT =
     "Press another key to replace it, or close to keep it (Alt+F4 or Close).";
 inline constexpr std::string_view KEYS_CLOSE = "Close";
+// The last line of a binding button's tooltip.
+inline constexpr std::string_view CLEAR_HINT = "Delete or right-click to clear";
+inline constexpr std::string_view CLEAR_HINT_FAMILY = "Delete or right-click to use the family key";
 
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.
 inline constexpr std::string_view ERROR_OUTPUT_NAME = "Plugin error output";
+inline constexpr std::string_view ERROR_OUTPUT_TIP =
+    "The controller plugin's error output setting, saved as \"output\" in allcfg.ini";
 inline constexpr std::string_view GROUP_ENTRY_UNKNOWN =
     "No game of the emulator's list has this set name";
 inline constexpr std::string_view GAME_LIST_NAME = "Games";
