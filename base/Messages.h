@@ -31,6 +31,10 @@ inline constexpr std::string_view KEYS_HINT =
 inline constexpr std::string_view KEYS_CLASH_HINT =
     "Press another key to replace it, or close to keep it (Alt+F4 or Close).";
 inline constexpr std::string_view KEYS_CLOSE = "Close";
+// Marks the title of a window whose changes are not saved yet.
+inline constexpr std::string_view UNSAVED_MARK = "*";
+inline constexpr std::string_view UNSAVED_QUESTION =
+    "Some changes are not saved yet. Save them before closing?";
 // The last line of a binding button's tooltip.
 inline constexpr std::string_view CLEAR_HINT = "Delete or right-click to clear";
 inline constexpr std::string_view CLEAR_HINT_FAMILY = "Delete or right-click to use the family key";
