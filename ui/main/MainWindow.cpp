@@ -79,6 +79,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QWidget(parent), m_s
   NameControls();
   SetFocusOrder();
   CreateKeyboardShortcuts();
+  CreateStatusLine();
   ConnectWidgets();
   Load();
   TrackUnsavedChanges();

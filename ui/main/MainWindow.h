@@ -4,6 +4,7 @@
 // launches a game to try its keys.
 
 #include "app/Session.h"
+#include "base/Process.h"
 #include "controls/BindingClashes.h"
 #include "controls/SavePipeline.h"
 #include "ui/widgets/BindingPages.h"
@@ -103,6 +104,11 @@ private:
   void UpdateUnsavedMark();
   bool MayClose();
 
+  // The status line above the pages (MainWindowStatus.cpp).
+  void CreateStatusLine();
+  void ShowStatus(const QString& text);
+  void ReportLaunch(const GameRow& game, const StartResult& started);
+
   // The load sequence (MainWindow.cpp).
   void Load();
   void ShowSettings();
@@ -141,6 +147,7 @@ private:
   bool m_ending = false;
   std::optional<ShownValues> m_saved; // as last loaded or saved; none while loading
   bool m_lists_rewritten = false;     // by a scan since the last save
+  QLabel* lblStatus = nullptr;
 
   TabStrip* TabStrip1 = nullptr;
   std::vector<QFrame*> fraOpt;
