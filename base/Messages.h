@@ -24,6 +24,9 @@ inline constexpr std::string_view WRAPPER_NOT_FOUND =
 inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, default cfg created";
 // The key dialog's name line for a slot that holds no key yet.
 inline constexpr std::string_view PRESS_A_KEY = "Press a key";
+// The key dialog's line for a key the emulator cannot read; the dialog stays open.
+inline constexpr std::string_view KEY_CANNOT_BE_BOUND =
+    "This key cannot be bound. Press another key.";
 
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.

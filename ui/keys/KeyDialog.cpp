@@ -2,7 +2,7 @@
 
 #include "base/Messages.h"
 #include "controls/KeyCodeManager.h"
-#include "controls/PairedKeys.h"
+#include "controls/ScanCodes.h"
 #include "ui/keys/VirtualKeys.h"
 #include "ui/widgets/QtText.h"
 
@@ -33,15 +33,18 @@ QLabel* MakeLabel(const char* name, QWidget* parent)
   return label;
 }
 
-// The key pressed as a name and a token: a key that shares its key code with its pair by its
-// scan code, every other key by its key code.
-std::pair<std::string, std::string> NameAndTokenOf(const QKeyEvent& key)
+// The token of the key pressed: the scan code of the physical key, which the emulator reads,
+// whatever the layout makes the key type; empty for a key the emulator cannot read.
+std::string KeyTokenOf(const QKeyEvent& key)
 {
-  if (std::string token = PairedKeyTokenOf(key); !token.empty())
-    return {KeyCodeManager::KeyNameFromKeyToken(token), token};
-  std::string name = KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key));
-  std::string token = KeyCodeManager::KeyTokenFromKeyName(name);
-  return {std::move(name), std::move(token)};
+  if (const auto scan_code = ScanCodeOf(key))
+    return KeyCodeManager::KeyTokenFromScanCode(*scan_code);
+  // A key event made up by a program may carry no scan code: its key code names the key.
+  if (key.nativeScanCode() != 0)
+    return {};
+  std::string token =
+      KeyCodeManager::KeyTokenFromKeyName(KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key)));
+  return token == "k" ? std::string() : token;
 }
 
 } // namespace
@@ -121,15 +124,26 @@ void KeyDialog::ShowClash(const QString& note)
 {
   if (note.isEmpty())
     return;
-  lblClash->setText(QStringLiteral("\u26A0 ") + note);
+  ShowNote(QStringLiteral("\u26A0 ") + note);
+  // Stays open: the next key is a new capture.
+  m_clash_shown = true;
+  m_captured = false;
+}
+
+void KeyDialog::RefuseKey()
+{
+  // Nothing is stored; the dialog waits for another key.
+  ShowNote(ToQString(Messages::KEY_CANNOT_BE_BOUND));
+}
+
+void KeyDialog::ShowNote(const QString& note)
+{
+  lblClash->setText(note);
   if (lblClash->isHidden())
   {
     lblClash->show();
     FitHeight();
   }
-  // Stays open: the next key is a new capture.
-  m_clash_shown = true;
-  m_captured = false;
 }
 
 void KeyDialog::ShowSlotKey()
@@ -173,9 +187,14 @@ void KeyDialog::Capture(const QKeyEvent& key)
   // A held key repeats; only its first press counts, the dialog is closing by then.
   if (m_captured || key.isAutoRepeat())
     return;
+  const std::string token = KeyTokenOf(key);
+  if (token.empty())
+  {
+    RefuseKey();
+    return;
+  }
   m_captured = true;
-  const auto [name, token] = NameAndTokenOf(key);
-  ShowToken(ToQString(name), token);
+  ShowToken(ToQString(KeyCodeManager::KeyNameFromKeyToken(token)), token);
   // The slot is the one named when the key arrives: a binding button clicked while the dialog
   // was open has retargeted it.
   m_table.Set(m_table.CurrentSlotKey, token);
@@ -191,24 +210,17 @@ int16_t VirtualKeyOf(const QKeyEvent& key)
   if (key.nativeVirtualKey() != 0)
     return static_cast<int16_t>(key.nativeVirtualKey());
 #endif
-  const bool keypad = key.modifiers().testFlag(Qt::KeypadModifier);
-#if defined(_WIN32) || defined(__APPLE__)
-  return VirtualKeyFromQtKey(key.key(), keypad);
-#else
-  // X11 and Wayland number the keys by place, which finds the keys of non-US layouts.
-  return VirtualKeyFromQtKey(key.key(), keypad, key.nativeScanCode());
-#endif
+  return VirtualKeyFromQtKey(key.key(), key.modifiers().testFlag(Qt::KeypadModifier));
 }
 
-std::string PairedKeyTokenOf([[maybe_unused]] const QKeyEvent& key)
+std::optional<uint8_t> ScanCodeOf([[maybe_unused]] const QKeyEvent& key)
 {
 #if defined(_WIN32)
-  return KeyCodeManager::PairedKeyToken(PcScanCodeFromWindows(key.nativeScanCode()));
+  return KeyCodeManager::ScanCodeFromWindows(key.nativeScanCode());
 #elif defined(__APPLE__)
-  return {}; // macOS reports key codes of its own, no scan codes
+  return std::nullopt; // macOS reports key codes of its own, no scan codes
 #else
-  const auto scan_code = PcScanCodeFromX11(key.nativeScanCode());
-  return scan_code ? KeyCodeManager::PairedKeyToken(*scan_code) : std::string();
+  return KeyCodeManager::ScanCodeFromX11(key.nativeScanCode());
 #endif
 }
 
