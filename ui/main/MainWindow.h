@@ -56,6 +56,7 @@ signals:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
 private:
   // Building (MainWindowLayout.cpp).

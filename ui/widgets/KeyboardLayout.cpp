@@ -3,8 +3,10 @@
 #include "base/WindowsKeyboard.h"
 #include "controls/ScanCodes.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QString>
+#include <QWidget>
 
 #ifdef CORVANE_WITH_XKB
 #include <xcb/xcb.h>
@@ -162,6 +164,13 @@ KeyCodeManager::LayoutCharacter CurrentLayoutCharacter()
 #else
   return {};
 #endif
+}
+
+bool IsKeyboardLayoutMoment(const QEvent& event, const QWidget& window)
+{
+  if (event.type() == QEvent::KeyboardLayoutChange)
+    return true;
+  return event.type() == QEvent::ActivationChange && window.isActiveWindow();
 }
 
 } // namespace corvane
