@@ -37,11 +37,18 @@ QLabel* MakeLabel(const char* name, QWidget* parent)
 // whatever the layout makes the key type; empty for a key the emulator cannot read.
 std::string KeyTokenOf(const QKeyEvent& key)
 {
-  if (const auto scan_code = ScanCodeOf(key))
-    return KeyCodeManager::KeyTokenFromScanCode(*scan_code);
-  // A key event made up by a program may carry no scan code: its key code names the key.
-  if (key.nativeScanCode() != 0)
-    return {};
+  // macOS numbers keys its own way, and a key event made up by a program may carry no scan
+  // code: there the key code names the key.
+#ifdef __APPLE__
+  constexpr bool SCAN_CODES = false;
+#else
+  constexpr bool SCAN_CODES = true;
+#endif
+  if (SCAN_CODES && key.nativeScanCode() != 0)
+  {
+    const auto scan_code = ScanCodeOf(key);
+    return scan_code ? KeyCodeManager::KeyTokenFromScanCode(*scan_code) : std::string();
+  }
   std::string token =
       KeyCodeManager::KeyTokenFromKeyName(KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key)));
   return token == "k" ? std::string() : token;
