@@ -51,35 +51,37 @@ struct Press
   const char* file_key;
   const char* token;
   const char* label = ""; // on the button afterwards; empty: not checked
+  const char* name = "";  // in the key dialog's name line; empty: not checked
 };
 
 const Press PRESSES[] = {
     // Keys whose captured names the scan codes know by another name.
-    {"Page Up", "us", "Prior", "CapPunch1", false, "btn1", "kC9", "PgUp"},
+    {"Page Up", "us", "Prior", "CapPunch1", false, "btn1", "kC9", "PgUp", "PAGE UP"},
     {"Page Down", "us", "Next", "CapPunch2", false, "btn2", "kD1", "PgDn"},
     {"Insert", "us", "Insert", "CapPunch3", false, "btn3", "kD2"},
     {"Delete", "us", "Delete", "CapKick1", false, "btn4", "kD3"},
     {"Print Screen", "us", "Print", "CapKick2", false, "btn5", "kB7", "PrtSc"},
-    {"comma", "us", "comma", "CapKick3", false, "btn6", "k33", "Comma"},
+    {"comma", "us", "comma", "CapKick3", false, "btn6", "k33", "Comma", ","},
     {"back quote", "us", "grave", "CapPunch1", true, "btn1", "k29"},
     // Keys that share a key code with their pair: the scan code of the key pressed.
     // xdotool sends a modifier's name as the modifier's first key, the left one: the right
     // ones go by their key codes.
     {"right Ctrl", "us", "105", "CapPunch1", false, "btn1", "k9D", "R Ctrl"},
-    {"right Shift", "us", "62", "CapPunch2", false, "btn2", "k36", "R Shift"},
+    {"right Shift", "us", "62", "CapPunch2", false, "btn2", "k36", "R Shift", "RSHIFT"},
     {"right Alt", "us", "108", "CapPunch3", false, "btn3", "kB8"},
     {"keypad Enter", "us", "KP_Enter", "CapKick1", false, "btn4", "k9C", "Num Ent"},
     {"keypad 8, Num Lock off", "us", "KP_Up", "CapKick2", false, "btn5", "k48"},
     {"keypad 8, Num Lock on", "us", "Num_Lock KP_Up", "CapKick3", false, "btn6", "k48"},
     // Keys whose characters differ between layouts: the key pressed, named as the layout
     // names it.
-    {"German o umlaut", "de", "odiaeresis", "CapPunch2", true, "btn2", "k27", "\xC3\x96"},
+    {"German o umlaut", "de", "odiaeresis", "CapPunch2", true, "btn2", "k27", "\xC3\x96",
+     "\xC3\x96"},
     {"German #", "de", "numbersign", "CapPunch1", false, "btn1", "k2B", "#"},
     {"German ISO key", "de", "less", "CapPunch1", false, "btn1", "k56", "<"},
-    {"German Z", "de", "z", "CapPunch1", false, "btn1", "k15", "Z"},
+    {"German Z", "de", "z", "CapPunch1", false, "btn1", "k15", "Z", "Z"},
     {"German Y", "de", "y", "CapPunch1", false, "btn1", "k2C", "Y"},
     {"German sharp s", "de", "ssharp", "CapPunch1", false, "btn1", "k0C", "\xC3\x9F"},
-    {"French A", "fr", "a", "CapPunch1", false, "btn1", "k10", "A"},
+    {"French A", "fr", "a", "CapPunch1", false, "btn1", "k10", "A", "A"},
     {"French Q", "fr", "q", "CapPunch1", false, "btn1", "k1E", "Q"},
     {"French M", "fr", "m", "CapPunch1", false, "btn1", "k27", "M"},
     {"French &", "fr", "ampersand", "CapPunch1", false, "btn1", "k02", "&"},
@@ -101,7 +103,7 @@ const Press PRESSES[] = {
     {"Brazilian keypad .", "us", "129", "CapPunch1", false, "btn1", "k7E"},
     {"keypad =", "us", "125", "CapPunch1", false, "btn1", "k8D", "Num ="},
     {"Japanese keypad ,", "us", "103", "CapPunch1", false, "btn1", "kB3", "Num ,"},
-    {"Volume Up", "us", "123", "CapPunch1", false, "btn1", "kB0", "Vol +"},
+    {"Volume Up", "us", "123", "CapPunch1", false, "btn1", "kB0", "Vol +", "VOLUMEUP"},
     {"Volume Down", "us", "122", "CapPunch1", false, "btn1", "kAE"},
     {"Mute", "us", "121", "CapPunch1", false, "btn1", "kA0"},
     {"Play/Pause", "us", "172", "CapPunch1", false, "btn1", "kA2"},
@@ -155,9 +157,11 @@ private slots:
     QTest::addColumn<QString>("file_key");
     QTest::addColumn<QString>("token");
     QTest::addColumn<QString>("label");
+    QTest::addColumn<QString>("name");
     for (const Press& p : PRESSES)
       QTest::newRow(p.row) << QString(p.layout) << QString(p.key) << QString(p.button) << p.player2
-                           << QString(p.file_key) << QString(p.token) << QString::fromUtf8(p.label);
+                           << QString(p.file_key) << QString(p.token) << QString::fromUtf8(p.label)
+                           << QString::fromUtf8(p.name);
   }
 
   void SavedFileHoldsTheKeyPressed()
@@ -169,6 +173,7 @@ private slots:
     QFETCH(QString, file_key);
     QFETCH(QString, token);
     QFETCH(QString, label);
+    QFETCH(QString, name);
     if (!SetLayout(layout))
       QSKIP("cannot set the keyboard layout");
     test::EmulatorFolder folder;
@@ -179,6 +184,8 @@ private slots:
     QTRY_VERIFY(!dialog);
     if (!label.isEmpty())
       QCOMPARE(window.findChild<BindingButton*>(button)->Look().key_label, label);
+    if (!name.isEmpty())
+      QCOMPARE(m_name_shown, name);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
     const std::string saved = ReadIniValue(folder.File("ctrlr/capcfg.ini"),
                                            player2 ? "player2" : "player1", file_key.toStdString());
@@ -239,6 +246,8 @@ private:
     QPointer<KeyDialog> dialog = test::OpenKeyDialog();
     if (!dialog || !QTest::qWaitForWindowExposed(dialog))
       return nullptr;
+    connect(dialog, &KeyDialog::KeyTaken, this,
+            [this, dialog] { m_name_shown = dialog->findChild<QLabel*>("Label1")->text(); });
     // Bare Xvfb has no window manager to give the new window the focus.
     const QString id = QString::number(dialog->winId());
     if (!RunTool("xdotool", {"windowfocus", "--sync", id, "key", keys.front()}))
@@ -249,6 +258,7 @@ private:
 
   bool m_num_lock_on = false;
   bool m_failed = false;
+  QString m_name_shown; // the dialog's name line when it took the key
 };
 
 } // namespace corvane

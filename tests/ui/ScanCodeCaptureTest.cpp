@@ -34,6 +34,7 @@ private slots:
         {80, Qt::Key_Up, Qt::KeypadModifier, "k48", "NUMPAD8"},     // Num Lock off
         {91, Qt::Key_Delete, Qt::KeypadModifier, "k53", "DECIMAL"}, // Num Lock off
         {111, Qt::Key_Up, {}, "kC8", "UP"},
+        {112, Qt::Key_PageUp, {}, "kC9", "PAGE UP"},      // the name its key code has always shown
         {47, Qt::Key_Odiaeresis, {}, "k27", "SEMICOLON"}, // German Ö
         {94, Qt::Key_Less, {}, "k56", "OEM_102"},         // the ISO key: never "," (k33)
         {12, Qt::Key_NumberSign, {}, "k04", "3"},

@@ -2,8 +2,10 @@
 
 #include "base/Messages.h"
 #include "controls/KeyCodeManager.h"
+#include "controls/KeyLabels.h"
 #include "controls/ScanCodes.h"
 #include "ui/keys/VirtualKeys.h"
+#include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/QtText.h"
 
 #include <QKeyEvent>
@@ -52,6 +54,28 @@ std::string KeyTokenOf(const QKeyEvent& key)
   std::string token =
       KeyCodeManager::KeyTokenFromKeyName(KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key)));
   return token == "k" ? std::string() : token;
+}
+
+// The key's name in the name line: the name the dialog has always shown (`usual_name`), unless
+// the layout in force makes the key type another character than a US keyboard does; then that
+// character, as the key's button shows it ("\u00D6" for the key right of L on a German layout).
+QString KeyNameInLayout(const std::string& token, const std::string& usual_name)
+{
+  const std::string in_layout =
+      KeyCodeManager::KeyLabelFromKeyToken(token, CurrentLayoutCharacter());
+  if (in_layout != KeyCodeManager::KeyLabelFromKeyToken(token))
+    return ToQString(in_layout);
+  return ToQString(usual_name);
+}
+
+// The name of the key pressed: the name of its key code where that names this same key ("PAGE
+// UP", as the dialog has always shown it), else that of its scan code ("RSHIFT").
+std::string CapturedKeyName(const QKeyEvent& key, const std::string& token)
+{
+  std::string name = KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key));
+  if (KeyCodeManager::KeyTokenFromKeyName(name) == token)
+    return name;
+  return KeyCodeManager::KeyNameFromKeyToken(token);
 }
 
 } // namespace
@@ -157,8 +181,9 @@ void KeyDialog::ShowSlotKey()
 {
   const std::string& token = m_table.CurrentKey;
   // An empty slot says what to do instead of showing a blank.
-  const QString name = token.empty() ? ToQString(Messages::PRESS_A_KEY)
-                                     : ToQString(KeyCodeManager::KeyNameFromKeyToken(token));
+  const QString name = token.empty()
+                           ? ToQString(Messages::PRESS_A_KEY)
+                           : KeyNameInLayout(token, KeyCodeManager::KeyNameFromKeyToken(token));
   ShowToken(name, token);
 }
 
@@ -201,7 +226,7 @@ void KeyDialog::Capture(const QKeyEvent& key)
     return;
   }
   m_captured = true;
-  ShowToken(ToQString(KeyCodeManager::KeyNameFromKeyToken(token)), token);
+  ShowToken(KeyNameInLayout(token, CapturedKeyName(key, token)), token);
   // The slot is the one named when the key arrives: a binding button clicked while the dialog
   // was open has retargeted it.
   m_table.Set(m_table.CurrentSlotKey, token);
