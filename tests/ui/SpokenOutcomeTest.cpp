@@ -3,6 +3,7 @@
 // current entry from the start.
 
 #include "UiTestKit.h"
+#include "base/Messages.h"
 #include "ui/grouping/GroupListView.h"
 #include "ui/grouping/GroupingWindow.h"
 #include "ui/keys/KeyDialog.h"
@@ -49,7 +50,7 @@ private slots:
     const std::vector<Step> steps = {
         {"UP", Qt::Key_A, false, "Up, Player 1: A"},
         {"Down", Qt::Key_A, true,
-         "A is also Player 1 Up, General: press another key to replace it, or close to keep it"},
+         "A is also Player 1 Up, General: " + QString::fromUtf8(Messages::KEYS_CLASH_HINT)},
         {"Down", Qt::Key_B, false, "Down, Player 1: B"},
         {"cmdStart1", Qt::Key_C, false, "Start 1: C"},
         {"UP", Qt::Key_Delete, false, "Up, Player 1: not bound"},

@@ -2,12 +2,17 @@
 
 #include "base/Messages.h"
 #include "controls/KeyCodeManager.h"
-#include "controls/PairedKeys.h"
+#include "controls/KeyLabels.h"
+#include "controls/ScanCodes.h"
 #include "ui/keys/VirtualKeys.h"
+#include "ui/widgets/Announcer.h"
+#include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/QtText.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -33,15 +38,59 @@ QLabel* MakeLabel(const char* name, QWidget* parent)
   return label;
 }
 
-// The key pressed as a name and a token: a key that shares its key code with its pair by its
-// scan code, every other key by its key code.
-std::pair<std::string, std::string> NameAndTokenOf(const QKeyEvent& key)
+// A line of ordinary type under the key, wrapped to the dialog's width.
+QLabel* MakeLine(const char* name, QWidget* parent)
 {
-  if (std::string token = PairedKeyTokenOf(key); !token.empty())
-    return {KeyCodeManager::KeyNameFromKeyToken(token), token};
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAlignment(Qt::AlignCenter);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setContentsMargins(6, 2, 6, 2);
+  return label;
+}
+
+// The token of the key pressed: the scan code of the physical key, which the emulator reads,
+// whatever the layout makes the key type; empty for a key the emulator cannot read.
+std::string KeyTokenOf(const QKeyEvent& key)
+{
+  // macOS numbers keys its own way, and a key event made up by a program may carry no scan
+  // code: there the key code names the key.
+#ifdef __APPLE__
+  constexpr bool SCAN_CODES = false;
+#else
+  constexpr bool SCAN_CODES = true;
+#endif
+  if (SCAN_CODES && key.nativeScanCode() != 0)
+  {
+    const auto scan_code = ScanCodeOf(key);
+    return scan_code ? KeyCodeManager::KeyTokenFromScanCode(*scan_code) : std::string();
+  }
+  std::string token =
+      KeyCodeManager::KeyTokenFromKeyName(KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key)));
+  return token == "k" ? std::string() : token;
+}
+
+// The key's name in the name line: the name the dialog has always shown (`usual_name`), unless
+// the layout in force makes the key type another character than a US keyboard does; then that
+// character, as the key's button shows it ("\u00D6" for the key right of L on a German layout).
+QString KeyNameInLayout(const std::string& token, const std::string& usual_name)
+{
+  const std::string in_layout =
+      KeyCodeManager::KeyLabelFromKeyToken(token, CurrentLayoutCharacter());
+  if (in_layout != KeyCodeManager::KeyLabelFromKeyToken(token))
+    return ToQString(in_layout);
+  return ToQString(usual_name);
+}
+
+// The name of the key pressed: the name of its key code where that names this same key ("PAGE
+// UP", as the dialog has always shown it), else that of its scan code ("RSHIFT").
+std::string CapturedKeyName(const QKeyEvent& key, const std::string& token)
+{
   std::string name = KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key));
-  std::string token = KeyCodeManager::KeyTokenFromKeyName(name);
-  return {std::move(name), std::move(token)};
+  if (KeyCodeManager::KeyTokenFromKeyName(name) == token)
+    return name;
+  return KeyCodeManager::KeyNameFromKeyToken(token);
 }
 
 } // namespace
@@ -54,6 +103,9 @@ KeyDialog::KeyDialog(BindingTable& table, QWidget* parent) : QDialog(parent), m_
   // Each capture unloads the dialog, so the next one loads afresh with its own slot.
   setAttribute(Qt::WA_DeleteOnClose);
   CreateLayout();
+  AddCommand("cmdClose", ToQString(Messages::KEYS_CLOSE),
+             QKeyCombination(Qt::AltModifier, Qt::Key_F4), [this] { close(); });
+  SetHint(ToQString(Messages::KEYS_HINT));
   ShowSlotKey();
 }
 
@@ -72,14 +124,33 @@ void KeyDialog::CreateLayout()
   layout->addWidget(lblTarget);
   layout->addWidget(Label1, 1);
   layout->addWidget(Label2, 1);
-  lblClash = new QLabel(this);
-  lblClash->setObjectName("lblClash");
-  lblClash->setAlignment(Qt::AlignCenter);
-  lblClash->setTextFormat(Qt::PlainText);
-  lblClash->setWordWrap(true);
+  lblClash = MakeLine("lblClash", this);
   lblClash->hide();
   layout->addWidget(lblClash);
+  lblHint = MakeLine("lblHint", this);
+  layout->addWidget(lblHint);
+  m_command_row = new QHBoxLayout;
+  m_command_row->setContentsMargins(6, 4, 6, 6);
+  m_command_row->addStretch(1);
+  layout->addLayout(m_command_row);
   resize(CLIENT_WIDTH, CLIENT_HEIGHT);
+}
+
+QPushButton* KeyDialog::AddCommand(const char* object_name, const QString& caption,
+                                   QKeyCombination chord, std::function<void()> run)
+{
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(QString::fromLatin1(object_name));
+  // The keyboard focus stays on the dialog, so Space, Enter and Tab are keys to bind.
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setAutoDefault(false);
+  button->setToolTip(QKeySequence(chord).toString(QKeySequence::NativeText));
+  m_command_row->addWidget(button);
+  connect(button, &QPushButton::clicked, this, run);
+  m_chords.AddChord(chord);
+  m_commands.push_back(std::move(run));
+  FitHeight();
+  return button;
 }
 
 bool KeyDialog::OpenFor(QPointer<KeyDialog>& dialog, BindingTable& table, std::string_view slot,
@@ -102,7 +173,20 @@ void KeyDialog::Retarget(const QString& target)
   lblTarget->setText(target);
   lblTarget->setVisible(!target.isEmpty());
   lblClash->hide();
+  ShowHint(m_hint);
   ShowSlotKey();
+  FitHeight();
+}
+
+void KeyDialog::SetHint(const QString& hint)
+{
+  m_hint = hint;
+  ShowHint(hint);
+}
+
+void KeyDialog::ShowHint(const QString& hint)
+{
+  lblHint->setText(hint);
   FitHeight();
 }
 
@@ -112,8 +196,10 @@ void KeyDialog::FitHeight()
   int height = CLIENT_HEIGHT;
   if (!lblTarget->isHidden())
     height += lblTarget->sizeHint().height();
-  if (!lblClash->isHidden())
-    height += lblClash->heightForWidth(CLIENT_WIDTH);
+  for (const QLabel* line : {lblClash, lblHint})
+    if (!line->isHidden())
+      height += line->heightForWidth(CLIENT_WIDTH);
+  height += m_command_row->sizeHint().height();
   resize(width(), height);
 }
 
@@ -121,23 +207,37 @@ void KeyDialog::ShowClash(const QString& note)
 {
   if (note.isEmpty())
     return;
-  lblClash->setText(QStringLiteral("\u26A0 ") + note);
+  ShowNote(QStringLiteral("\u26A0 ") + note);
+  ShowHint(ToQString(Messages::KEYS_CLASH_HINT));
+  // Stays open: the next key is a new capture.
+  m_clash_shown = true;
+  m_captured = false;
+}
+
+void KeyDialog::RefuseKey()
+{
+  // Nothing is stored; the dialog waits for another key.
+  ShowNote(ToQString(Messages::KEY_CANNOT_BE_BOUND));
+  Announce(this, lblClash->text());
+}
+
+void KeyDialog::ShowNote(const QString& note)
+{
+  lblClash->setText(note);
   if (lblClash->isHidden())
   {
     lblClash->show();
     FitHeight();
   }
-  // Stays open: the next key is a new capture.
-  m_clash_shown = true;
-  m_captured = false;
 }
 
 void KeyDialog::ShowSlotKey()
 {
   const std::string& token = m_table.CurrentKey;
   // An empty slot says what to do instead of showing a blank.
-  const QString name = token.empty() ? ToQString(Messages::PRESS_A_KEY)
-                                     : ToQString(KeyCodeManager::KeyNameFromKeyToken(token));
+  const QString name = token.empty()
+                           ? ToQString(Messages::PRESS_A_KEY)
+                           : KeyNameInLayout(token, KeyCodeManager::KeyNameFromKeyToken(token));
   ShowToken(name, token);
 }
 
@@ -145,35 +245,55 @@ void KeyDialog::ShowToken(const QString& key_name, const std::string& key_token)
 {
   Label1->setText(key_name);
   Label2->setText(ToQString(key_token));
-  // No description on the dialog: a screen reader reads its labels with the caption when it
-  // opens, and a description would have it say the key a second time.
+  // No accessible description: a screen reader reads the dialog's lines with its caption when it
+  // opens, and a description repeating them had Orca say the key and the hint twice.
 }
 
 bool KeyDialog::event(QEvent* event)
 {
   // Every key belongs to the capture: no shortcut may take it first, Tab must not move the
   // focus and Escape must not close the dialog the way it closes others.
-  if (event->type() == QEvent::ShortcutOverride)
+  switch (event->type())
   {
+  case QEvent::ShortcutOverride:
     event->accept();
     return true;
-  }
-  if (event->type() == QEvent::KeyPress)
-  {
-    Capture(*static_cast<QKeyEvent*>(event));
+  case QEvent::KeyPress:
+  case QEvent::KeyRelease:
+    ReadKey(*static_cast<QKeyEvent*>(event));
     return true;
+  case QEvent::WindowDeactivate:
+    // A modifier's release goes to another window now; it must not bind when it comes back.
+    m_chords.Reset();
+    break;
+  default:
+    break;
   }
   return QDialog::event(event);
 }
 
+void KeyDialog::ReadKey(const QKeyEvent& key)
+{
+  const KeyChords::Reading reading = m_chords.Read(key);
+  if (reading.kind == KeyChords::Reading::Kind::Bind)
+    Capture(*reading.key);
+  else if (reading.kind == KeyChords::Reading::Kind::Command)
+    m_commands.at(static_cast<size_t>(reading.command))();
+}
+
 void KeyDialog::Capture(const QKeyEvent& key)
 {
-  // A held key repeats; only its first press counts, the dialog is closing by then.
-  if (m_captured || key.isAutoRepeat())
+  // One key per capture; the dialog is closing by the time another could arrive.
+  if (m_captured)
     return;
+  const std::string token = KeyTokenOf(key);
+  if (token.empty())
+  {
+    RefuseKey();
+    return;
+  }
   m_captured = true;
-  const auto [name, token] = NameAndTokenOf(key);
-  ShowToken(ToQString(name), token);
+  ShowToken(KeyNameInLayout(token, CapturedKeyName(key, token)), token);
   // The slot is the one named when the key arrives: a binding button clicked while the dialog
   // was open has retargeted it.
   m_table.Set(m_table.CurrentSlotKey, token);
@@ -189,24 +309,17 @@ int16_t VirtualKeyOf(const QKeyEvent& key)
   if (key.nativeVirtualKey() != 0)
     return static_cast<int16_t>(key.nativeVirtualKey());
 #endif
-  const bool keypad = key.modifiers().testFlag(Qt::KeypadModifier);
-#if defined(_WIN32) || defined(__APPLE__)
-  return VirtualKeyFromQtKey(key.key(), keypad);
-#else
-  // X11 and Wayland number the keys by place, which finds the keys of non-US layouts.
-  return VirtualKeyFromQtKey(key.key(), keypad, key.nativeScanCode());
-#endif
+  return VirtualKeyFromQtKey(key.key(), key.modifiers().testFlag(Qt::KeypadModifier));
 }
 
-std::string PairedKeyTokenOf([[maybe_unused]] const QKeyEvent& key)
+std::optional<uint8_t> ScanCodeOf([[maybe_unused]] const QKeyEvent& key)
 {
 #if defined(_WIN32)
-  return KeyCodeManager::PairedKeyToken(PcScanCodeFromWindows(key.nativeScanCode()));
+  return KeyCodeManager::ScanCodeFromWindows(key.nativeScanCode());
 #elif defined(__APPLE__)
-  return {}; // macOS reports key codes of its own, no scan codes
+  return std::nullopt; // macOS reports key codes of its own, no scan codes
 #else
-  const auto scan_code = PcScanCodeFromX11(key.nativeScanCode());
-  return scan_code ? KeyCodeManager::PairedKeyToken(*scan_code) : std::string();
+  return KeyCodeManager::ScanCodeFromX11(key.nativeScanCode());
 #endif
 }
 

@@ -5,6 +5,7 @@
 #include "ui/widgets/Announcer.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
+#include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/QtText.h"
 
 #include <QFrame>
@@ -55,6 +56,15 @@ void MainWindow::ClearBinding(const BindingRow& row)
   Announce(this, SpokenBinding(row, slot, std::string()));
 }
 
+void MainWindow::changeEvent(QEvent* event)
+{
+  // Keys are named in the keyboard layout in force: a player who switched layouts elsewhere
+  // finds the new names on coming back.
+  if (IsKeyboardLayoutMoment(*event, *this))
+    RefreshBindingButtons();
+  QWidget::changeEvent(event);
+}
+
 void MainWindow::RefreshBindingButtons()
 {
   const BindingTable& table = m_session.bindings;
@@ -62,6 +72,7 @@ void MainWindow::RefreshBindingButtons()
   const std::vector<BindingRow>& rows = BindingRows();
   for (size_t i = 0; i < rows.size(); ++i)
     ShowBinding(*m_binding_buttons.at(i), rows[i], m_players.SelectedSlot(rows[i]), table, clashes);
+  UpdateUnsavedMark();
 }
 
 } // namespace corvane
