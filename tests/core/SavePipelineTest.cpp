@@ -147,13 +147,28 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SaveAll, RemovesTemporaryFilesOfAKilledSave)
 {
-  temp.Write("ctrlr/sfa3.ini.tmp99999999-0", "half");
-  temp.Write("corvane.cfg.tmp99999999-1", "half");
+  temp.Write("ctrlr/sfa3.ini~corvane-99999999-0", "half");
+  temp.Write("corvane.cfg~corvane-99999999-1", "half");
   temp.Write("ctrlr/sfa3.ini.bak", "not ours");
   ASSERT_TRUE(Save().outcome.Ok());
-  EXPECT_FALSE(temp.Exists("ctrlr/sfa3.ini.tmp99999999-0"));
-  EXPECT_FALSE(temp.Exists("corvane.cfg.tmp99999999-1"));
+  EXPECT_FALSE(temp.Exists("ctrlr/sfa3.ini~corvane-99999999-0"));
+  EXPECT_FALSE(temp.Exists("corvane.cfg~corvane-99999999-1"));
   EXPECT_TRUE(temp.Exists("ctrlr/sfa3.ini.bak"));
+}
+
+TEST_F(SaveAll, PlayersFilesThatLookLikeTemporariesSurviveAHundredSaves)
+{
+  const std::vector<std::string> players = {
+      "notes.tmp2024-06",    "ctrlr/keep.tmp1-1",       "ctrlr/sf2.ini.tmp99999-0",
+      "zinc.cfg.tmp1-2",     "ctrlr/a~corvane-1-2.bak", "ctrlr/a~corvane-01-2",
+      "ctrlr/a~corvane-0-2", "ctrlr/~corvane-5-2",      "ctrlr/a~corvane-5-x"};
+  for (size_t i = 0; i < players.size(); ++i)
+    temp.Write(players[i], "player's file " + std::to_string(i));
+  List("cap.lst", "sf2\r\nsfa3\r\n");
+  for (int save = 0; save < 100; ++save)
+    ASSERT_TRUE(Save().outcome.Ok()) << save;
+  for (size_t i = 0; i < players.size(); ++i)
+    EXPECT_EQ(temp.Read(players[i]), "player's file " + std::to_string(i)) << players[i];
 }
 
 TEST_F(SaveAll, CreatesAMissingCtrlrFolderFirst)
