@@ -171,6 +171,30 @@ TEST_F(SaveAll, PlayersFilesThatLookLikeTemporariesSurviveAHundredSaves)
     EXPECT_EQ(temp.Read(players[i]), "player's file " + std::to_string(i)) << players[i];
 }
 
+// Own keys no one can read: the copies would drop them, so every game keeps its file, and the
+// family files, the lists and the settings are saved as ever. Without a window's copy, the
+// file's own keys reach the copies.
+TEST_F(SaveAll, UnreadableOwnKeysLeaveEveryGamesFileAsItIs)
+{
+  List("cap.lst", "sfex\r\nsfa3\r\n");
+  temp.Write("ctrlr/sfex.ini", "[player1]\r\nbtn1=k10\r\n");
+  temp.Write(std::string(GAME_KEYS_FILE) + "/inside", "a folder of that name");
+  table.Set("cappunch1p1", "k1E");
+  const Outcome outcome = Save().outcome;
+  EXPECT_TRUE(HasProblem(outcome, Messages::OWN_KEYS_COPIES_KEPT, dir.File(GAME_KEYS_FILE)));
+  EXPECT_EQ(outcome.problems.size(), 1u) << outcome.Describe();
+  EXPECT_EQ(temp.Read("ctrlr/sfex.ini"), "[player1]\r\nbtn1=k10\r\n");
+  EXPECT_FALSE(temp.Exists("ctrlr/sfa3.ini"));
+  EXPECT_EQ(ReadIniValue(dir.CtrlrFile("capcfg.ini"), "player1", "btn1"), "k1E");
+  EXPECT_EQ(temp.Read("corvane.cfg"), "--opts\r\n 0 \r\n 0 \r\n 0 \r\n");
+
+  std::filesystem::remove_all(dir.File(GAME_KEYS_FILE));
+  temp.Write(std::string(GAME_KEYS_FILE), "[sfex]\r\ncappunch1p1=k10\r\n");
+  ASSERT_TRUE(Save().outcome.Ok());
+  EXPECT_EQ(ReadIniValue(dir.CtrlrFile("sfex.ini"), "player1", "btn1"), "k10");
+  EXPECT_EQ(ReadIniValue(dir.CtrlrFile("sfa3.ini"), "player1", "btn1"), "k1E");
+}
+
 TEST_F(SaveAll, CreatesAMissingCtrlrFolderFirst)
 {
   const SaveOutcome saved = Save();
