@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -67,6 +68,38 @@ TEST(WriteFilesAtomic, MissingFolderFailsWithoutCreatingIt)
   EXPECT_EQ(WriteFilesAtomic({{target, "x"}}), std::vector<std::string>{target});
   EXPECT_FALSE(temp.Exists("nowhere"));
   EXPECT_TRUE(WriteFilesAtomic({}).empty());
+}
+
+// A file its owner made read-only stays as it is, for whoever runs the program (tests run as
+// root too, which the mode bits still stop).
+TEST(ReadOnlyFile, IsLeftAsItIsByEveryWriter)
+{
+  namespace fs = std::filesystem;
+  test::TempDir temp;
+  const std::string path = temp.Dir().File("sf2.ini");
+  const std::vector<std::pair<const char*, std::function<bool()>>> writers = {
+      {"single", [&] { return WriteFileAtomic(path, "new"); }},
+      {"batch",
+       [&] {
+         return WriteFilesAtomic({{path, "new"}}).empty();
+       }},
+      {"copy", [&] { return CopyFileAtomic(temp.Dir().File("from"), path); }},
+      {"remove", [&] { return RemoveFileIfPresent(path); }},
+  };
+  temp.Write("from", "new");
+  temp.Write("sf2.ini", "protected");
+  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  EXPECT_TRUE(IsReadOnlyFile(path));
+  for (const auto& [name, write] : writers)
+  {
+    EXPECT_FALSE(write()) << name;
+    EXPECT_EQ(temp.Read("sf2.ini"), "protected") << name;
+  }
+  EXPECT_EQ(FileNames(temp), (std::vector<std::string>{"from", "sf2.ini"}));
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_FALSE(IsReadOnlyFile(path));
+  EXPECT_TRUE(WriteFileAtomic(path, "new"));
 }
 
 #ifndef _WIN32

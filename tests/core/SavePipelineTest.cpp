@@ -195,6 +195,25 @@ TEST_F(SaveAll, UnreadableOwnKeysLeaveEveryGamesFileAsItIs)
   EXPECT_EQ(ReadIniValue(dir.CtrlrFile("sfa3.ini"), "player1", "btn1"), "k1E");
 }
 
+TEST_F(SaveAll, ReadOnlyFilesAreLeftAsTheyAreAndReported)
+{
+  namespace fs = std::filesystem;
+  const std::vector<std::string> files = {"ctrlr/sf2.ini", "ctrlr/capcfg.ini", "corvane.cfg"};
+  List("cap.lst", "sf2\r\n");
+  for (const std::string& file : files)
+  {
+    temp.Write(file, "protected " + file);
+    fs::permissions(dir.File(file), fs::perms(0444));
+  }
+  const Outcome outcome = Save().outcome;
+  for (const std::string& file : files)
+  {
+    EXPECT_EQ(temp.Read(file), "protected " + file);
+    EXPECT_EQ(fs::status(dir.File(file)).permissions() & fs::perms::owner_write, fs::perms::none);
+    EXPECT_TRUE(HasProblem(outcome, Messages::FILE_NOT_WRITTEN, dir.File(file))) << file;
+  }
+}
+
 TEST_F(SaveAll, CreatesAMissingCtrlrFolderFirst)
 {
   const SaveOutcome saved = Save();
