@@ -41,5 +41,55 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"a\\\"b c\" d", {"a\\b c", "d"}}, SplitCase{"a \xE9t\xE9", {"a", "\xE9t\xE9"}},
         SplitCase{std::string_view("a b\0c", 5), {"a", "b"}}));
 
+// The lead bytes of code page 932 (Shift JIS; A0-DF are one-byte katakana) and 936 (GBK).
+bool LeadOf932(unsigned char byte)
+{
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool LeadOf936(unsigned char byte)
+{
+  return byte >= 0x81 && byte <= 0xFE;
+}
+
+struct DoubleByteCase
+{
+  std::string_view line;
+  Arguments in_932;
+  Arguments in_936;
+};
+
+class DoubleByteSplit : public testing::TestWithParam<DoubleByteCase>
+{
+};
+
+// "ソ" is 83 5C in 932, "表" 95 5C, "砜" B5 5C in 936: a second byte that is the backslash.
+TEST_P(DoubleByteSplit, TakesEachLeadByteWithTheByteAfterIt)
+{
+  EXPECT_EQ(SplitWindowsCommandLine(GetParam().line, LeadOf932), GetParam().in_932);
+  EXPECT_EQ(SplitWindowsCommandLine(GetParam().line, LeadOf936), GetParam().in_936);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, DoubleByteSplit,
+    testing::Values(
+        DoubleByteCase{"z --title=\"\x83\x5C\" -c",
+                       {"z", "--title=\x83\x5C", "-c"},
+                       {"z", "--title=\x83\x5C", "-c"}},
+        DoubleByteCase{"z \x83\x5C\" -c x", {"z", "\x83\x5C -c x"}, {"z", "\x83\x5C -c x"}},
+        DoubleByteCase{"z \x95\x5C\x5C\" y", {"z", "\x95\x5C\"", "y"}, {"z", "\x95\x5C\"", "y"}},
+        DoubleByteCase{"z \xB1\x5C\"x y\"", {"z", "\xB1\"x", "y"}, {"z", "\xB1\x5Cx y"}},
+        DoubleByteCase{"z \xB5\x5C\"a b\" c",
+                       {"z", "\xB5\"a", "b c"},
+                       {"z",
+                        "\xB5\x5C"
+                        "a b",
+                        "c"}},
+        DoubleByteCase{"z \x83 -c", {"z", "\x83 -c"}, {"z", "\x83 -c"}},
+        DoubleByteCase{"\"\x83\x5C\\z.exe\" 1", {"\x83\x5C\\z.exe", "1"}, {"\x83\x5C\\z.exe", "1"}},
+        DoubleByteCase{"\x83\"a b\" c", {"\x83\"a", "b c"}, {"\x83\"a", "b c"}},
+        DoubleByteCase{"z \x80\x5C\" \x83", {"z", "\x80\"", "\x83"}, {"z", "\x80\"", "\x83"}},
+        DoubleByteCase{std::string_view("z \x83\0b", 5), {"z", "\x83"}, {"z", "\x83"}}));
+
 } // namespace
 } // namespace corvane
