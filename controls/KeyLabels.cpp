@@ -84,7 +84,7 @@ std::string KeyLabelFromKeyToken(std::string_view key_token)
     return {};
   const std::string name = KeyNameFromKeyToken(key_token);
   if (name.empty())
-    return "\"" + std::string(key_token) + "\"";
+    return std::string("\"").append(key_token).append("\"");
   const auto plain = std::find_if(PLAIN_NAMES.begin(), PLAIN_NAMES.end(),
                                   [&](const PlainName& row) { return row.key_name == name; });
   return plain == PLAIN_NAMES.end() ? name : std::string(plain->label);
