@@ -198,19 +198,16 @@ TEST_F(SaveAll, UnreadableOwnKeysLeaveEveryGamesFileAsItIs)
 TEST_F(SaveAll, ReadOnlyFilesAreLeftAsTheyAreAndReported)
 {
   namespace fs = std::filesystem;
-  const std::vector<std::string> files = {"ctrlr/sf2.ini", "ctrlr/capcfg.ini", "corvane.cfg"};
   List("cap.lst", "sf2\r\n");
-  for (const std::string& file : files)
+  for (const std::string& path :
+       {dir.CtrlrFile("sf2.ini"), dir.CtrlrFile("capcfg.ini"), dir.File("corvane.cfg")})
   {
-    temp.Write(file, "protected " + file);
-    fs::permissions(dir.File(file), fs::perms(0444));
-  }
-  const Outcome outcome = Save().outcome;
-  for (const std::string& file : files)
-  {
-    EXPECT_EQ(temp.Read(file), "protected " + file);
-    EXPECT_EQ(fs::status(dir.File(file)).permissions() & fs::perms::owner_write, fs::perms::none);
-    EXPECT_TRUE(HasProblem(outcome, Messages::FILE_NOT_WRITTEN, dir.File(file))) << file;
+    ASSERT_TRUE(WriteFileAtomic(path, "protected " + path));
+    fs::permissions(path, fs::perms(0444));
+    const Outcome outcome = Save().outcome;
+    EXPECT_EQ(ReadFileBytes(path), "protected " + path);
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::owner_write, fs::perms::none);
+    EXPECT_TRUE(HasProblem(outcome, Messages::FILE_NOT_WRITTEN, path)) << outcome.Describe();
   }
 }
 
