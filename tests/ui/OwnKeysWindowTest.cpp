@@ -3,6 +3,7 @@
 
 #include "ui/ownkeys/OwnKeysWindow.h"
 #include "UiTestKit.h"
+#include "base/Messages.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/BindingButton.h"
 
@@ -112,6 +113,20 @@ private slots:
             std::string::npos);
     QVERIFY(folder.ReadFile("ctrlr/sfex.ini").find("[player1]\r\nbtn1=k11\r\n") !=
             std::string::npos);
+  }
+
+  // Own keys that could not be read at start-up: no window could offer them, so none opens.
+  void UnreadableOwnKeysOpenNoWindowAndSayWhy()
+  {
+    test::EmulatorFolder folder;
+    test::MessageLog log;
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
+    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+    folder.session.game_keys = std::nullopt;
+    MainWindow window(folder.session);
+    QVERIFY(!OpenOwnKeys(window, 0));
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].second, std::string(Messages::OWN_KEYS_UNREADABLE));
   }
 
   void GameWithoutFamilyIsTold()
