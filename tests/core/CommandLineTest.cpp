@@ -68,6 +68,7 @@ bool LeadOf936(unsigned char byte)
 
 struct DoubleByteCase
 {
+  const char* name;
   std::string_view line;
   Arguments in_932;
   Arguments in_936;
@@ -84,26 +85,51 @@ TEST_P(DoubleByteSplit, TakesEachLeadByteWithTheByteAfterIt)
   EXPECT_EQ(SplitWindowsCommandLine(GetParam().line, LeadOf936), GetParam().in_936);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Lines, DoubleByteSplit,
-    testing::Values(
-        DoubleByteCase{"z --title=\"\x83\x5C\" -c",
-                       {"z", "--title=\x83\x5C", "-c"},
-                       {"z", "--title=\x83\x5C", "-c"}},
-        DoubleByteCase{"z \x83\x5C\" -c x", {"z", "\x83\x5C -c x"}, {"z", "\x83\x5C -c x"}},
-        DoubleByteCase{"z \x95\x5C\x5C\" y", {"z", "\x95\x5C\"", "y"}, {"z", "\x95\x5C\"", "y"}},
-        DoubleByteCase{"z \xB1\x5C\"x y\"", {"z", "\xB1\"x", "y"}, {"z", "\xB1\x5Cx y"}},
-        DoubleByteCase{"z \xB5\x5C\"a b\" c",
-                       {"z", "\xB5\"a", "b c"},
-                       {"z",
-                        "\xB5\x5C"
-                        "a b",
-                        "c"}},
-        DoubleByteCase{"z \x83 -c", {"z", "\x83 -c"}, {"z", "\x83 -c"}},
-        DoubleByteCase{"\"\x83\x5C\\z.exe\" 1", {"\x83\x5C\\z.exe", "1"}, {"\x83\x5C\\z.exe", "1"}},
-        DoubleByteCase{"\x83\"a b\" c", {"\x83\"a", "b c"}, {"\x83\"a", "b c"}},
-        DoubleByteCase{"z \x80\x5C\" \x83", {"z", "\x80\"", "\x83"}, {"z", "\x80\"", "\x83"}},
-        DoubleByteCase{std::string_view("z \x83\0b", 5), {"z", "\x83"}, {"z", "\x83"}}));
+INSTANTIATE_TEST_SUITE_P(Lines, DoubleByteSplit,
+                         testing::Values(DoubleByteCase{"quoted_so_argument",
+                                                        "z --title=\"\x83\x5C\" -c",
+                                                        {"z", "--title=\x83\x5C", "-c"},
+                                                        {"z", "--title=\x83\x5C", "-c"}},
+                                         DoubleByteCase{"so_before_quote_opens_it",
+                                                        "z \x83\x5C\" -c x",
+                                                        {"z", "\x83\x5C -c x"},
+                                                        {"z", "\x83\x5C -c x"}},
+                                         DoubleByteCase{"hyo_backslash_quote_is_literal",
+                                                        "z \x95\x5C\x5C\" y",
+                                                        {"z", "\x95\x5C\"", "y"},
+                                                        {"z", "\x95\x5C\"", "y"}},
+                                         DoubleByteCase{"katakana_one_byte_in_932",
+                                                        "z \xB1\x5C\"x y\"",
+                                                        {"z", "\xB1\"x", "y"},
+                                                        {"z", "\xB1\x5Cx y"}},
+                                         DoubleByteCase{"gbk_second_byte_backslash",
+                                                        "z \xB5\x5C\"a b\" c",
+                                                        {"z", "\xB5\"a", "b c"},
+                                                        {"z",
+                                                         "\xB5\x5C"
+                                                         "a b",
+                                                         "c"}},
+                                         DoubleByteCase{"lead_byte_takes_blank",
+                                                        "z \x83 -c",
+                                                        {"z", "\x83 -c"},
+                                                        {"z", "\x83 -c"}},
+                                         DoubleByteCase{"quoted_program_name",
+                                                        "\"\x83\x5C\\z.exe\" 1",
+                                                        {"\x83\x5C\\z.exe", "1"},
+                                                        {"\x83\x5C\\z.exe", "1"}},
+                                         DoubleByteCase{"lead_byte_takes_quote_in_program_name",
+                                                        "\x83\"a b\" c",
+                                                        {"\x83\"a", "b c"},
+                                                        {"\x83\"a", "b c"}},
+                                         DoubleByteCase{"no_lead_byte_80",
+                                                        "z \x80\x5C\" \x83",
+                                                        {"z", "\x80\"", "\x83"},
+                                                        {"z", "\x80\"", "\x83"}},
+                                         DoubleByteCase{"lead_byte_before_nul_alone",
+                                                        std::string_view("z \x83\0b", 5),
+                                                        {"z", "\x83"},
+                                                        {"z", "\x83"}}),
+                         test::ByName());
 
 } // namespace
 } // namespace corvane
