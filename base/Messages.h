@@ -65,6 +65,12 @@ inline constexpr std::string_view TEXT_OUTSIDE_CODE_PAGE =
     "The options text holds characters outside the system's code page, which would name other "
     "files; nothing was saved or started. Change them, then try again.";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+// A Windows zinc.exe on a system that needs Wine to run it, and none that can be run.
+inline constexpr std::string_view WINE_MISSING =
+    "zinc.exe is a Windows program; install Wine to run it from Linux";
+inline constexpr std::string_view WINE_VARIABLE_UNUSABLE =
+    "zinc.exe is a Windows program, and CORVANE_WINE does not name a program that can run it; "
+    "install Wine and set CORVANE_WINE to its wine program, or unset it";
 
 // Questions before a launch of a game that has no controller file: the emulator would start it
 // without the keys set here.

@@ -3,6 +3,7 @@
 #include "base/AppDir.h"
 #include "base/CodePage.h"
 #include "base/FileIo.h"
+#include "base/ProgramSearch.h"
 #include "base/WindowsProcess.h"
 
 #include <algorithm>
@@ -13,7 +14,6 @@
 #include <windows.h>
 #else
 #include "base/CommandLine.h"
-#include "base/Text.h"
 
 #include <csignal>
 #include <fcntl.h>
@@ -325,11 +325,6 @@ void ReadShellEnding(int status, RunResult& result)
     result.crashed = true;
 }
 
-bool IsExecutableFile(const std::string& path)
-{
-  return IsRegularFile(path) && access(path.c_str(), X_OK) == 0;
-}
-
 // Where a program named on a command line is found, in the order Windows looks: a name with a
 // separator from the directory the program starts in; otherwise in that directory (the start-up
 // directory, where the program itself lies), then on PATH. Empty when it is nowhere.
@@ -339,23 +334,10 @@ std::string FindProgram(const std::string& name, const std::string& dir)
     return {};
   if (name.find('/') != std::string::npos)
     return name.front() == '/' ? name : AppDir(dir).File(name);
-  std::vector<std::string> folders{dir};
+  if (std::string beside = AppDir(dir).File(name); IsExecutableFile(beside))
+    return beside;
   const char* path = std::getenv("PATH");
-  for (const std::string_view entry : Split(path ? path : "", ':'))
-  {
-    // An empty or relative entry is read from the current directory, which is `dir`.
-    if (entry.empty() || entry.front() != '/')
-      folders.push_back(AppDir(dir).File(entry));
-    else
-      folders.emplace_back(entry);
-  }
-  for (const std::string& folder : folders)
-  {
-    std::string candidate = AppDir(folder).File(name);
-    if (IsExecutableFile(candidate))
-      return candidate;
-  }
-  return {};
+  return FindOnPath(name, path ? path : "", dir);
 }
 
 } // namespace
