@@ -65,6 +65,12 @@ inline constexpr std::string_view TEXT_OUTSIDE_CODE_PAGE =
     "The options text holds characters outside the system's code page, which would name other "
     "files; nothing was saved or started. Change them, then try again.";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+// Off Windows: no opener or editor could open the file; what would make one work.
+inline constexpr std::string_view NO_TEXT_EDITOR =
+    "No text editor could open this file. Install xdg-utils (for xdg-open) or a text editor such "
+    "as mousepad or gedit, or set VISUAL or EDITOR to the editor you use";
+inline constexpr std::string_view RENDERER_CONFIG_MISSING =
+    "There is no renderer.cfg to edit: the file does not exist";
 // A Windows zinc.exe on a system that needs Wine to run it, and none that can be run.
 inline constexpr std::string_view WINE_MISSING =
     "zinc.exe is a Windows program; install Wine to run it from Linux";

@@ -382,6 +382,31 @@ bool StartDetached(const std::string& command_line, const std::string& dir)
   return true;
 }
 
+bool StartAndWatch(std::vector<std::string> arguments, const std::string& dir,
+                   std::chrono::milliseconds grace)
+{
+  if (arguments.empty() || arguments.front().empty())
+    return false;
+  std::string program = arguments.front();
+  const pid_t pid = Spawn({std::move(program), std::move(arguments), CurrentEnvironment(), dir,
+                           true, POSIX_SPAWN_SETSID});
+  if (pid < 0)
+    return false;
+  const auto deadline = std::chrono::steady_clock::now() + grace;
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0)
+  {
+    if (std::chrono::steady_clock::now() >= deadline)
+    {
+      // Still running: an editor at work. Its status is collected when it ends.
+      std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
+      return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 #endif
 
 } // namespace corvane

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane
 {
@@ -41,5 +42,13 @@ RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
 // split it and the program is started directly (found in `dir` first, then on PATH), with no
 // shell. False when the program could not be found or started.
 bool StartDetached(const std::string& command_line, const std::string& dir);
+
+#ifndef _WIN32
+// Starts a program (arguments[0] is its path) from `dir` in a session of its own, its stderr
+// discarded, and watches it for `grace`: false when it could not start or ended with a failure
+// within that time; true when it ended well or is still running (it is then left to run).
+bool StartAndWatch(std::vector<std::string> arguments, const std::string& dir,
+                   std::chrono::milliseconds grace);
+#endif
 
 } // namespace corvane
