@@ -60,11 +60,13 @@ Outcome StartGame(const std::string& line, const AppDir& dir, const EmulatorRout
     return outcome;
   // The start-up check was long ago; the emulator may have gone since.
   if (!IsRegularFile(dir.File("zinc.exe")))
-    outcome.Add(std::string(Messages::LAUNCH_FAILED), dir.File("zinc.exe"));
-  else if (!StartDetached(line, dir.Root()))
-    outcome.Add(std::string(route.kind == RouteKind::Wine ? Messages::WINE_MISSING
-                                                          : Messages::LAUNCH_FAILED),
-                route.kind == RouteKind::Wine ? route.wine : dir.File("zinc.exe"));
+    outcome.Add(std::string(Messages::LAUNCH_FAILED));
+  else if (StartDetached(line, dir.Root()))
+    return outcome;
+  else if (route.kind == RouteKind::Wine)
+    outcome.Add(std::string(Messages::WINE_MISSING), route.wine);
+  else
+    outcome.Add(std::string(Messages::LAUNCH_FAILED));
   return outcome;
 }
 

@@ -1,8 +1,8 @@
 // The launch page and the two editor buttons, with the stand-in emulator as the game.
 
 #include "UiTestKit.h"
+#include "app/LaunchCommand.h"
 #include "base/Messages.h"
-#include "ui/main/LaunchCommand.h"
 #include "ui/main/MainWindow.h"
 
 #include <QCheckBox>

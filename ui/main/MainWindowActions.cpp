@@ -1,11 +1,11 @@
 // What the main window's launch and editor buttons do.
 
+#include "app/LaunchCommand.h"
 #include "base/FileIo.h"
 #include "base/Messages.h"
 #include "base/Process.h"
 #include "generate/EmulatorConfig.h"
 #include "ui/main/LaunchCheck.h"
-#include "ui/main/LaunchCommand.h"
 #include "ui/main/MainWindow.h"
 #include "ui/ownkeys/OwnKeysWindow.h"
 #include "ui/widgets/Dialogs.h"
@@ -61,22 +61,23 @@ void MainWindow::LaunchSelected()
   if (row < 0 || !TypedTextFitsCodePage())
     return;
   const GameRow& game = m_session.games.rows[static_cast<size_t>(row)];
-  const std::string& dir = m_session.dir.Root();
-  const std::string line = LaunchCommandLine(game, OptionsText(), m_session.dir);
+  const EmulatorRoute route = EmulatorRouteFor(m_session.dir);
+  const std::string line = LaunchCommandLine(game, OptionsText(), m_session.dir, route);
   // Never start a line that would give the emulator another game or another controller file.
-  if (const std::string_view refusal = LaunchRefusal(game, line, m_session.dir); !refusal.empty())
+  if (const std::string_view refusal = LaunchRefusal(game, line, m_session.dir, route);
+      !refusal.empty())
   {
     ShowMessage(this, MessageKind::Warning, refusal);
     return;
   }
   if (!ConfirmLaunchWithoutGameFile(this, m_session, game.set_name))
     return;
-  SetCurrentDir(dir);
+  SetCurrentDir(m_session.dir.Root());
+  // The line shown is the line started, Wine's name included.
   if (m_session.settings.ShowCmdFlag == 1)
     ShowMessage(this, MessageKind::Plain, line);
-  // The start-up check was long ago; the emulator may have gone since.
-  if (!IsRegularFile(m_session.dir.File("zinc.exe")) || !StartDetached(line, dir))
-    ShowMessage(this, MessageKind::Warning, Messages::LAUNCH_FAILED);
+  if (const Outcome started = StartGame(line, m_session.dir, route); !started.Ok())
+    ShowMessage(this, MessageKind::Warning, started.Describe());
 }
 
 void MainWindow::LaunchItem(QListWidgetItem* item)
