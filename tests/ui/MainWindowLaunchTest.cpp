@@ -258,24 +258,45 @@ private slots:
     window.findChild<QPushButton*>("Command1")->click();
     QCOMPARE(log.boxes.size(), size_t(1)); // no second message
     QCOMPARE(folder.ReadFile("zinc.cfg"), "mine\r\n");
+    folder.WriteFile("renderer.cfg", "renderer\r\n");
     window.findChild<QPushButton*>("Command2")->click();
     QCOMPARE(opened, (std::vector<std::string>{folder.File("zinc.cfg"), folder.File("zinc.cfg"),
                                                folder.File("renderer.cfg")}));
     SetEditorHook({});
   }
 
-  void EditorThatCannotStartIsReported()
+  void EditorProblemsNameTheFile_data()
   {
+    QTest::addColumn<bool>("renderer_exists");
+    QTest::addColumn<QString>("message");
+    const auto text = [](std::string_view message)
+    { return QString::fromStdString(std::string(message)); };
+    QTest::newRow("no editor") << true << text(Messages::NO_TEXT_EDITOR);
+    QTest::newRow("missing file") << false << text(Messages::RENDERER_CONFIG_MISSING);
+  }
+
+  void EditorProblemsNameTheFile()
+  {
+    QFETCH(bool, renderer_exists);
+    QFETCH(QString, message);
     EmulatorFolder folder;
-    folder.WriteFile("zinc.cfg", "mine\r\n");
+    if (renderer_exists)
+      folder.WriteFile("renderer.cfg", "renderer\r\n");
     MainWindow window(folder.session);
-    SetEditorHook([](const std::string&) { return false; });
+    int tries = 0;
+    SetEditorHook(
+        [&tries](const std::string&)
+        {
+          ++tries;
+          return false;
+        });
     MessageLog log;
     window.findChild<QPushButton*>("Command2")->click();
     SetEditorHook({});
+    QCOMPARE(tries, renderer_exists ? 1 : 0);
     QCOMPARE(log.boxes.size(), size_t(1));
-    QCOMPARE(log.boxes[0].second,
-             std::string(Messages::EDITOR_FAILED) + ": " + folder.File("renderer.cfg"));
+    QCOMPARE(QString::fromStdString(log.boxes[0].second),
+             message + ": " + QString::fromStdString(folder.File("renderer.cfg")));
   }
 };
 

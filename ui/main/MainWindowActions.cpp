@@ -17,12 +17,17 @@ namespace corvane
 namespace
 {
 
-// Opens one of the emulator's files in the editor; a failure names the file it was meant for.
+// Opens one of the emulator's files in the editor; a failure names the file it was meant for
+// and, where no one editor is always there, what would make one work.
 void EditOrReport(QWidget* parent, const AppDir& dir, std::string_view file_name)
 {
+#ifdef _WIN32
+  constexpr std::string_view failed = Messages::EDITOR_FAILED;
+#else
+  constexpr std::string_view failed = Messages::NO_TEXT_EDITOR;
+#endif
   if (!OpenInEditor(dir, file_name))
-    ShowMessage(parent, MessageKind::Warning,
-                std::string(Messages::EDITOR_FAILED) + ": " + dir.File(file_name));
+    ShowMessage(parent, MessageKind::Warning, std::string(failed) + ": " + dir.File(file_name));
 }
 
 } // namespace
@@ -102,6 +107,16 @@ void MainWindow::ManageZincOptions()
 
 void MainWindow::ManageRendererConfig()
 {
+#ifndef _WIN32
+  // Notepad offers to create a missing file; the openers here would only fail on it.
+  if (!IsRegularFile(m_session.dir.File(RENDERER_CONFIG_FILE)))
+  {
+    ShowMessage(this, MessageKind::Warning,
+                std::string(Messages::RENDERER_CONFIG_MISSING) + ": " +
+                    m_session.dir.File(RENDERER_CONFIG_FILE));
+    return;
+  }
+#endif
   EditOrReport(this, m_session.dir, RENDERER_CONFIG_FILE);
 }
 
