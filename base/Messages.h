@@ -65,6 +65,12 @@ inline constexpr std::string_view TEXT_OUTSIDE_CODE_PAGE =
     "The options text holds characters outside the system's code page, which would name other "
     "files; nothing was saved or started. Change them, then try again.";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+// What start-up waits for when the emulator's game list takes a while.
+inline constexpr std::string_view WAITING_FOR_GAME_LIST =
+    "Waiting for zinc.exe to list its games...";
+inline constexpr std::string_view WAITING_FOR_WINE =
+    "Waiting for zinc.exe to list its games through Wine (the first run in a new Wine prefix "
+    "takes several seconds)...";
 // Off Windows: no opener or editor could open the file; what would make one work.
 inline constexpr std::string_view NO_TEXT_EDITOR =
     "No text editor could open this file. Install xdg-utils (for xdg-open) or a text editor such "
