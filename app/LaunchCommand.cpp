@@ -59,11 +59,10 @@ Outcome StartGame(const std::string& line, const AppDir& dir, const EmulatorRout
   if (!outcome.Ok())
     return outcome;
   // The start-up check was long ago; the emulator may have gone since.
-  if (!IsRegularFile(dir.File("zinc.exe")))
-    outcome.Add(std::string(Messages::LAUNCH_FAILED));
-  else if (StartDetached(line, dir.Root()))
+  const bool present = IsRegularFile(dir.File("zinc.exe"));
+  if (present && StartDetached(line, dir.Root()))
     return outcome;
-  else if (route.kind == RouteKind::Wine)
+  if (present && route.kind == RouteKind::Wine)
     outcome.Add(std::string(Messages::WINE_MISSING), route.wine);
   else
     outcome.Add(std::string(Messages::LAUNCH_FAILED));

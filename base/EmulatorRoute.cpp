@@ -12,7 +12,7 @@ namespace corvane
 namespace
 {
 
-std::string DefaultWinePrefix(const EnvironmentLookup& env)
+[[maybe_unused]] std::string DefaultWinePrefix(const EnvironmentLookup& env)
 {
   if (auto prefix = env("WINEPREFIX"); prefix && !prefix->empty())
     return *prefix;

@@ -59,14 +59,17 @@ void RunWithWaitingWindow(const std::function<void()>& work, std::string_view te
                      if (done)
                        loop.quit();
                    });
-  QTimer::singleShot(delay, &loop,
-                     [&]
-                     {
-                       if (done)
-                         return;
-                       window = MakeWaitingWindow(text);
-                       window->show();
-                     });
+  QTimer show_later;
+  show_later.setSingleShot(true);
+  QObject::connect(&show_later, &QTimer::timeout, &loop,
+                   [&]
+                   {
+                     if (done)
+                       return;
+                     window = MakeWaitingWindow(text);
+                     window->show();
+                   });
+  show_later.start(delay);
   poll.start(20);
   loop.exec();
   worker.join();
