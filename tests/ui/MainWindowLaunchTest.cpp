@@ -185,6 +185,34 @@ private slots:
                                     path + "]");
   }
 
+  // A Windows zinc.exe goes through Wine: the box shows the line that is started, and Wine gets
+  // the emulator's arguments with the controller file named by its Wine drive.
+  void ThroughWineTheShownLineIsTheStartedLine()
+  {
+    EmulatorFolder folder;
+    folder.WriteFile("zinc.exe", "MZ: a Windows program");
+    folder.WriteFile("fake-wine", "#!/bin/sh\nprintf '[%s] ' \"$@\" > \"$0.log\"\n");
+    std::filesystem::permissions(folder.File("fake-wine"), std::filesystem::perms::owner_all);
+    qputenv("CORVANE_WINE", QByteArray::fromStdString(folder.File("fake-wine")));
+    folder.session.settings.ShowCmdFlag = 1;
+    MainWindow window(folder.session);
+    window.show();
+    window.findChild<QListWidget*>("lstGames")->setCurrentRow(0);
+    MessageLog log;
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdLaunch"), Qt::LeftButton);
+    qunsetenv("CORVANE_WINE");
+    QString drive_path = QString::fromStdString(folder.File("ctrlr/sfex.ini"));
+    drive_path = "Z:" + drive_path.replace('/', '\\');
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(log.boxes[0].second),
+             QString::fromStdString(folder.File("fake-wine")) +
+                 " zinc.exe 12 --use-config-file=zinc.cfg --use-controller-cfg-file=" + drive_path);
+    QTRY_VERIFY(folder.Exists("emu/fake-wine.log"));
+    QTRY_COMPARE(QString::fromStdString(folder.ReadFile("fake-wine.log")),
+                 "[zinc.exe] [12] [--use-config-file=zinc.cfg] [--use-controller-cfg-file=" +
+                     drive_path + "] ");
+  }
+
   void LaunchWithoutSelectionDoesNothing()
   {
     EmulatorFolder folder;
