@@ -54,7 +54,7 @@ def open_window(folder, screenshot):
 
 
 def main():
-    linux_bin, windows_bin, work = sys.argv[1:4]
+    linux_bin, windows_bin, work = (os.path.abspath(path) for path in sys.argv[1:4])
     os.makedirs(work, exist_ok=True)
     failed = False
     for label, emulator in (("native", os.path.join(linux_bin, "zinc.exe")),
