@@ -1,4 +1,5 @@
 #include "catalogue/GroupScan.h"
+#include "CaseNames.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -50,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"no_bios", Game("x", "X", "", ""), GroupId::ThreeBut},
         RuleCase{"other_bios", Game("x", "X", "", "cpzn3"), GroupId::ThreeBut},
         RuleCase{"bios_case", Game("x", "X", "", "CPZN1"), GroupId::ThreeBut}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(AssignGroups, KeepsTableRowOrderAndPutsEveryGameOnce)
 {

@@ -29,8 +29,8 @@ namespace corvane
 {
 
 class BindingButton;
-class TabStrip;
 class KeyDialog;
+class TabStrip;
 
 // The main window: a tab strip over seven pages (the shared inputs, one page per controller
 // layout, the launch page), the player choice, two option boxes, Save and Cancel.
