@@ -5,6 +5,8 @@
 
 #include "TempDir.h"
 
+#include "CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -94,7 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
         RouteCase{"variable_names_no_program", true, "{bin}/not-runnable", "{bin}",
                   RouteKind::WineMissing, ""},
         RouteCase{"empty_variable_is_unset", true, "", "{bin}", RouteKind::Wine, "{bin}/wine"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(WindowsPathUnderWine, TakesTheDeepestDriveOfThePrefix)
 {

@@ -1,6 +1,8 @@
 #include "app/LaunchCommand.h"
 #include "base/Messages.h"
 
+#include "CaseNames.h"
+
 #include <gtest/gtest.h>
 
 namespace corvane
@@ -54,7 +56,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LaunchCase{"wine_program_with_blank", "/opt/my wine/wine", "/EMU", "-f",
                                "\"/opt/my wine/wine\" zinc.exe 12 -f "
                                "--use-controller-cfg-file=Z:\\EMU\\ctrlr\\strider2.ini"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(LaunchLine, ThroughWineTheFirstArgumentMustBeWine)
 {

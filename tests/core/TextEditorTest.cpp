@@ -2,6 +2,8 @@
 
 #include "TempDir.h"
 
+#include "CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -86,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
                    {"nano", "mousepad"},
                    {{"EDITOR", "nano"}},
                    {{"mousepad", "/emu/zinc.cfg"}}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 // An opener that fails at once gives way to the next; one that works ends the search.
 TEST(OpenInTextEditor, FallsBackWhenAnOpenerFails)

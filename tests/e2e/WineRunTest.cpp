@@ -10,6 +10,8 @@
 #include "e2e/EmulatorDir.h"
 #include "generate/EmulatorConfig.h"
 
+#include "CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -74,7 +76,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoWine,
                                                     {{"CORVANE_WINE", "{dir}/no-such-wine"}},
                                                     Messages::WINE_VARIABLE_UNUSABLE,
                                                     "{dir}/no-such-wine"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         test::ByName());
 
 // The cross-built stand-in, or empty outside the Windows stage.
 std::string WindowsStandIn()
