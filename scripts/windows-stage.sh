@@ -106,7 +106,7 @@ if [ -x build/dev/bin/corvane ] && [ -x build/dev/bin/zinc.exe ]; then
     --output-log build/windows/ctest-linux-wine.log -R 'ThroughWine|NoWine|DatPathWithDashes'
   if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null &&
     [ -x build/dev/bin/corvane ] && ldd build/dev/bin/corvane | grep -q Qt6Widgets; then
-    xvfb-run -a -n 95 -s "-screen 0 1024x768x24" \
+    xvfb-run -a -n 95 -s "-screen 0 1024x768x24 -noreset" \
       python3 tests/windows/linux_window.py build/dev/bin build/windows/bin build/windows/linux-window
   else
     loud "NO WINDOW THROUGH WINE: xvfb-run, xdotool or the Linux program's window is missing."
