@@ -1,9 +1,7 @@
 #include "app/LaunchCommand.h"
 
 #include "base/CommandLine.h"
-#include "base/FileIo.h"
 #include "base/Messages.h"
-#include "base/Process.h"
 #include "controls/SavePipeline.h"
 
 namespace corvane
@@ -51,22 +49,6 @@ std::string_view LaunchRefusal(const GameRow& game, std::string_view line, const
   if (arguments.back() != std::string(CONTROLLER_SWITCH) + ControllerFilePath(game, dir, route))
     return Messages::LAUNCH_PATH_SPLIT;
   return {};
-}
-
-Outcome StartGame(const std::string& line, const AppDir& dir, const EmulatorRoute& route)
-{
-  Outcome outcome = RouteProblem(route, dir);
-  if (!outcome.Ok())
-    return outcome;
-  // The start-up check was long ago; the emulator may have gone since.
-  const bool present = IsRegularFile(dir.File("zinc.exe"));
-  if (present && StartDetached(line, dir.Root()))
-    return outcome;
-  if (present && route.kind == RouteKind::Wine)
-    outcome.Add(std::string(Messages::WINE_MISSING), route.wine);
-  else
-    outcome.Add(std::string(Messages::LAUNCH_FAILED));
-  return outcome;
 }
 
 } // namespace corvane

@@ -1,11 +1,10 @@
 #pragma once
 
-// The emulator's command line for one game of the game table, and its start. Qt-free, so that
-// the exact bytes can be tested without a window.
+// The emulator's command line for one game of the game table, and whether it may be started.
+// Qt-free, so that the exact bytes can be tested without a window.
 
 #include "base/AppDir.h"
 #include "base/EmulatorRoute.h"
-#include "base/Outcome.h"
 #include "catalogue/GameTable.h"
 
 #include <string>
@@ -28,9 +27,5 @@ std::string LaunchCommandLine(const GameRow& game, std::string_view options_text
 // argument must be the Wine program.
 std::string_view LaunchRefusal(const GameRow& game, std::string_view line, const AppDir& dir,
                                const EmulatorRoute& route = {});
-
-// Starts a launch line from the directory, without waiting. Problems: zinc.exe is gone, no Wine
-// can run it, or it could not be started.
-Outcome StartGame(const std::string& line, const AppDir& dir, const EmulatorRoute& route);
 
 } // namespace corvane

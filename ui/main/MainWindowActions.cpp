@@ -81,8 +81,21 @@ void MainWindow::LaunchSelected()
   // The line shown is the line started, Wine's name included.
   if (m_session.settings.ShowCmdFlag == 1)
     ShowMessage(this, MessageKind::Plain, line);
-  if (const Outcome started = StartGame(line, m_session.dir, route); !started.Ok())
-    ShowMessage(this, MessageKind::Warning, started.Describe());
+  // Without a Wine to run a Windows zinc.exe, say so and how to fix it, as start-up does.
+  if (const Outcome unrunnable = RouteProblem(route, m_session.dir); !unrunnable.Ok())
+  {
+    ShowMessage(this, MessageKind::Warning, unrunnable.Describe());
+    return;
+  }
+  // The start-up check was long ago; the emulator may have gone since, and no zinc.exe found
+  // elsewhere on PATH may stand in for it.
+  const std::string emulator = m_session.dir.File("zinc.exe");
+  if (!IsRegularFile(emulator))
+    ReportLaunch(game,
+                 {IsDirectory(emulator) ? StartFailure::NotAProgram : StartFailure::FileMissing,
+                  emulator, 0});
+  else
+    ReportLaunch(game, StartProgram(line, m_session.dir.Root()));
 }
 
 void MainWindow::LaunchItem(QListWidgetItem* item)
