@@ -38,6 +38,9 @@ inline constexpr std::string_view UNSAVED_QUESTION =
 // The last line of a binding button's tooltip.
 inline constexpr std::string_view CLEAR_HINT = "Delete or right-click to clear";
 inline constexpr std::string_view CLEAR_HINT_FAMILY = "Delete or right-click to use the family key";
+// The key dialog's line for a key the emulator cannot read; the dialog stays open.
+inline constexpr std::string_view KEY_CANNOT_BE_BOUND =
+    "This key cannot be bound. Press another key.";
 
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.
@@ -147,6 +150,9 @@ inline constexpr std::string_view OWN_KEYS_NO_FAMILY =
 inline constexpr std::string_view OWN_KEYS_UNREADABLE =
     "The file of the games' own keys (corvane-games.ini) could not be read, so own keys cannot "
     "be changed now.";
+inline constexpr std::string_view OWN_KEYS_COPIES_KEPT =
+    "The file of the games' own keys could not be read, so every game's own controller file "
+    "was left as it was";
 inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
     "The program's own folder cannot be used: its path is longer than 215 characters (the files "
     "it writes need the rest of the 260 Windows allows) or holds characters outside the "
