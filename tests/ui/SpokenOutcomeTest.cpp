@@ -8,6 +8,7 @@
 #include "ui/grouping/GroupingWindow.h"
 #include "ui/keys/KeyDialog.h"
 #include "ui/main/MainWindow.h"
+#include "ui/ownkeys/OwnKeysWindow.h"
 #include "ui/widgets/Announcer.h"
 
 #include <QListWidget>
@@ -77,6 +78,27 @@ private slots:
         QCOMPARE(LastAnnouncement(&window), step.said);
       }
     }
+  }
+
+  void OwnKeyTakenAndFamilyKeyBackAreSaid()
+  {
+    test::EmulatorFolder folder;
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
+    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+    folder.session.game_keys = GameKeys();
+    MainWindow window(folder.session);
+    window.show();
+    window.findChild<QListWidget*>("lstGames")->setCurrentRow(0);
+    window.findChild<QPushButton*>("cmdOwnKeys")->click();
+    auto* own = window.findChild<OwnKeysWindow*>("frmGameKeys");
+    QVERIFY(own);
+    auto* punch = own->findChild<QPushButton*>("CapPunch1");
+    punch->click();
+    QTest::keyClick(test::OpenKeyDialog(), Qt::Key_Z);
+    QCOMPARE(LastAnnouncement(own), QString("Low Punch, Player 1: Z"));
+    QTest::keyClick(punch, Qt::Key_Delete);
+    QVERIFY(LastAnnouncement(own).startsWith("Low Punch, Player 1: "));
+    QVERIFY(LastAnnouncement(own).endsWith(" (family key)"));
   }
 
   void EnterPressesTheFocusedButton()
