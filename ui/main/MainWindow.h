@@ -4,7 +4,6 @@
 // launches a game to try its keys.
 
 #include "app/Session.h"
-#include "base/Process.h"
 #include "controls/BindingClashes.h"
 #include "controls/SavePipeline.h"
 #include "ui/widgets/BindingPages.h"
@@ -107,7 +106,7 @@ private:
   // The status line above the pages (MainWindowStatus.cpp).
   void CreateStatusLine();
   void ShowStatus(const QString& text);
-  void ReportLaunch(const GameRow& game, const StartResult& started);
+  void ReportLaunch(const GameRow& game, const Outcome& started);
 
   // The load sequence (MainWindow.cpp).
   void Load();

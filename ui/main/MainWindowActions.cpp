@@ -25,6 +25,24 @@ void EditOrReport(QWidget* parent, const AppDir& dir, std::string_view file_name
                 std::string(Messages::EDITOR_FAILED) + ": " + dir.File(file_name));
 }
 
+// Starts the emulator's line from the directory; the outcome says why it did not start and
+// names the file.
+Outcome StartEmulator(const std::string& line, const AppDir& dir)
+{
+  // The start-up check was long ago; the emulator may have gone since, and no zinc.exe found
+  // elsewhere on PATH may stand in for it.
+  const std::string emulator = dir.File("zinc.exe");
+  StartResult started{IsDirectory(emulator) ? StartFailure::NotAProgram : StartFailure::FileMissing,
+                      emulator, 0};
+  if (IsRegularFile(emulator))
+    started = StartProgram(line, dir.Root());
+  Outcome outcome;
+  if (!started.Started())
+    outcome.Add(std::string(Messages::LAUNCH_FAILED) + ": " + StartFailureReason(started),
+                started.program);
+  return outcome;
+}
+
 } // namespace
 
 int MainWindow::SelectedGameRow() const
@@ -74,15 +92,7 @@ void MainWindow::LaunchSelected()
   SetCurrentDir(dir);
   if (m_session.settings.ShowCmdFlag == 1)
     ShowMessage(this, MessageKind::Plain, line);
-  // The start-up check was long ago; the emulator may have gone since, and no zinc.exe found
-  // elsewhere on PATH may stand in for it.
-  const std::string emulator = m_session.dir.File("zinc.exe");
-  if (!IsRegularFile(emulator))
-    ReportLaunch(game,
-                 {IsDirectory(emulator) ? StartFailure::NotAProgram : StartFailure::FileMissing,
-                  emulator, 0});
-  else
-    ReportLaunch(game, StartProgram(line, dir));
+  ReportLaunch(game, StartEmulator(line, m_session.dir));
 }
 
 void MainWindow::LaunchItem(QListWidgetItem* item)
