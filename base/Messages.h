@@ -38,6 +38,9 @@ inline constexpr std::string_view UNSAVED_QUESTION =
 // The last line of a binding button's tooltip.
 inline constexpr std::string_view CLEAR_HINT = "Delete or right-click to clear";
 inline constexpr std::string_view CLEAR_HINT_FAMILY = "Delete or right-click to use the family key";
+// The key dialog's line for a key the emulator cannot read; the dialog stays open.
+inline constexpr std::string_view KEY_CANNOT_BE_BOUND =
+    "This key cannot be bound. Press another key.";
 
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.

@@ -67,6 +67,7 @@ signals:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
 private:
   // Everything a Save writes from this window, as shown now.

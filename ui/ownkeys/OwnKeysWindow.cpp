@@ -8,6 +8,7 @@
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/PlayerChoice.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/SaveCancelRow.h"
@@ -100,6 +101,14 @@ void OwnKeysWindow::CreateBindingFrame(const char* name, int page, int top, int 
     connect(button, &BindingButton::ClearRequested, this, [this, &row] { UseFamilyKey(row); });
     m_buttons.emplace_back(&row, button);
   }
+}
+
+void OwnKeysWindow::changeEvent(QEvent* event)
+{
+  // Keys are named in the keyboard layout in force, which may have changed meanwhile.
+  if (IsKeyboardLayoutMoment(*event, *this))
+    Refresh();
+  QDialog::changeEvent(event);
 }
 
 void OwnKeysWindow::Refresh()

@@ -35,6 +35,9 @@ public:
   OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent = nullptr);
   ~OwnKeysWindow() override;
 
+protected:
+  void changeEvent(QEvent* event) override;
+
 private:
   void CreateLayout();
   void CreateBindingFrame(const char* name, int page, int top, int height);
