@@ -13,6 +13,7 @@
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/SaveCancelRow.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -79,7 +80,7 @@ void OwnKeysWindow::CreateLayout()
   m_save_row = CreateSaveCancelRow(this, QPoint(WIDTH - 124, BOTTOM_TOP));
   connect(m_players.player1, &QRadioButton::toggled, this, &OwnKeysWindow::Refresh);
   connect(m_save_row.save, &QPushButton::clicked, this, &OwnKeysWindow::Save);
-  connect(m_save_row.cancel, &QPushButton::clicked, this, &OwnKeysWindow::close);
+  connect(m_save_row.cancel, &QPushButton::clicked, this, &OwnKeysWindow::Leave);
 }
 
 // The page's binding buttons that the family's file holds, where the main window has them.
@@ -126,8 +127,12 @@ void OwnKeysWindow::Refresh()
   m_capture = effective;
   m_capture.CurrentSlotKey = slot;
   // Marked as the main window is while its own keys differ from those it opened with.
-  const bool unsaved = m_keys.Applying(m_set_name, m_family) != m_opened_keys;
-  setWindowTitle(unsaved ? ToQString(Messages::UNSAVED_MARK) + m_caption : m_caption);
+  setWindowTitle(HasUnsavedChanges() ? ToQString(Messages::UNSAVED_MARK) + m_caption : m_caption);
+}
+
+bool OwnKeysWindow::HasUnsavedChanges() const
+{
+  return m_keys.Applying(m_set_name, m_family) != m_opened_keys;
 }
 
 void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)
@@ -153,6 +158,35 @@ void OwnKeysWindow::UseFamilyKey(const BindingRow& row)
 
 void OwnKeysWindow::Save()
 {
+  WriteKeys();
+  Leave();
+}
+
+void OwnKeysWindow::Leave()
+{
+  m_leaving = true;
+  close();
+}
+
+void OwnKeysWindow::closeEvent(QCloseEvent* event)
+{
+  // The close box asks before unsaved own keys go; Save and Cancel were the player's choice.
+  if (!m_leaving && HasUnsavedChanges())
+  {
+    const UnsavedAnswer answer = AskAboutUnsaved(this, Messages::UNSAVED_QUESTION);
+    if (answer == UnsavedAnswer::Cancel)
+    {
+      event->ignore();
+      return;
+    }
+    if (answer == UnsavedAnswer::Save)
+      WriteKeys();
+  }
+  QDialog::closeEvent(event);
+}
+
+void OwnKeysWindow::WriteKeys()
+{
   m_session.game_keys = m_keys;
   Outcome outcome = KeyCodeManager::SaveGameKeys(m_session.dir, m_keys);
   // The copies follow the family files and lists as last saved.
@@ -160,7 +194,6 @@ void OwnKeysWindow::Save()
   outcome.Append(KeyCodeManager::MakePerGameControllerFiles(m_session.dir, saved_lists, &m_keys));
   if (!outcome.Ok())
     ShowProblems(this, {}, outcome.Describe());
-  close();
 }
 
 } // namespace corvane

@@ -35,8 +35,13 @@ public:
   OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent = nullptr);
   ~OwnKeysWindow() override;
 
+  // True while the game's own keys differ from those the window opened with.
+  bool HasUnsavedChanges() const;
+
 protected:
   void changeEvent(QEvent* event) override;
+  // The close box asks Save / Discard / Cancel when own keys are unsaved.
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   void CreateLayout();
@@ -46,6 +51,9 @@ private:
   void TakeCapturedKey();
   void UseFamilyKey(const BindingRow& row);
   void Save();
+  void WriteKeys();
+  // Closes without the question: Save or Cancel was the player's choice.
+  void Leave();
 
   Session& m_session;
   std::string m_set_name;
@@ -53,6 +61,7 @@ private:
   GameKeys m_keys;                      // the window's copy, given to the session by Save
   std::vector<SlotToken> m_opened_keys; // the game's own keys when the window opened
   QString m_caption;
+  bool m_leaving = false;
   BindingTable m_capture; // what the key dialog edits: the game's keys as it gets them
   std::vector<std::pair<const BindingRow*, BindingButton*>> m_buttons;
   QPointer<KeyDialog> m_dialog;
