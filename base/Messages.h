@@ -25,8 +25,7 @@ inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, def
 // The key dialog's name line for a slot that holds no key yet.
 inline constexpr std::string_view PRESS_A_KEY = "Press a key";
 // The key dialog's line for a key the emulator cannot read; the dialog stays open.
-inline constexpr std::string_view KEY_CANNOT_BE_BOUND =
-    "This key cannot be bound. Press another key.";
+inline constexpr std::string_view KEY_CANNOT_BE_BOUND = "Cannot bind this key. Press another.";
 // The key dialog's line on how it is used and left, the same after a clash, and its button.
 inline constexpr std::string_view KEYS_HINT =
     "Every key binds, Escape too. Alt+F4 or Close keeps the current key; Delete or right-click "
