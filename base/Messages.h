@@ -131,6 +131,9 @@ inline constexpr std::string_view OWN_KEYS_NO_FAMILY =
 inline constexpr std::string_view OWN_KEYS_UNREADABLE =
     "The file of the games' own keys (corvane-games.ini) could not be read, so own keys cannot "
     "be changed now.";
+inline constexpr std::string_view OWN_KEYS_COPIES_KEPT =
+    "The file of the games' own keys could not be read, so every game's own controller file "
+    "was left as it was";
 inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
     "The program's own folder cannot be used: its path is longer than 215 characters (the files "
     "it writes need the rest of the 260 Windows allows) or holds characters outside the "
