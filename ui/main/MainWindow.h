@@ -108,7 +108,7 @@ private:
   // The status line above the pages (MainWindowStatus.cpp).
   void CreateStatusLine();
   void ShowStatus(const QString& text);
-  void ReportLaunch(const GameRow& game, const StartResult& started);
+  void ReportLaunch(const GameRow& game, const Outcome& started);
 
   // The load sequence (MainWindow.cpp).
   void Load();
