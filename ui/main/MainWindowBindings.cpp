@@ -2,6 +2,7 @@
 
 #include "ui/keys/KeyDialog.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
 #include "ui/widgets/KeyboardLayout.h"
@@ -38,13 +39,21 @@ void MainWindow::TakeCapturedKey()
 {
   RefreshBindingButtons();
   const std::string& slot = m_session.bindings.CurrentSlotKey;
-  m_keys->ShowClash(ClashText(slot, KeyCodeManager::FindClashes(m_session.bindings)));
+  const ClashMap clashes = KeyCodeManager::FindClashes(m_session.bindings);
+  const QString note = ClashText(slot, clashes);
+  m_keys->ShowClash(note);
+  // A clash keeps the dialog open and is heard there; a key taken is heard in this window, which
+  // outlives the closing dialog.
+  QWidget* heard_in = note.isEmpty() ? static_cast<QWidget*>(this) : m_keys.data();
+  Announce(heard_in, SpokenCapture(slot, m_session.bindings, clashes));
 }
 
 void MainWindow::ClearBinding(const BindingRow& row)
 {
-  m_session.bindings.Set(m_players.SelectedSlot(row), std::string());
+  const std::string_view slot = m_players.SelectedSlot(row);
+  m_session.bindings.Set(slot, std::string());
   RefreshBindingButtons();
+  Announce(this, SpokenBinding(row, slot, std::string()));
 }
 
 void MainWindow::changeEvent(QEvent* event)

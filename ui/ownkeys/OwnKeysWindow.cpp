@@ -5,6 +5,7 @@
 #include "controls/ControllerFiles.h"
 #include "controls/SavePipeline.h"
 #include "ui/keys/KeyDialog.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
 #include "ui/widgets/Dialogs.h"
@@ -169,13 +170,22 @@ void OwnKeysWindow::TakeCapturedKey()
   const std::string slot = m_capture.CurrentSlotKey;
   m_changes.emplace_back(slot, m_capture.Get(slot));
   Refresh();
-  m_dialog->ShowClash(ClashText(slot, KeyCodeManager::FindClashes(m_capture, m_family)));
+  const ClashMap clashes = KeyCodeManager::FindClashes(m_capture, m_family);
+  const QString note = ClashText(slot, clashes);
+  m_dialog->ShowClash(note);
+  // A clash keeps the dialog open and is heard there; a key taken is heard in this window, which
+  // outlives the closing dialog.
+  QWidget* heard_in = note.isEmpty() ? static_cast<QWidget*>(this) : m_dialog.data();
+  Announce(heard_in, SpokenCapture(slot, m_capture, clashes));
 }
 
 void OwnKeysWindow::UseFamilyKey(const BindingRow& row)
 {
-  m_changes.emplace_back(m_players.SelectedSlot(row), std::nullopt);
+  const std::string_view slot = m_players.SelectedSlot(row);
+  m_changes.emplace_back(slot, std::nullopt);
   Refresh();
+  // The slot now has its family's key, which is what the player hears.
+  Announce(this, SpokenBinding(row, slot, m_capture.Get(slot)) + tr(" (family key)"));
 }
 
 void OwnKeysWindow::Save()
