@@ -79,8 +79,10 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QWidget(parent), m_s
   NameControls();
   SetFocusOrder();
   CreateKeyboardShortcuts();
+  CreateStatusLine();
   ConnectWidgets();
   Load();
+  TrackUnsavedChanges();
 }
 
 MainWindow::~MainWindow()
@@ -218,6 +220,9 @@ void MainWindow::SaveAllChanges()
       m_session.game_keys ? &*m_session.game_keys : nullptr};
   const auto saved = KeyCodeManager::SaveAllChanges(m_session.dir, request, m_session.groups);
   emit GroupListsReloaded();
+  // After a partial failure the mark stays: not everything shown is in the files.
+  if (saved.outcome.Ok())
+    MarkSaved();
   ReportSave(saved);
 }
 
@@ -240,15 +245,9 @@ std::string MainWindow::SavedText() const
   return note.empty() ? text : text + "\n\n" + note;
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-  event->accept();
-  EndProgram();
-}
-
 void MainWindow::EndProgram()
 {
-  // Cancel and the close box end the run at once, whatever else is open, saving nothing.
+  // The run ends at once, whatever else is open, saving nothing more.
   if (m_ending)
     return;
   m_ending = true;

@@ -53,6 +53,7 @@ void MainWindow::RefreshBindingButtons()
   const std::vector<BindingRow>& rows = BindingRows();
   for (size_t i = 0; i < rows.size(); ++i)
     ShowBinding(*m_binding_buttons.at(i), rows[i], m_players.SelectedSlot(rows[i]), table, clashes);
+  UpdateUnsavedMark();
 }
 
 } // namespace corvane

@@ -67,7 +67,8 @@ OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, 
 {
   setObjectName("frmGameKeys");
   const std::string& title = session.games.rows.at(game_row).title;
-  setWindowTitle(tr("Own Keys: %1 (%2)").arg(ToQString(title), ToQString(m_set_name)));
+  m_caption = tr("Own Keys: %1 (%2)").arg(ToQString(title), ToQString(m_set_name));
+  setWindowTitle(m_caption);
   setAttribute(Qt::WA_DeleteOnClose);
   if (parent)
     setFont(parent->font()); // a window does not take its owner's type by itself
@@ -136,6 +137,12 @@ void OwnKeysWindow::Refresh()
   const std::string slot = m_capture.CurrentSlotKey;
   m_capture = effective;
   m_capture.CurrentSlotKey = slot;
+  // Marked as the main window is while its own keys differ from those the session holds.
+  const std::vector<SlotToken> held = m_session.game_keys
+                                          ? m_session.game_keys->Applying(m_set_name, m_family)
+                                          : std::vector<SlotToken>();
+  const bool unsaved = keys.Applying(m_set_name, m_family) != held;
+  setWindowTitle(unsaved ? ToQString(Messages::UNSAVED_MARK) + m_caption : m_caption);
 }
 
 void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)

@@ -54,6 +54,7 @@ private:
   GroupId m_family;
   // The game's slots this window changed, in order: its own token, or nullopt for the family's.
   std::vector<std::pair<std::string, std::optional<std::string>>> m_changes;
+  QString m_caption;
   BindingTable m_capture; // what the key dialog edits: the game's keys as it gets them
   std::vector<std::pair<const BindingRow*, BindingButton*>> m_buttons;
   QPointer<KeyDialog> m_dialog;
