@@ -101,6 +101,18 @@ if [ -x build/dev/bin/corvane ] && [ -x build/dev/bin/zinc.exe ]; then
   echo "Files written by the Linux and the Windows program:"
   started=$(date +%s)
   python3 tests/windows/compare_with_linux.py build/dev/bin build/windows/bin build/windows/compare
+  # The Linux program beside the Windows stand-in, as a Linux player has it: every run of
+  # zinc.exe goes through Wine (this stage's prefix, its server warm).
+  echo "The Linux program beside the Windows zinc.exe, through Wine:"
+  CORVANE_WINDOWS_ZINC="$PWD/build/windows/bin/zinc.exe" ctest --preset dev -j2 --timeout 300 \
+    --output-log build/windows/ctest-linux-wine.log -R 'ThroughWine|NoWine|DatPathWithDashes'
+  if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null &&
+    [ -x build/dev/bin/corvane ] && ldd build/dev/bin/corvane | grep -q Qt6Widgets; then
+    xvfb-run -a -n 95 -s "-screen 0 1024x768x24 -noreset" \
+      python3 tests/windows/linux_window.py build/dev/bin build/windows/bin build/windows/linux-window
+  else
+    loud "NO WINDOW THROUGH WINE: xvfb-run, xdotool or the Linux program's window is missing."
+  fi
   compare_seconds=$(($(date +%s) - started))
 else
   echo "No Linux build in build/dev: the byte-for-byte comparison is left out."

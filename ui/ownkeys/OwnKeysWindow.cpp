@@ -8,6 +8,7 @@
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/PlayerChoice.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/SaveCancelRow.h"
@@ -68,6 +69,7 @@ OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, 
   setObjectName("frmGameKeys");
   const std::string& title = session.games.rows.at(game_row).title;
   m_caption = tr("Own Keys: %1 (%2)").arg(ToQString(title), ToQString(m_set_name));
+  m_opened_keys = KeysShown().Applying(m_set_name, m_family);
   setWindowTitle(m_caption);
   setAttribute(Qt::WA_DeleteOnClose);
   if (parent)
@@ -115,6 +117,14 @@ void OwnKeysWindow::CreateBindingFrame(const char* name, int page, int top, int 
   }
 }
 
+void OwnKeysWindow::changeEvent(QEvent* event)
+{
+  // Keys are named in the keyboard layout in force, which may have changed meanwhile.
+  if (IsKeyboardLayoutMoment(*event, *this))
+    Refresh();
+  QDialog::changeEvent(event);
+}
+
 GameKeys OwnKeysWindow::KeysShown() const
 {
   GameKeys keys = m_session.game_keys.value_or(GameKeys());
@@ -137,11 +147,8 @@ void OwnKeysWindow::Refresh()
   const std::string slot = m_capture.CurrentSlotKey;
   m_capture = effective;
   m_capture.CurrentSlotKey = slot;
-  // Marked as the main window is while its own keys differ from those the session holds.
-  const std::vector<SlotToken> held = m_session.game_keys
-                                          ? m_session.game_keys->Applying(m_set_name, m_family)
-                                          : std::vector<SlotToken>();
-  const bool unsaved = keys.Applying(m_set_name, m_family) != held;
+  // Marked as the main window is while its own keys differ from those it opened with.
+  const bool unsaved = keys.Applying(m_set_name, m_family) != m_opened_keys;
   setWindowTitle(unsaved ? ToQString(Messages::UNSAVED_MARK) + m_caption : m_caption);
 }
 

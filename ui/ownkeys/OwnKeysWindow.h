@@ -38,6 +38,9 @@ public:
   OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent = nullptr);
   ~OwnKeysWindow() override;
 
+protected:
+  void changeEvent(QEvent* event) override;
+
 private:
   void CreateLayout();
   void CreateBindingFrame(const char* name, int page, int top, int height);
@@ -54,6 +57,7 @@ private:
   GroupId m_family;
   // The game's slots this window changed, in order: its own token, or nullopt for the family's.
   std::vector<std::pair<std::string, std::optional<std::string>>> m_changes;
+  std::vector<SlotToken> m_opened_keys; // the game's own keys when the window opened
   QString m_caption;
   BindingTable m_capture; // what the key dialog edits: the game's keys as it gets them
   std::vector<std::pair<const BindingRow*, BindingButton*>> m_buttons;
