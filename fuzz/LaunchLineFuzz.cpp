@@ -5,7 +5,7 @@
 
 #include "FuzzCheck.h"
 #include "base/CommandLine.h"
-#include "ui/main/LaunchCommand.h"
+#include "app/LaunchCommand.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
