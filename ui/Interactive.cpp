@@ -2,9 +2,9 @@
 
 #include "app/StartUp.h"
 #include "base/Messages.h"
-#include "ui/Dialogs.h"
-#include "ui/Form1.h"
-#include "ui/frmGroup.h"
+#include "ui/grouping/GroupingWindow.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QApplication>
 
@@ -28,20 +28,21 @@ int RunInteractive(Session& session)
   ShowProblems(nullptr, {}, session.startup_problems.Describe());
   ShowProblems(nullptr, {}, XpStyles::RunInteractiveStartJobs(session).Describe());
   // The grouping window exists, hidden, for the whole run; the main window ends the run.
-  frmGroup group_window(session);
-  Form1 window(session);
+  GroupingWindow group_window(session);
+  MainWindow window(session);
   ConnectWindows(window, group_window);
   window.show();
   return QApplication::exec();
 }
 
-void ConnectWindows(Form1& main_window, frmGroup& group_window)
+void ConnectWindows(MainWindow& main_window, GroupingWindow& group_window)
 {
-  QObject::connect(&main_window, &Form1::ManageGroupsRequested, &group_window,
-                   &frmGroup::ShowReloaded);
-  QObject::connect(&group_window, &frmGroup::SaveRequested, &main_window, &Form1::SaveAllChanges);
-  QObject::connect(&main_window, &Form1::GroupListsReloaded, &group_window,
-                   &frmGroup::RefreshLists);
+  QObject::connect(&main_window, &MainWindow::ManageGroupsRequested, &group_window,
+                   &GroupingWindow::ShowReloaded);
+  QObject::connect(&group_window, &GroupingWindow::SaveRequested, &main_window,
+                   &MainWindow::SaveAllChanges);
+  QObject::connect(&main_window, &MainWindow::GroupListsReloaded, &group_window,
+                   &GroupingWindow::RefreshLists);
 }
 
 } // namespace corvane

@@ -1,9 +1,9 @@
 // The keys shown on the binding buttons, Clear, and the marks on inputs that share a key.
 
 #include "UiTestKit.h"
-#include "ui/BindingButton.h"
-#include "ui/Form1.h"
-#include "ui/TabStrip.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/BindingButton.h"
+#include "ui/widgets/TabStrip.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -19,24 +19,24 @@ class BindingGlanceTest : public QObject
   Q_OBJECT
 
 private:
-  static BindingButton* Button(Form1& window, const char* name)
+  static BindingButton* Button(MainWindow& window, const char* name)
   {
     return window.findChild<BindingButton*>(name);
   }
 
-  static void ChoosePlayer(Form1& window, bool player2)
+  static void ChoosePlayer(MainWindow& window, bool player2)
   {
     window.findChild<QRadioButton*>(player2 ? "optP2" : "optP1")->click();
   }
 
   // Turns to the button's page, clicks it and presses the key in the dialog it opens; a dialog
   // that stays open (the key clashes) is closed.
-  static void Bind(Form1& window, const char* name, int page, Qt::Key key, bool close = false)
+  static void Bind(MainWindow& window, const char* name, int page, Qt::Key key, bool close = false)
   {
     auto* tabs = window.findChild<TabStrip*>("TabStrip1");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
     QTest::mouseClick(Button(window, name), Qt::LeftButton);
-    QPointer<frmKeys> dialog = test::OpenKeyDialog();
+    QPointer<KeyDialog> dialog = test::OpenKeyDialog();
     QVERIFY(dialog);
     QTest::keyClick(dialog, key);
     if (close && dialog)
@@ -48,7 +48,7 @@ private slots:
   void TakenKeyShowsForItsPlayerOnly()
   {
     test::EmulatorFolder folder;
-    Form1 window(folder.session);
+    MainWindow window(folder.session);
     window.show();
     ChoosePlayer(window, true);
     Bind(window, "CapPunch1", 1, Qt::Key_Return);
@@ -67,7 +67,7 @@ private slots:
   {
     test::EmulatorFolder folder;
     test::MessageLog log;
-    Form1 window(folder.session);
+    MainWindow window(folder.session);
     window.show();
     Bind(window, "cmdStart1", 0, Qt::Key_1);
     Bind(window, "CapKick2", 1, Qt::Key_2);
@@ -120,7 +120,7 @@ private slots:
     QFETCH(bool, second_player2);
     QFETCH(bool, clash);
     test::EmulatorFolder folder;
-    Form1 window(folder.session);
+    MainWindow window(folder.session);
     window.show();
     const QByteArray a_name = first.toLatin1();
     const QByteArray b_name = second.toLatin1();
@@ -144,13 +144,13 @@ private slots:
   void DialogNamesTheClashAndStaysOpen()
   {
     test::EmulatorFolder folder;
-    Form1 window(folder.session);
+    MainWindow window(folder.session);
     window.show();
     Bind(window, "cmdCoin2", 0, Qt::Key_A);
     auto* tabs = window.findChild<TabStrip*>("TabStrip1");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(2).center());
     QTest::mouseClick(Button(window, "tbuta"), Qt::LeftButton);
-    QPointer<frmKeys> dialog = test::OpenKeyDialog();
+    QPointer<KeyDialog> dialog = test::OpenKeyDialog();
     QVERIFY(dialog);
     QTest::keyClick(dialog, Qt::Key_A);
     QVERIFY(dialog && dialog->isVisible());

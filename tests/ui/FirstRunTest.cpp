@@ -4,7 +4,7 @@
 #include "UiTestKit.h"
 #include "app/StartUp.h"
 #include "base/Messages.h"
-#include "ui/Form1.h"
+#include "ui/main/MainWindow.h"
 
 #include <QListWidget>
 #include <QPushButton>
@@ -26,7 +26,7 @@ void StartUp(Session& session)
   QVERIFY(XpStyles::RunInteractiveStartJobs(session).Ok());
 }
 
-void LaunchRow(Form1& window, int row)
+void LaunchRow(MainWindow& window, int row)
 {
   window.findChild<QListWidget*>("lstGames")->setCurrentRow(row);
   window.findChild<QPushButton*>("cmdLaunch")->click();
@@ -45,7 +45,7 @@ private slots:
     std::filesystem::remove(folder.File("ctrlr"));
     MessageLog log;
     StartUp(folder.session);
-    Form1 window(folder.session);
+    MainWindow window(folder.session);
     window.show();
     window.findChild<QPushButton*>("CapPunch1")->click();
     QTest::keyClick(test::OpenKeyDialog(), Qt::Key_Z);
@@ -105,7 +105,7 @@ private slots:
         folder.session.groups[GroupId::Cap] = {"sfex"};
       if (c.file_written)
         folder.WriteFile("ctrlr/sfex.ini", "[player1]\r\n");
-      Form1 window(folder.session);
+      MainWindow window(folder.session);
       MessageLog log;
       log.answer = c.answer;
       LaunchRow(window, 0);

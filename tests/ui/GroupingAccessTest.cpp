@@ -2,8 +2,8 @@
 // by shortcut, by the "Move to" menu and by an accessibility action, each the same move as a drop.
 
 #include "UiTestKit.h"
-#include "ui/GroupListView.h"
-#include "ui/frmGroup.h"
+#include "ui/grouping/GroupListView.h"
+#include "ui/grouping/GroupingWindow.h"
 
 #include <QAccessible>
 #include <QContextMenuEvent>
@@ -19,9 +19,9 @@ using test::MessageLog;
 
 // The grouping window over list files where "cap.lst" holds sfex and sfexa and "tekken.lst"
 // holds tekken; the first Capcom entry is focused and selected.
-struct GroupingWindow
+struct ShownGroupingWindow
 {
-  GroupingWindow()
+  ShownGroupingWindow()
   {
     folder.WriteFile("ctrlr/cap.lst", "sfex\r\nsfexa\r\n");
     folder.WriteFile("ctrlr/tekken.lst", "tekken\r\n");
@@ -35,7 +35,7 @@ struct GroupingWindow
 
   EmulatorFolder folder;
   MessageLog messages;
-  frmGroup window{folder.session};
+  GroupingWindow window{folder.session};
   GroupListView* cap = nullptr;
 };
 
@@ -48,7 +48,7 @@ private slots:
 
   void ListsAreNamedByTheirHeadingsWithTheirEntriesAsItems()
   {
-    GroupingWindow w;
+    ShownGroupingWindow w;
     const QStringList names = {"lstCap", "lst3But", "lstTekken", "lstSoulEdge", "lstQMA"};
     const QStringList headings = {"Capcom 6 Button", "3 Buttons or Less", "Tekken Games",
                                   "Soul Edge", "Quiz My Angel 3"};
@@ -80,7 +80,7 @@ private slots:
   void MovesWithoutAMouseAreTheDropsMove()
   {
     QFETCH(QString, how);
-    GroupingWindow w;
+    ShownGroupingWindow w;
     QVERIFY(QTest::qWaitForWindowActive(&w.window));
     auto* menu = w.window.findChild<QMenu*>("mnuMoveTo");
     if (how == "shortcut")
@@ -112,7 +112,7 @@ private slots:
 
   void RightClickKeepsTheListsOrdinaryBehaviour()
   {
-    GroupingWindow w;
+    ShownGroupingWindow w;
     QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), QPoint(5, 5));
     QApplication::sendEvent(w.cap, &event);
     QVERIFY(!w.window.findChild<QMenu*>("mnuMoveTo")->isVisible());

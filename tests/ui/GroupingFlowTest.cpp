@@ -2,10 +2,10 @@
 
 #include "UiTestKit.h"
 #include "base/Messages.h"
-#include "ui/Form1.h"
-#include "ui/GroupListView.h"
 #include "ui/Interactive.h"
-#include "ui/frmGroup.h"
+#include "ui/grouping/GroupListView.h"
+#include "ui/grouping/GroupingWindow.h"
+#include "ui/main/MainWindow.h"
 
 #include <QPushButton>
 #include <QTest>
@@ -30,8 +30,8 @@ struct TwoWindows
 
   EmulatorFolder folder;
   MessageLog messages;
-  frmGroup groups{folder.session};
-  Form1 window{folder.session};
+  GroupingWindow groups{folder.session};
+  MainWindow window{folder.session};
 };
 
 class GroupingFlowTest : public QObject
@@ -39,7 +39,7 @@ class GroupingFlowTest : public QObject
   Q_OBJECT
 
 private:
-  static void SelectFirst(frmGroup& window, const char* list_name)
+  static void SelectFirst(GroupingWindow& window, const char* list_name)
   {
     auto* list = window.findChild<GroupListView*>(list_name);
     QVERIFY(list);

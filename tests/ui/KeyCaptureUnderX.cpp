@@ -4,8 +4,8 @@
 
 #include "UiTestKit.h"
 #include "controls/IniStore.h"
-#include "ui/Form1.h"
-#include "ui/TabStrip.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/TabStrip.h"
 
 #include <QProcess>
 #include <QPushButton>
@@ -109,7 +109,7 @@ private slots:
       QSKIP("cannot set the keyboard layout");
     test::EmulatorFolder folder;
     test::MessageLog messages;
-    Form1 window(folder.session);
+    MainWindow window(folder.session);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     // Num Lock goes on while the main window has the focus, before the dialog opens.
@@ -123,7 +123,7 @@ private slots:
     auto* tabs = window.findChild<TabStrip*>("TabStrip1");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(CAPCOM_PAGE).center());
     QTest::mouseClick(window.findChild<QPushButton*>(button), Qt::LeftButton);
-    QPointer<frmKeys> dialog = test::OpenKeyDialog();
+    QPointer<KeyDialog> dialog = test::OpenKeyDialog();
     QVERIFY(dialog);
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
     // Bare Xvfb has no window manager to give the new window the focus.

@@ -2,8 +2,8 @@
 
 #include "controls/PairedKeys.h"
 #include "controls/BindingTable.h"
-#include "ui/VirtualKeys.h"
-#include "ui/frmKeys.h"
+#include "ui/keys/KeyDialog.h"
+#include "ui/keys/VirtualKeys.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -39,9 +39,9 @@ private slots:
     {
       BindingTable table;
       table.CurrentSlotKey = "start1";
-      QPointer<frmKeys> dialog = new frmKeys(table);
+      QPointer<KeyDialog> dialog = new KeyDialog(table);
       QString shown;
-      connect(dialog, &frmKeys::KeyTaken, this,
+      connect(dialog, &KeyDialog::KeyTaken, this,
               [&] { shown = dialog->findChild<QLabel*>("Label1")->text(); });
       QKeyEvent press(QEvent::KeyPress, c.qt_key, c.modifiers, c.x11_keycode, 0, 0);
       QCoreApplication::sendEvent(dialog, &press);

@@ -5,8 +5,8 @@
 
 #include "TempDir.h"
 #include "app/Session.h"
-#include "ui/Dialogs.h"
-#include "ui/frmKeys.h"
+#include "ui/keys/KeyDialog.h"
+#include "ui/widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QTest>
@@ -125,10 +125,10 @@ inline std::string LaunchLog(const EmulatorFolder& folder)
 }
 
 // The visible key-capture dialog, or nullptr.
-inline frmKeys* OpenKeyDialog()
+inline KeyDialog* OpenKeyDialog()
 {
   for (QWidget* window : QApplication::topLevelWidgets())
-    if (auto* dialog = qobject_cast<frmKeys*>(window); dialog && dialog->isVisible())
+    if (auto* dialog = qobject_cast<KeyDialog*>(window); dialog && dialog->isVisible())
       return dialog;
   return nullptr;
 }

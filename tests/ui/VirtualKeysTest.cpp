@@ -1,6 +1,6 @@
 // The Windows key codes that Qt's keys stand for on platforms without native codes.
 
-#include "ui/VirtualKeys.h"
+#include "ui/keys/VirtualKeys.h"
 
 #include <QTest>
 

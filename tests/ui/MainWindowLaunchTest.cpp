@@ -1,0 +1,285 @@
+// The launch page and the two editor buttons, with the stand-in emulator as the game.
+
+#include "UiTestKit.h"
+#include "base/Messages.h"
+#include "ui/main/LaunchCommand.h"
+#include "ui/main/MainWindow.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include <thread>
+
+namespace corvane
+{
+
+using test::EmulatorFolder;
+using test::LaunchLog;
+using test::MessageLog;
+
+class MainWindowLaunchTest : public QObject
+{
+  Q_OBJECT
+
+private:
+  // Double-clicks a row of the game list where a user would.
+  static void DoubleClickRow(MainWindow& window, int row)
+  {
+    auto* games = window.findChild<QListWidget*>("lstGames");
+    const QPoint where = games->visualItemRect(games->item(row)).center();
+    QTest::mouseClick(games->viewport(), Qt::LeftButton, {}, where);
+    QTest::mouseDClick(games->viewport(), Qt::LeftButton, {}, where);
+  }
+
+private slots:
+  void CommandLineIsExact_data()
+  {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("set_name");
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("dir");
+    QTest::addColumn<QString>("line");
+    QTest::newRow("options") << "12"
+                             << "strider2"
+                             << "--use-config-file=zinc.cfg"
+                             << "/EMU"
+                             << "zinc.exe 12 --use-config-file=zinc.cfg "
+                                "--use-controller-cfg-file=/EMU/ctrlr/strider2.ini";
+    QTest::newRow("no options, two blanks")
+        << "3"
+        << "sfex"
+        << ""
+        << "/EMU"
+        << "zinc.exe 3  --use-controller-cfg-file=/EMU/ctrlr/sfex.ini";
+    QTest::newRow("blank in the directory quotes the path only")
+        << "7"
+        << "tekken"
+        << "-a -b"
+        << "/my games/zinc"
+        << "zinc.exe 7 -a -b --use-controller-cfg-file=\"/my games/zinc/ctrlr/tekken.ini\"";
+  }
+
+  void CommandLineIsExact()
+  {
+    QFETCH(QString, number);
+    QFETCH(QString, set_name);
+    QFETCH(QString, options);
+    QFETCH(QString, dir);
+    QFETCH(QString, line);
+    GameRow game{set_name.toStdString(), "Title", "", number.toStdString(), "", ""};
+    QCOMPARE(QString::fromStdString(
+                 LaunchCommandLine(game, options.toStdString(), AppDir(dir.toStdString()))),
+             line);
+  }
+
+  void RefusesWhatWouldNotArriveWhole_data()
+  {
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<QString>("set_name");
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<QString>("dir");
+    QTest::addColumn<QString>("refusal");
+    const auto bad_entry = QString::fromStdString(std::string(Messages::LAUNCH_BAD_ENTRY));
+    const auto split = QString::fromStdString(std::string(Messages::LAUNCH_PATH_SPLIT));
+    QTest::newRow("plain") << "12"
+                           << "sf2_ex-b.v2"
+                           << "-a"
+                           << "/EMU"
+                           << "";
+    QTest::newRow("plus in the set name") << "12"
+                                          << "sf2+"
+                                          << ""
+                                          << "/EMU"
+                                          << "";
+    QTest::newRow("blank in the set name") << "1"
+                                           << "ts2 alt"
+                                           << ""
+                                           << "/EMU"
+                                           << "";
+    QTest::newRow("shell characters") << "1;2"
+                                      << "a;b&c$(d)"
+                                      << "-x"
+                                      << "/R&D/$x;y"
+                                      << "";
+    QTest::newRow("tab in the folder") << "12"
+                                       << "sfex"
+                                       << ""
+                                       << "/a\tb"
+                                       << "";
+    QTest::newRow("no number") << ""
+                               << "sfex"
+                               << "-a"
+                               << "/EMU" << bad_entry;
+    QTest::newRow("number of two words") << "1 2"
+                                         << "sfex"
+                                         << ""
+                                         << "/EMU" << bad_entry;
+    QTest::newRow("no set name") << "12"
+                                 << ""
+                                 << ""
+                                 << "/EMU" << bad_entry;
+    QTest::newRow("separator in the set name") << "12"
+                                               << "../x"
+                                               << ""
+                                               << "/EMU" << bad_entry;
+    QTest::newRow("quote in the folder") << "12"
+                                         << "sfex"
+                                         << ""
+                                         << "/say \"hi\"" << split;
+    QTest::newRow("quote left open in the options") << "12"
+                                                    << "sfex"
+                                                    << "-x \"a"
+                                                    << "/EMU" << split;
+  }
+
+  void RefusesWhatWouldNotArriveWhole()
+  {
+    QFETCH(QString, number);
+    QFETCH(QString, set_name);
+    QFETCH(QString, options);
+    QFETCH(QString, dir);
+    QFETCH(QString, refusal);
+    const GameRow game{set_name.toStdString(), "", "", number.toStdString(), "", ""};
+    const AppDir app_dir(dir.toStdString());
+    const std::string line = LaunchCommandLine(game, options.toStdString(), app_dir);
+    QCOMPARE(QString::fromStdString(std::string(LaunchRefusal(game, line, app_dir))), refusal);
+  }
+
+  void DoubleClickLaunchesThatRow_data()
+  {
+    QTest::addColumn<QString>("subfolder");
+    QTest::newRow("plain directory") << "emu";
+    QTest::newRow("directory with a blank") << "my emu";
+    // No shell reads the line: none of these may split the path or run anything.
+    for (const char* name : {"R&D", "Bob's", "a$b", "x;y", "c:d", "50%", "`id`", "*",
+                             "\xC3\xA9t\xC3\xA9", "tab\there"})
+      QTest::newRow(name) << QString::fromUtf8(name);
+  }
+
+  void DoubleClickLaunchesThatRow()
+  {
+    QFETCH(QString, subfolder);
+    EmulatorFolder folder(subfolder.toStdString());
+    folder.session.settings.ShowCmdFlag = 1;
+    MainWindow window(folder.session);
+    window.show();
+    auto* games = window.findChild<QListWidget*>("lstGames");
+    games->setCurrentRow(0);
+    window.findChild<QLineEdit*>("txtCommand")->setText("--use-config-file=zinc.cfg -x");
+    MessageLog log;
+    DoubleClickRow(window, 1);
+    const std::string path = folder.Root() + "/ctrlr/tekken.ini";
+    const bool quoted = path.find_first_of(" \t") != std::string::npos;
+    const std::string expected = "zinc.exe 7 --use-config-file=zinc.cfg -x "
+                                 "--use-controller-cfg-file=" +
+                                 (quoted ? "\"" + path + "\"" : path);
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].first, MessageKind::Plain);
+    QCOMPARE(log.boxes[0].second, expected);
+    // The emulator gets the path as one argument, blank or not.
+    QCOMPARE(LaunchLog(folder), "[7] [--use-config-file=zinc.cfg] [-x] "
+                                "[--use-controller-cfg-file=" +
+                                    path + "]");
+  }
+
+  void LaunchWithoutSelectionDoesNothing()
+  {
+    EmulatorFolder folder;
+    folder.session.settings.ShowCmdFlag = 1;
+    MainWindow window(folder.session);
+    window.show();
+    MessageLog log;
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdLaunch"), Qt::LeftButton);
+    QTest::qWait(200);
+    QVERIFY(log.boxes.empty());
+    QVERIFY(!folder.Exists("emu/zinc-launch.log"));
+  }
+
+  void LaunchReportsWhatCannotStart_data()
+  {
+    QTest::addColumn<QString>("subfolder");
+    QTest::addColumn<QString>("set_name");
+    QTest::addColumn<bool>("remove_emulator");
+    QTest::addColumn<QString>("message");
+    const auto text = [](std::string_view message)
+    { return QString::fromStdString(std::string(message)); };
+    QTest::newRow("emulator gone") << "emu"
+                                   << "sfex" << true << text(Messages::LAUNCH_FAILED);
+    QTest::newRow("set name naming another folder")
+        << "emu"
+        << "../pwned" << false << text(Messages::LAUNCH_BAD_ENTRY);
+    QTest::newRow("quote in the folder") << "say \"hi\""
+                                         << "sfex" << false << text(Messages::LAUNCH_PATH_SPLIT);
+  }
+
+  void LaunchReportsWhatCannotStart()
+  {
+    QFETCH(QString, subfolder);
+    QFETCH(QString, set_name);
+    QFETCH(bool, remove_emulator);
+    QFETCH(QString, message);
+    EmulatorFolder folder(subfolder.toStdString());
+    folder.session.games.rows[0].set_name = set_name.toStdString();
+    if (remove_emulator)
+      std::filesystem::remove(folder.File("zinc.exe"));
+    MainWindow window(folder.session);
+    window.show();
+    MessageLog log;
+    window.findChild<QListWidget*>("lstGames")->setCurrentRow(0);
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdLaunch"), Qt::LeftButton);
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].first, MessageKind::Warning);
+    QCOMPARE(QString::fromStdString(log.boxes[0].second), message);
+    QVERIFY(window.isVisible());
+    QTest::qWait(200);
+    QVERIFY(!std::filesystem::exists(folder.File("zinc-launch.log")));
+  }
+
+  void ZincOptionsCreatesADefaultOnlyWhenMissing()
+  {
+    EmulatorFolder folder;
+    MainWindow window(folder.session);
+    std::vector<std::string> opened;
+    SetEditorHook(
+        [&opened](const std::string& path)
+        {
+          opened.push_back(path);
+          return true;
+        });
+    MessageLog log;
+    window.findChild<QPushButton*>("Command1")->click();
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].second, "zinc.cfg not found, default cfg created");
+    QVERIFY(folder.Exists("emu/zinc.cfg"));
+    folder.WriteFile("zinc.cfg", "mine\r\n");
+    window.findChild<QPushButton*>("Command1")->click();
+    QCOMPARE(log.boxes.size(), size_t(1)); // no second message
+    QCOMPARE(folder.ReadFile("zinc.cfg"), "mine\r\n");
+    window.findChild<QPushButton*>("Command2")->click();
+    QCOMPARE(opened, (std::vector<std::string>{folder.File("zinc.cfg"), folder.File("zinc.cfg"),
+                                               folder.File("renderer.cfg")}));
+    SetEditorHook({});
+  }
+
+  void EditorThatCannotStartIsReported()
+  {
+    EmulatorFolder folder;
+    folder.WriteFile("zinc.cfg", "mine\r\n");
+    MainWindow window(folder.session);
+    SetEditorHook([](const std::string&) { return false; });
+    MessageLog log;
+    window.findChild<QPushButton*>("Command2")->click();
+    SetEditorHook({});
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].second,
+             std::string(Messages::EDITOR_FAILED) + ": " + folder.File("renderer.cfg"));
+  }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::MainWindowLaunchTest)
+#include "MainWindowLaunchTest.moc"

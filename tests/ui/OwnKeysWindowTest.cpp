@@ -1,0 +1,96 @@
+// A game's own keys through the windows: given, saved, carried across a change of family and
+// given back to the family.
+
+#include "ui/ownkeys/OwnKeysWindow.h"
+#include "UiTestKit.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/BindingButton.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace corvane
+{
+
+class OwnKeysWindowTest : public QObject
+{
+  Q_OBJECT
+
+private:
+  // Selects the game's row on the Launch page and opens its own-keys window.
+  static OwnKeysWindow* OpenOwnKeys(MainWindow& window, int row)
+  {
+    window.findChild<QListWidget*>("lstGames")->setCurrentRow(row);
+    window.findChild<QPushButton*>("cmdOwnKeys")->click();
+    return window.findChild<OwnKeysWindow*>("frmGameKeys");
+  }
+
+  static void SaveMain(MainWindow& window) { window.findChild<QPushButton*>("cmdSave")->click(); }
+
+private slots:
+  void OwnKeyFollowsTheGameAcrossFamilies()
+  {
+    test::EmulatorFolder folder;
+    test::MessageLog log;
+    folder.session.games.rows.push_back({"sfexa", "Street Fighter EX (alt)", "", "13", "sfex", ""});
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\nsfexa\r\n");
+    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+    folder.session.game_keys = GameKeys();
+    MainWindow window(folder.session);
+    window.show();
+    SaveMain(window);
+
+    QPointer<OwnKeysWindow> own = OpenOwnKeys(window, 0);
+    QVERIFY(own);
+    QCOMPARE(own->windowTitle(), QString("Own Keys: Street Fighter EX (sfex)"));
+    auto* punch = own->findChild<BindingButton*>("CapPunch1");
+    QVERIFY(punch->Look().inherited);
+    QVERIFY(!own->findChild<BindingButton*>("cmdTLP")); // another family's input
+    punch->click();
+    QCOMPARE(test::OpenKeyDialog()->findChild<QLabel*>("lblTarget")->text(),
+             QString("Low Punch - Player 1"));
+    QTest::keyClick(test::OpenKeyDialog(), Qt::Key_Z);
+    QVERIFY(!punch->Look().inherited);
+    QCOMPARE(punch->Look().key_label, QString("Z"));
+    own->findChild<QPushButton*>("cmdSave")->click();
+    QTRY_VERIFY(!own);
+    QCOMPARE(folder.ReadFile("corvane-games.ini"), "[sfex]\r\ncappunch1p1=k2C\r\n");
+    const std::string family = folder.ReadFile("ctrlr/capcfg.ini");
+    const std::string with_own = folder.ReadFile("ctrlr/sfex.ini");
+    QVERIFY(with_own.find("[player1]\r\nbtn1=k2C\r\n") != std::string::npos);
+    QCOMPARE(folder.ReadFile("ctrlr/sfexa.ini"), family);
+
+    // Moved to another family: its own key waits in the file.
+    folder.WriteFile("ctrlr/cap.lst", "sfexa\r\n");
+    folder.WriteFile("ctrlr/3but.lst", "sfex\r\n");
+    SaveMain(window);
+    QCOMPARE(folder.ReadFile("ctrlr/sfex.ini"), folder.ReadFile("ctrlr/3butcfg.ini"));
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\nsfexa\r\n");
+    folder.WriteFile("ctrlr/3but.lst", "");
+    SaveMain(window);
+    QCOMPARE(folder.ReadFile("ctrlr/sfex.ini"), with_own);
+
+    // Given back to the family: the copy is the family's file again.
+    own = OpenOwnKeys(window, 0);
+    QTest::keyClick(own->findChild<BindingButton*>("CapPunch1"), Qt::Key_Delete);
+    own->findChild<QPushButton*>("cmdSave")->click();
+    QCOMPARE(folder.ReadFile("ctrlr/sfex.ini"), family);
+    QVERIFY(log.boxes.size() == 3); // the three main-window saves
+  }
+
+  void GameWithoutFamilyIsTold()
+  {
+    test::EmulatorFolder folder;
+    test::MessageLog log;
+    folder.session.game_keys = GameKeys();
+    MainWindow window(folder.session);
+    QVERIFY(!OpenOwnKeys(window, 1));
+    QCOMPARE(log.boxes.size(), size_t(1));
+  }
+};
+
+} // namespace corvane
+
+QTEST_MAIN(corvane::OwnKeysWindowTest)
+#include "OwnKeysWindowTest.moc"

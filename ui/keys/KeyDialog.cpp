@@ -1,0 +1,215 @@
+#include "ui/keys/KeyDialog.h"
+
+#include "base/Messages.h"
+#include "controls/KeyCodeManager.h"
+#include "controls/PairedKeys.h"
+#include "ui/keys/VirtualKeys.h"
+#include "ui/widgets/QtText.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include <utility>
+
+namespace corvane
+{
+namespace
+{
+
+constexpr int CLIENT_WIDTH = 272;
+constexpr int CLIENT_HEIGHT = 104;
+constexpr double LABEL_POINT_SIZE = 22.8;
+
+QLabel* MakeLabel(const char* name, QWidget* parent)
+{
+  auto* label = new QLabel(QString::fromLatin1(name), parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAlignment(Qt::AlignCenter);
+  label->setTextFormat(Qt::PlainText);
+  QFont font = label->font();
+  font.setPointSizeF(LABEL_POINT_SIZE);
+  label->setFont(font);
+  return label;
+}
+
+// The key pressed as a name and a token: a key that shares its key code with its pair by its
+// scan code, every other key by its key code.
+std::pair<std::string, std::string> NameAndTokenOf(const QKeyEvent& key)
+{
+  if (std::string token = PairedKeyTokenOf(key); !token.empty())
+    return {KeyCodeManager::KeyNameFromKeyToken(token), token};
+  std::string name = KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key));
+  std::string token = KeyCodeManager::KeyTokenFromKeyName(name);
+  return {std::move(name), std::move(token)};
+}
+
+} // namespace
+
+KeyDialog::KeyDialog(BindingTable& table, QWidget* parent) : QDialog(parent), m_table(table)
+{
+  setObjectName("frmKeys"); // the old form name: begins every control's UI Automation id
+  setWindowTitle(ToQString(Messages::KEYS_CAPTION));
+  setFocusPolicy(Qt::StrongFocus);
+  // Each capture unloads the dialog, so the next one loads afresh with its own slot.
+  setAttribute(Qt::WA_DeleteOnClose);
+  CreateLayout();
+  ShowSlotKey();
+}
+
+void KeyDialog::CreateLayout()
+{
+  lblTarget = new QLabel(this);
+  lblTarget->setObjectName("lblTarget");
+  lblTarget->setAlignment(Qt::AlignCenter);
+  lblTarget->setTextFormat(Qt::PlainText);
+  lblTarget->hide();
+  Label1 = MakeLabel("Label1", this);
+  Label2 = MakeLabel("Label2", this);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(lblTarget);
+  layout->addWidget(Label1, 1);
+  layout->addWidget(Label2, 1);
+  lblClash = new QLabel(this);
+  lblClash->setObjectName("lblClash");
+  lblClash->setAlignment(Qt::AlignCenter);
+  lblClash->setTextFormat(Qt::PlainText);
+  lblClash->setWordWrap(true);
+  lblClash->hide();
+  layout->addWidget(lblClash);
+  resize(CLIENT_WIDTH, CLIENT_HEIGHT);
+}
+
+bool KeyDialog::OpenFor(QPointer<KeyDialog>& dialog, BindingTable& table, std::string_view slot,
+                        const QString& target)
+{
+  table.CurrentKey = table.Get(slot);
+  table.CurrentSlotKey = std::string(slot);
+  const bool loaded = !dialog;
+  if (loaded)
+    dialog = new KeyDialog(table);
+  dialog->Retarget(target);
+  dialog->show();
+  dialog->raise();
+  dialog->activateWindow();
+  return loaded;
+}
+
+void KeyDialog::Retarget(const QString& target)
+{
+  lblTarget->setText(target);
+  lblTarget->setVisible(!target.isEmpty());
+  lblClash->hide();
+  ShowSlotKey();
+  FitHeight();
+}
+
+void KeyDialog::FitHeight()
+{
+  // The key's two labels keep their size; the lines above and below them add to it.
+  int height = CLIENT_HEIGHT;
+  if (!lblTarget->isHidden())
+    height += lblTarget->sizeHint().height();
+  if (!lblClash->isHidden())
+    height += lblClash->heightForWidth(CLIENT_WIDTH);
+  resize(width(), height);
+}
+
+void KeyDialog::ShowClash(const QString& note)
+{
+  if (note.isEmpty())
+    return;
+  lblClash->setText(QStringLiteral("\u26A0 ") + note);
+  if (lblClash->isHidden())
+  {
+    lblClash->show();
+    FitHeight();
+  }
+  // Stays open: the next key is a new capture.
+  m_clash_shown = true;
+  m_captured = false;
+}
+
+void KeyDialog::ShowSlotKey()
+{
+  const std::string& token = m_table.CurrentKey;
+  // An empty slot says what to do instead of showing a blank.
+  const QString name = token.empty() ? ToQString(Messages::PRESS_A_KEY)
+                                     : ToQString(KeyCodeManager::KeyNameFromKeyToken(token));
+  ShowToken(name, token);
+}
+
+void KeyDialog::ShowToken(const QString& key_name, const std::string& key_token)
+{
+  Label1->setText(key_name);
+  Label2->setText(ToQString(key_token));
+  // The dialog itself holds the focus; a screen reader announcing it reads its description, so
+  // the two labels are read with the caption when it opens.
+  setAccessibleDescription(
+      QStringList{Label1->text(), Label2->text()}.join(QLatin1Char(' ')).trimmed());
+}
+
+bool KeyDialog::event(QEvent* event)
+{
+  // Every key belongs to the capture: no shortcut may take it first, Tab must not move the
+  // focus and Escape must not close the dialog the way it closes others.
+  if (event->type() == QEvent::ShortcutOverride)
+  {
+    event->accept();
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress)
+  {
+    Capture(*static_cast<QKeyEvent*>(event));
+    return true;
+  }
+  return QDialog::event(event);
+}
+
+void KeyDialog::Capture(const QKeyEvent& key)
+{
+  // A held key repeats; only its first press counts, the dialog is closing by then.
+  if (m_captured || key.isAutoRepeat())
+    return;
+  m_captured = true;
+  const auto [name, token] = NameAndTokenOf(key);
+  ShowToken(ToQString(name), token);
+  // The slot is the one named when the key arrives: a binding button clicked while the dialog
+  // was open has retargeted it.
+  m_table.Set(m_table.CurrentSlotKey, token);
+  m_clash_shown = false;
+  emit KeyTaken(); // the owner may answer with ShowClash, which keeps the dialog open
+  if (!m_clash_shown)
+    close();
+}
+
+int16_t VirtualKeyOf(const QKeyEvent& key)
+{
+#ifdef _WIN32
+  if (key.nativeVirtualKey() != 0)
+    return static_cast<int16_t>(key.nativeVirtualKey());
+#endif
+  const bool keypad = key.modifiers().testFlag(Qt::KeypadModifier);
+#if defined(_WIN32) || defined(__APPLE__)
+  return VirtualKeyFromQtKey(key.key(), keypad);
+#else
+  // X11 and Wayland number the keys by place, which finds the keys of non-US layouts.
+  return VirtualKeyFromQtKey(key.key(), keypad, key.nativeScanCode());
+#endif
+}
+
+std::string PairedKeyTokenOf([[maybe_unused]] const QKeyEvent& key)
+{
+#if defined(_WIN32)
+  return KeyCodeManager::PairedKeyToken(PcScanCodeFromWindows(key.nativeScanCode()));
+#elif defined(__APPLE__)
+  return {}; // macOS reports key codes of its own, no scan codes
+#else
+  const auto scan_code = PcScanCodeFromX11(key.nativeScanCode());
+  return scan_code ? KeyCodeManager::PairedKeyToken(*scan_code) : std::string();
+#endif
+}
+
+} // namespace corvane

@@ -1,0 +1,107 @@
+// What the main window's launch and editor buttons do.
+
+#include "base/FileIo.h"
+#include "base/Messages.h"
+#include "base/Process.h"
+#include "generate/EmulatorConfig.h"
+#include "ui/main/LaunchCheck.h"
+#include "ui/main/LaunchCommand.h"
+#include "ui/main/MainWindow.h"
+#include "ui/ownkeys/OwnKeysWindow.h"
+#include "ui/widgets/Dialogs.h"
+
+#include <QListWidget>
+
+namespace corvane
+{
+namespace
+{
+
+// Opens one of the emulator's files in the editor; a failure names the file it was meant for.
+void EditOrReport(QWidget* parent, const AppDir& dir, std::string_view file_name)
+{
+  if (!OpenInEditor(dir, file_name))
+    ShowMessage(parent, MessageKind::Warning,
+                std::string(Messages::EDITOR_FAILED) + ": " + dir.File(file_name));
+}
+
+} // namespace
+
+int MainWindow::SelectedGameRow() const
+{
+  const QList<QListWidgetItem*> selected = lstGames->selectedItems();
+  if (selected.isEmpty())
+    return -1;
+  const int row = lstGames->row(selected.front());
+  return row <= m_session.games.LastGameIndex() ? row : -1;
+}
+
+void MainWindow::OpenOwnKeys()
+{
+  const int row = SelectedGameRow();
+  if (row < 0)
+    return;
+  const std::string& set_name = m_session.games.rows[static_cast<size_t>(row)].set_name;
+  const auto family = ZincListMan::FamilyOf(m_session.groups, set_name);
+  if (!m_session.game_keys)
+    ShowMessage(this, MessageKind::Warning, Messages::OWN_KEYS_UNREADABLE);
+  else if (!family)
+    ShowMessage(this, MessageKind::Plain, Messages::OWN_KEYS_NO_FAMILY);
+  else
+  {
+    auto* window = new OwnKeysWindow(m_session, static_cast<size_t>(row), *family, this);
+    window->setWindowFlag(Qt::Window);
+    window->show();
+  }
+}
+
+void MainWindow::LaunchSelected()
+{
+  const int row = SelectedGameRow();
+  if (row < 0 || !TypedTextFitsCodePage())
+    return;
+  const GameRow& game = m_session.games.rows[static_cast<size_t>(row)];
+  const std::string& dir = m_session.dir.Root();
+  const std::string line = LaunchCommandLine(game, OptionsText(), m_session.dir);
+  // Never start a line that would give the emulator another game or another controller file.
+  if (const std::string_view refusal = LaunchRefusal(game, line, m_session.dir); !refusal.empty())
+  {
+    ShowMessage(this, MessageKind::Warning, refusal);
+    return;
+  }
+  if (!ConfirmLaunchWithoutGameFile(this, m_session, game.set_name))
+    return;
+  SetCurrentDir(dir);
+  if (m_session.settings.ShowCmdFlag == 1)
+    ShowMessage(this, MessageKind::Plain, line);
+  // The start-up check was long ago; the emulator may have gone since.
+  if (!IsRegularFile(m_session.dir.File("zinc.exe")) || !StartDetached(line, dir))
+    ShowMessage(this, MessageKind::Warning, Messages::LAUNCH_FAILED);
+}
+
+void MainWindow::LaunchItem(QListWidgetItem* item)
+{
+  if (!item)
+    return;
+  lstGames->setCurrentItem(item);
+  LaunchSelected();
+}
+
+void MainWindow::ManageZincOptions()
+{
+  SetCurrentDir(m_session.dir.Root());
+  if (!IsRegularFile(m_session.dir.File(EMULATOR_CONFIG_FILE)))
+  {
+    ShowMessage(this, MessageKind::Plain, Messages::DEFAULT_CFG_CREATED);
+    const Outcome made = ZincListMan::MakeDefaultEmulatorConfig(m_session.dir);
+    ShowProblems(this, {}, made.Describe());
+  }
+  EditOrReport(this, m_session.dir, EMULATOR_CONFIG_FILE);
+}
+
+void MainWindow::ManageRendererConfig()
+{
+  EditOrReport(this, m_session.dir, RENDERER_CONFIG_FILE);
+}
+
+} // namespace corvane

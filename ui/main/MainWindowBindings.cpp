@@ -1,0 +1,58 @@
+// The binding buttons: one table row per button, one handler for all of them.
+
+#include "ui/keys/KeyDialog.h"
+#include "ui/main/MainWindow.h"
+#include "ui/widgets/BindingButton.h"
+#include "ui/widgets/BindingTexts.h"
+#include "ui/widgets/QtText.h"
+
+#include <QFrame>
+#include <QRadioButton>
+
+namespace corvane
+{
+
+void MainWindow::CreateBindingButtons()
+{
+  for (const BindingRow& row : BindingRows())
+  {
+    auto* button = new BindingButton(QString::fromLatin1(row.caption), fraOpt.at(row.page));
+    button->setObjectName(QString::fromLatin1(row.name));
+    button->setGeometry(row.x, row.y, BINDING_BUTTON_SIZE, BINDING_BUTTON_SIZE);
+    m_binding_buttons.push_back(button);
+    connect(button, &QPushButton::clicked, this, [this, &row] { OpenKeyCapture(row); });
+    connect(button, &BindingButton::ClearRequested, this, [this, &row] { ClearBinding(row); });
+  }
+}
+
+void MainWindow::OpenKeyCapture(const BindingRow& row)
+{
+  const std::string_view slot = m_players.SelectedSlot(row);
+  // An open dialog turns to the slot just chosen: its next key goes there.
+  if (KeyDialog::OpenFor(m_keys, m_session.bindings, slot, TargetText(row, slot)))
+    connect(m_keys, &KeyDialog::KeyTaken, this, &MainWindow::TakeCapturedKey);
+}
+
+void MainWindow::TakeCapturedKey()
+{
+  RefreshBindingButtons();
+  const std::string& slot = m_session.bindings.CurrentSlotKey;
+  m_keys->ShowClash(ClashText(slot, KeyCodeManager::FindClashes(m_session.bindings)));
+}
+
+void MainWindow::ClearBinding(const BindingRow& row)
+{
+  m_session.bindings.Set(m_players.SelectedSlot(row), std::string());
+  RefreshBindingButtons();
+}
+
+void MainWindow::RefreshBindingButtons()
+{
+  const BindingTable& table = m_session.bindings;
+  const ClashMap clashes = KeyCodeManager::FindClashes(table);
+  const std::vector<BindingRow>& rows = BindingRows();
+  for (size_t i = 0; i < rows.size(); ++i)
+    ShowBinding(*m_binding_buttons.at(i), rows[i], m_players.SelectedSlot(rows[i]), table, clashes);
+}
+
+} // namespace corvane

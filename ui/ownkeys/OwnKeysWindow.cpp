@@ -1,0 +1,151 @@
+#include "ui/ownkeys/OwnKeysWindow.h"
+
+#include "controls/BindingClashes.h"
+#include "controls/ControllerFiles.h"
+#include "controls/SavePipeline.h"
+#include "ui/keys/KeyDialog.h"
+#include "ui/widgets/BindingButton.h"
+#include "ui/widgets/BindingTexts.h"
+#include "ui/widgets/Dialogs.h"
+#include "ui/widgets/PlayerChoice.h"
+#include "ui/widgets/QtText.h"
+#include "ui/widgets/SaveCancelRow.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace corvane
+{
+namespace
+{
+
+constexpr int WIDTH = 597;
+constexpr int FRAME_WIDTH = 581;
+constexpr int SHARED_TOP = 8;
+constexpr int SHARED_HEIGHT = 246;
+constexpr int FAMILY_TOP = 262;
+constexpr int FAMILY_HEIGHT = 200;
+constexpr int FAMILY_SHIFT = 44; // the family pages' buttons start lower than needed here
+constexpr int BOTTOM_TOP = 470;
+constexpr int HEIGHT = 516;
+
+// The main window's page of a family: General comes first.
+int PageOf(GroupId family)
+{
+  return static_cast<int>(family) + 1;
+}
+
+bool FileHolds(GroupId family, std::string_view slot)
+{
+  const auto& file_slots = KeyCodeManager::GroupFileSlots(family);
+  return std::find(file_slots.begin(), file_slots.end(), slot) != file_slots.end();
+}
+
+} // namespace
+
+OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent)
+    : QDialog(parent), m_session(session), m_set_name(session.games.rows.at(game_row).set_name),
+      m_family(family), m_keys(session.game_keys.value_or(GameKeys()))
+{
+  setObjectName("frmGameKeys");
+  const std::string& title = session.games.rows.at(game_row).title;
+  setWindowTitle(tr("Own Keys: %1 (%2)").arg(ToQString(title), ToQString(m_set_name)));
+  setAttribute(Qt::WA_DeleteOnClose);
+  if (parent)
+    setFont(parent->font()); // a window does not take its owner's type by itself
+  CreateLayout();
+  m_players.player1->setChecked(true);
+  Refresh();
+}
+
+OwnKeysWindow::~OwnKeysWindow()
+{
+  delete m_dialog.data(); // it edits this window's table
+}
+
+void OwnKeysWindow::CreateLayout()
+{
+  setFixedSize(WIDTH, HEIGHT);
+  CreateBindingFrame("fraShared", GENERAL_PAGE, SHARED_TOP, SHARED_HEIGHT);
+  CreateBindingFrame("fraFamily", PageOf(m_family), FAMILY_TOP, FAMILY_HEIGHT);
+  m_players = CreatePlayerChoice(this, QPoint(8, BOTTOM_TOP - 8));
+  m_save_row = CreateSaveCancelRow(this, QPoint(WIDTH - 124, BOTTOM_TOP));
+  connect(m_players.player1, &QRadioButton::toggled, this, &OwnKeysWindow::Refresh);
+  connect(m_save_row.save, &QPushButton::clicked, this, &OwnKeysWindow::Save);
+  connect(m_save_row.cancel, &QPushButton::clicked, this, &OwnKeysWindow::close);
+}
+
+// The page's binding buttons that the family's file holds, where the main window has them.
+void OwnKeysWindow::CreateBindingFrame(const char* name, int page, int top, int height)
+{
+  auto* frame = new QGroupBox(PageCaption(page), this);
+  frame->setObjectName(name);
+  frame->setGeometry(8, top, FRAME_WIDTH, height);
+  const int shift = page == GENERAL_PAGE ? -16 : FAMILY_SHIFT;
+  for (const BindingRow& row : BindingRows())
+  {
+    if (row.page != page || !FileHolds(m_family, row.slot_p1))
+      continue;
+    auto* button = new BindingButton(QString::fromLatin1(row.caption), frame);
+    button->setObjectName(QString::fromLatin1(row.name));
+    button->setGeometry(row.x, row.y - shift, BINDING_BUTTON_SIZE, BINDING_BUTTON_SIZE);
+    button->SetClearText(tr("Use Family Key"));
+    connect(button, &QPushButton::clicked, this, [this, &row] { OpenKeyCapture(row); });
+    connect(button, &BindingButton::ClearRequested, this, [this, &row] { UseFamilyKey(row); });
+    m_buttons.emplace_back(&row, button);
+  }
+}
+
+void OwnKeysWindow::Refresh()
+{
+  // The game's keys as it gets them: its own over its family's.
+  BindingTable effective = m_session.bindings;
+  for (const auto& [slot, token] : m_keys.Applying(m_set_name, m_family))
+    effective.Set(slot, token);
+  const ClashMap clashes = KeyCodeManager::FindClashes(effective, m_family);
+  const auto inherits = [this](std::string_view slot)
+  { return !m_keys.Own(m_set_name, slot).has_value(); };
+  for (const auto& [row, button] : m_buttons)
+    ShowBinding(*button, *row, m_players.SelectedSlot(*row), effective, clashes, inherits);
+  const std::string slot = m_capture.CurrentSlotKey;
+  m_capture = effective;
+  m_capture.CurrentSlotKey = slot;
+}
+
+void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)
+{
+  const std::string_view slot = m_players.SelectedSlot(row);
+  if (KeyDialog::OpenFor(m_dialog, m_capture, slot, TargetText(row, slot)))
+    connect(m_dialog, &KeyDialog::KeyTaken, this, &OwnKeysWindow::TakeCapturedKey);
+}
+
+void OwnKeysWindow::TakeCapturedKey()
+{
+  const std::string slot = m_capture.CurrentSlotKey;
+  m_keys.SetOwn(m_set_name, slot, m_capture.Get(slot));
+  Refresh();
+  m_dialog->ShowClash(ClashText(slot, KeyCodeManager::FindClashes(m_capture, m_family)));
+}
+
+void OwnKeysWindow::UseFamilyKey(const BindingRow& row)
+{
+  m_keys.ClearOwn(m_set_name, m_players.SelectedSlot(row));
+  Refresh();
+}
+
+void OwnKeysWindow::Save()
+{
+  m_session.game_keys = m_keys;
+  Outcome outcome = KeyCodeManager::SaveGameKeys(m_session.dir, m_keys);
+  // The copies follow the family files and lists as last saved.
+  const GroupLists saved_lists = ZincListMan::LoadGroupLists(m_session.dir);
+  outcome.Append(KeyCodeManager::MakePerGameControllerFiles(m_session.dir, saved_lists, &m_keys));
+  if (!outcome.Ok())
+    ShowProblems(this, {}, outcome.Describe());
+  close();
+}
+
+} // namespace corvane

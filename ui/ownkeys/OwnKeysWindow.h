@@ -1,0 +1,59 @@
+#pragma once
+
+// ui/ownkeys/: the Own Keys window, which gives one game keys of its own over its family's.
+
+// A game's own keys: the shared inputs and its family's inputs as binding buttons, each showing
+// the key the game gets, its own key plainly and its family's dimmed in brackets. A key taken
+// becomes the game's own; "Use Family Key" (or Delete) gives the slot back to the family. Save
+// writes the own keys and the game's controller file; Cancel drops the window's changes.
+
+#include "app/Session.h"
+#include "ui/widgets/BindingPages.h"
+#include "ui/widgets/PlayerChoice.h"
+#include "ui/widgets/SaveCancelRow.h"
+
+#include <QDialog>
+#include <QPointer>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace corvane
+{
+
+class BindingButton;
+class KeyDialog;
+
+class OwnKeysWindow : public QDialog
+{
+  Q_OBJECT
+
+public:
+  // For the game of the game table's row `game_row`, a game of `family`. Needs the session's
+  // own keys to be readable.
+  OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent = nullptr);
+  ~OwnKeysWindow() override;
+
+private:
+  void CreateLayout();
+  void CreateBindingFrame(const char* name, int page, int top, int height);
+  void Refresh();
+  void OpenKeyCapture(const BindingRow& row);
+  void TakeCapturedKey();
+  void UseFamilyKey(const BindingRow& row);
+  void Save();
+
+  Session& m_session;
+  std::string m_set_name;
+  GroupId m_family;
+  GameKeys m_keys;        // the window's copy, given to the session by Save
+  BindingTable m_capture; // what the key dialog edits: the game's keys as it gets them
+  std::vector<std::pair<const BindingRow*, BindingButton*>> m_buttons;
+  QPointer<KeyDialog> m_dialog;
+
+  PlayerChoice m_players;
+  SaveCancelRow m_save_row;
+};
+
+} // namespace corvane

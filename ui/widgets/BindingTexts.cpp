@@ -1,0 +1,84 @@
+#include "ui/widgets/BindingTexts.h"
+
+#include "controls/KeyLabels.h"
+#include "ui/widgets/BindingButton.h"
+#include "ui/widgets/QtText.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+namespace corvane
+{
+namespace
+{
+
+QString Tr(const char* text)
+{
+  return QCoreApplication::translate("BindingTexts", text);
+}
+
+// "Player 2 " for a player's slot, nothing for an input of both players.
+QString PlayerPrefix(const BindingRow& row, std::string_view slot)
+{
+  if (row.slot_p1 == row.slot_p2)
+    return {};
+  return slot == row.slot_p1 ? Tr("Player 1 ") : Tr("Player 2 ");
+}
+
+// The key in words, and whose it is when layers are shown.
+QString LayeredText(const BindingRow& row, std::string_view slot, const BindingTable& table,
+                    const InheritsKey& inherits)
+{
+  QString text = BindingText(row, slot, table.Get(slot));
+  if (inherits)
+    text += inherits(slot) ? Tr(" (family key)") : Tr(" (own key)");
+  return text;
+}
+
+} // namespace
+
+QString BindingText(const BindingRow& row, std::string_view slot, const std::string& token)
+{
+  const std::string label = KeyCodeManager::KeyLabelFromKeyToken(token);
+  const QString who = row.slot_p1 == row.slot_p2 ? Tr("Both players") : PlayerPrefix(row, slot);
+  return who.trimmed() + QStringLiteral(": ") +
+         (label.empty() ? Tr("not bound") : ToQString(label));
+}
+
+QString TargetText(const BindingRow& row, std::string_view slot)
+{
+  const QString who = row.slot_p1 == row.slot_p2 ? Tr("shared") : PlayerPrefix(row, slot).trimmed();
+  return QString::fromLatin1(row.caption) + QStringLiteral(" - ") + who;
+}
+
+QString ClashText(std::string_view slot, const ClashMap& clashes)
+{
+  QStringList others;
+  for (const std::string_view other : clashes.Others(slot))
+  {
+    for (const BindingRow& row : BindingRows())
+    {
+      if (row.slot_p1 == other || row.slot_p2 == other)
+        others << PlayerPrefix(row, other) + QString::fromLatin1(row.caption) +
+                      QStringLiteral(", ") + PageCaption(row.page);
+    }
+  }
+  return others.isEmpty() ? QString() : Tr("Also ") + others.join(QStringLiteral("; "));
+}
+
+void ShowBinding(BindingButton& button, const BindingRow& row, std::string_view slot,
+                 const BindingTable& table, const ClashMap& clashes, const InheritsKey& inherits)
+{
+  const QString clash = ClashText(slot, clashes);
+  const bool inherited = inherits && inherits(slot);
+  button.ShowBinding({ToQString(KeyCodeManager::KeyLabelFromKeyToken(table.Get(slot))),
+                      !clash.isEmpty(), inherited});
+  QString tip = LayeredText(row, row.slot_p1, table, inherits);
+  if (row.slot_p2 != row.slot_p1)
+    tip += QLatin1Char('\n') + LayeredText(row, row.slot_p2, table, inherits);
+  const QString clash_line = clash.isEmpty() ? QString() : QLatin1Char('\n') + clash;
+  button.setToolTip(tip + clash_line);
+  button.setAccessibleDescription(LayeredText(row, slot, table, inherits) + clash_line);
+}
+
+} // namespace corvane

@@ -1,0 +1,128 @@
+#include "ui/widgets/Dialogs.h"
+
+#include "base/Messages.h"
+#include "base/Process.h"
+#include "ui/widgets/QtText.h"
+
+#include <QDesktopServices>
+#include <QMessageBox>
+#include <QUrl>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace corvane
+{
+namespace
+{
+
+MessageHook& CurrentMessageHook()
+{
+  static MessageHook hook;
+  return hook;
+}
+
+QuestionHook& CurrentQuestionHook()
+{
+  static QuestionHook hook;
+  return hook;
+}
+
+EditorHook& CurrentEditorHook()
+{
+  static EditorHook hook;
+  return hook;
+}
+
+QMessageBox::Icon IconOf(MessageKind kind)
+{
+  switch (kind)
+  {
+  case MessageKind::Warning:
+    return QMessageBox::Warning;
+  case MessageKind::Critical:
+    return QMessageBox::Critical;
+  case MessageKind::Plain:
+    break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+#ifdef _WIN32
+// Notepad from the system folder, so no notepad.exe beside the program is taken instead, with
+// the file's full path in quotes (the folder may hold blanks; a path holds no quote).
+std::string NotepadCommandLine(const std::string& path)
+{
+  char system_dir[MAX_PATH + 1] = {};
+  const UINT length = GetSystemDirectoryA(system_dir, MAX_PATH);
+  const std::string notepad = length == 0 || length >= MAX_PATH
+                                  ? std::string("notepad.exe")
+                                  : std::string(system_dir, length) + "\\notepad.exe";
+  return "\"" + notepad + "\" \"" + path + "\"";
+}
+#endif
+
+} // namespace
+
+void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text)
+{
+  const QString shown = ToQString(text);
+  if (const auto& hook = CurrentMessageHook())
+  {
+    hook(kind, shown);
+    return;
+  }
+  QMessageBox box(IconOf(kind), ToQString(Messages::APP_TITLE), shown, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+bool AskYesNo(QWidget* parent, std::string_view text)
+{
+  const QString shown = ToQString(text);
+  if (const auto& hook = CurrentQuestionHook())
+    return hook(shown);
+  QMessageBox box(QMessageBox::Question, ToQString(Messages::APP_TITLE), shown,
+                  QMessageBox::Yes | QMessageBox::No, parent);
+  // Enter takes the answer that does nothing the user might not have read.
+  box.setDefaultButton(QMessageBox::No);
+  return box.exec() == QMessageBox::Yes;
+}
+
+void ShowProblems(QWidget* parent, std::string_view heading, const std::string& problems)
+{
+  if (problems.empty())
+    return;
+  const std::string text = heading.empty() ? problems : std::string(heading) + "\n" + problems;
+  ShowMessage(parent, MessageKind::Warning, text);
+}
+
+bool OpenInEditor(const AppDir& dir, std::string_view file_name)
+{
+  const std::string path = dir.File(file_name);
+  if (const auto& hook = CurrentEditorHook())
+    return hook(path);
+#ifdef _WIN32
+  // Notepad is the editor every Windows has.
+  return StartDetached(NotepadCommandLine(path), dir.Root());
+#else
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+#endif
+}
+
+void SetMessageHook(MessageHook hook)
+{
+  CurrentMessageHook() = std::move(hook);
+}
+
+void SetQuestionHook(QuestionHook hook)
+{
+  CurrentQuestionHook() = std::move(hook);
+}
+
+void SetEditorHook(EditorHook hook)
+{
+  CurrentEditorHook() = std::move(hook);
+}
+
+} // namespace corvane
