@@ -16,8 +16,8 @@ void MainWindow::CreateBindingButtons()
 {
   for (const BindingRow& row : BindingRows())
   {
-    auto* button = new BindingButton(QString::fromLatin1(row.caption), fraOpt.at(row.page));
-    button->setObjectName(QString::fromLatin1(row.name));
+    auto* button = new BindingButton(CaptionText(row.caption), fraOpt.at(row.page));
+    button->setObjectName(CaptionText(row.name));
     button->setGeometry(row.x, row.y, BINDING_BUTTON_SIZE, BINDING_BUTTON_SIZE);
     m_binding_buttons.push_back(button);
     connect(button, &QPushButton::clicked, this, [this, &row] { OpenKeyCapture(row); });

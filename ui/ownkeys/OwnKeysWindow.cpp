@@ -32,18 +32,6 @@ constexpr int FAMILY_SHIFT = 44; // the family pages' buttons start lower than n
 constexpr int BOTTOM_TOP = 470;
 constexpr int HEIGHT = 516;
 
-// The main window's page of a family: General comes first.
-int PageOf(GroupId family)
-{
-  return static_cast<int>(family) + 1;
-}
-
-bool FileHolds(GroupId family, std::string_view slot)
-{
-  const auto& file_slots = KeyCodeManager::GroupFileSlots(family);
-  return std::find(file_slots.begin(), file_slots.end(), slot) != file_slots.end();
-}
-
 } // namespace
 
 OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent)
@@ -87,10 +75,10 @@ void OwnKeysWindow::CreateBindingFrame(const char* name, int page, int top, int 
   const int shift = page == GENERAL_PAGE ? -16 : FAMILY_SHIFT;
   for (const BindingRow& row : BindingRows())
   {
-    if (row.page != page || !FileHolds(m_family, row.slot_p1))
+    if (row.page != page || !FamilyFileHolds(m_family, row.slot_p1))
       continue;
-    auto* button = new BindingButton(QString::fromLatin1(row.caption), frame);
-    button->setObjectName(QString::fromLatin1(row.name));
+    auto* button = new BindingButton(CaptionText(row.caption), frame);
+    button->setObjectName(CaptionText(row.name));
     button->setGeometry(row.x, row.y - shift, BINDING_BUTTON_SIZE, BINDING_BUTTON_SIZE);
     button->SetClearText(tr("Use Family Key"));
     connect(button, &QPushButton::clicked, this, [this, &row] { OpenKeyCapture(row); });

@@ -18,7 +18,7 @@ QString Tr(const char* text)
 }
 
 // "Player 2 " for a player's slot, nothing for an input of both players.
-QString PlayerPrefix(const BindingRow& row, std::string_view slot)
+QString PlayerPrefix(const BindingInput& row, std::string_view slot)
 {
   if (row.slot_p1 == row.slot_p2)
     return {};
@@ -26,7 +26,7 @@ QString PlayerPrefix(const BindingRow& row, std::string_view slot)
 }
 
 // The key in words, and whose it is when layers are shown.
-QString LayeredText(const BindingRow& row, std::string_view slot, const BindingTable& table,
+QString LayeredText(const BindingInput& row, std::string_view slot, const BindingTable& table,
                     const InheritsKey& inherits)
 {
   QString text = BindingText(row, slot, table.Get(slot));
@@ -37,7 +37,7 @@ QString LayeredText(const BindingRow& row, std::string_view slot, const BindingT
 
 } // namespace
 
-QString BindingText(const BindingRow& row, std::string_view slot, const std::string& token)
+QString BindingText(const BindingInput& row, std::string_view slot, const std::string& token)
 {
   const std::string label = KeyCodeManager::KeyLabelFromKeyToken(token);
   const QString who = row.slot_p1 == row.slot_p2 ? Tr("Both players") : PlayerPrefix(row, slot);
@@ -45,10 +45,10 @@ QString BindingText(const BindingRow& row, std::string_view slot, const std::str
          (label.empty() ? Tr("not bound") : ToQString(label));
 }
 
-QString TargetText(const BindingRow& row, std::string_view slot)
+QString TargetText(const BindingInput& row, std::string_view slot)
 {
   const QString who = row.slot_p1 == row.slot_p2 ? Tr("shared") : PlayerPrefix(row, slot).trimmed();
-  return QString::fromLatin1(row.caption) + QStringLiteral(" - ") + who;
+  return CaptionText(row.caption) + QStringLiteral(" - ") + who;
 }
 
 QString ClashText(std::string_view slot, const ClashMap& clashes)
@@ -59,8 +59,8 @@ QString ClashText(std::string_view slot, const ClashMap& clashes)
     for (const BindingRow& row : BindingRows())
     {
       if (row.slot_p1 == other || row.slot_p2 == other)
-        others << PlayerPrefix(row, other) + QString::fromLatin1(row.caption) +
-                      QStringLiteral(", ") + PageCaption(row.page);
+        others << PlayerPrefix(row, other) + CaptionText(row.caption) + QStringLiteral(", ") +
+                      PageCaption(row.page);
     }
   }
   return others.isEmpty() ? QString() : Tr("Also ") + others.join(QStringLiteral("; "));
