@@ -91,6 +91,13 @@ inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
     "it writes need the rest of the 260 Windows allows) or holds characters outside the "
     "system's code page";
 
+// Bind All: the key dialog walks through a page's inputs, one key each.
+inline constexpr std::string_view BIND_ALL_CAPTION = "Bind All";
+inline constexpr std::string_view WALK_SKIP = "Skip";
+inline constexpr std::string_view WALK_STOP = "Stop";
+inline constexpr std::string_view WALK_HINT =
+    "Alt+S or Skip keeps this key and goes on; Alt+F4 or Stop ends, keeping the keys taken.";
+
 // The key chart: its caption, what its cells say besides a key's name, and its legend.
 inline constexpr std::string_view KEY_CHART_CAPTION = "Key Chart";
 inline constexpr std::string_view CHART_INPUT = "Input";

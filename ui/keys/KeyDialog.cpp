@@ -104,6 +104,9 @@ void KeyDialog::Retarget(const QString& target)
   lblClash->hide();
   ShowSlotKey();
   FitHeight();
+  // A new input waits for its own key, also when it follows one just taken.
+  m_captured = false;
+  m_retargeted = true;
 }
 
 void KeyDialog::FitHeight()
@@ -114,6 +117,8 @@ void KeyDialog::FitHeight()
     height += lblTarget->sizeHint().height();
   if (!lblClash->isHidden())
     height += lblClash->heightForWidth(CLIENT_WIDTH);
+  if (m_walk_controls)
+    height += m_walk_controls->sizeHint().height();
   resize(width(), height);
 }
 
@@ -180,8 +185,9 @@ void KeyDialog::Capture(const QKeyEvent& key)
   // was open has retargeted it.
   m_table.Set(m_table.CurrentSlotKey, token);
   m_clash_shown = false;
-  emit KeyTaken(); // the owner may answer with ShowClash, which keeps the dialog open
-  if (!m_clash_shown)
+  m_retargeted = false;
+  emit KeyTaken(); // the owner may answer with ShowClash or Retarget, which keep the dialog open
+  if (!m_clash_shown && !m_retargeted)
     close();
 }
 

@@ -41,9 +41,17 @@ public:
   // the dialog open; an empty note changes nothing.
   void ShowClash(const QString& note);
 
+  // Turns the dialog into Bind All's: Skip and Stop buttons that never take the focus, and a
+  // line saying how to skip and stop by keyboard. Retarget in answer to KeyTaken then keeps the
+  // dialog open for the next input.
+  void ShowWalkControls();
+
 signals:
-  // A key was taken and stored in the slot; the owner answers with ShowClash.
+  // A key was taken and stored in the slot; the owner answers with ShowClash, or with Retarget
+  // to go on to another slot.
   void KeyTaken();
+  // Bind All: the player asked to keep this input's key and go on.
+  void SkipRequested();
 
 protected:
   bool event(QEvent* event) override;
@@ -58,10 +66,12 @@ private:
   BindingTable& m_table;
   bool m_captured = false;
   bool m_clash_shown = false; // by the owner, in answer to the key just taken
+  bool m_retargeted = false;  // the same, by a walk that goes on
   QLabel* lblTarget = nullptr;
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* lblClash = nullptr;
+  QWidget* m_walk_controls = nullptr; // Bind All's hint line, Skip and Stop
 };
 
 // The Windows virtual-key code of a key event, the code the key tables are keyed by.

@@ -127,6 +127,7 @@ void MainWindow::ArrangePages()
 void MainWindow::LoadBindings()
 {
   const GeneralOptions general = KeyCodeManager::LoadAllBindings(m_session.dir, m_session.bindings);
+  m_session.saved_bindings = m_session.bindings;
   ShowState(chkError, general.no_error);
   m_loaded_error_output = general.output;
   txtError->setText(ToQString(m_loaded_error_output));
@@ -217,6 +218,8 @@ void MainWindow::SaveAllChanges()
       },
       m_session.game_keys ? &*m_session.game_keys : nullptr};
   const auto saved = KeyCodeManager::SaveAllChanges(m_session.dir, request, m_session.groups);
+  if (saved.outcome.Ok())
+    m_session.saved_bindings = m_session.bindings;
   emit GroupListsReloaded();
   ReportSave(saved);
 }

@@ -1,5 +1,6 @@
 // The binding buttons: one table row per button, one handler for all of them.
 
+#include "ui/chart/KeyChartWindow.h"
 #include "ui/keys/KeyDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/BindingButton.h"
@@ -35,9 +36,7 @@ void MainWindow::OpenKeyCapture(const BindingRow& row)
 
 void MainWindow::TakeCapturedKey()
 {
-  RefreshBindingButtons();
-  const std::string& slot = m_session.bindings.CurrentSlotKey;
-  m_keys->ShowClash(ClashText(slot, KeyCodeManager::FindClashes(m_session.bindings)));
+  m_keys->ShowClash(KeyTakenNote(m_session.bindings.CurrentSlotKey));
 }
 
 void MainWindow::ClearBinding(const BindingRow& row)
@@ -53,6 +52,8 @@ void MainWindow::RefreshBindingButtons()
   const std::vector<BindingRow>& rows = BindingRows();
   for (size_t i = 0; i < rows.size(); ++i)
     ShowBinding(*m_binding_buttons.at(i), rows[i], m_players.SelectedSlot(rows[i]), table, clashes);
+  if (m_chart)
+    m_chart->Refresh(); // an open chart follows the keys as they change
 }
 
 } // namespace corvane

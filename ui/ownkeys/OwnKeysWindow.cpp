@@ -3,6 +3,7 @@
 #include "controls/BindingClashes.h"
 #include "controls/ControllerFiles.h"
 #include "controls/SavePipeline.h"
+#include "ui/keys/BindAllWalk.h"
 #include "ui/keys/KeyDialog.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
@@ -64,6 +65,11 @@ void OwnKeysWindow::CreateLayout()
   connect(m_players.player1, &QRadioButton::toggled, this, &OwnKeysWindow::Refresh);
   connect(m_save_row.save, &QPushButton::clicked, this, &OwnKeysWindow::Save);
   connect(m_save_row.cancel, &QPushButton::clicked, this, &OwnKeysWindow::close);
+  // Left of Save, clear of the player choice: nothing else in the window moves.
+  cmdBindAll = new QPushButton(tr("Bind &All..."), this);
+  cmdBindAll->setObjectName("cmdBindAll");
+  cmdBindAll->setGeometry(WIDTH - 220, BOTTOM_TOP, 90, 30);
+  connect(cmdBindAll, &QPushButton::clicked, this, &OwnKeysWindow::BindAll);
 }
 
 // The page's binding buttons that the family's file holds, where the main window has them.
@@ -112,10 +118,23 @@ void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)
 
 void OwnKeysWindow::TakeCapturedKey()
 {
-  const std::string slot = m_capture.CurrentSlotKey;
-  m_keys.SetOwn(m_set_name, slot, m_capture.Get(slot));
+  m_dialog->ShowClash(KeyTakenNote(m_capture.CurrentSlotKey));
+}
+
+QString OwnKeysWindow::KeyTakenNote(std::string_view slot)
+{
+  const std::string taken(slot); // Refresh rebuilds the table the view points into
+  m_keys.SetOwn(m_set_name, taken, m_capture.Get(taken));
   Refresh();
-  m_dialog->ShowClash(ClashText(slot, KeyCodeManager::FindClashes(m_capture, m_family)));
+  return ClashText(taken, KeyCodeManager::FindClashes(m_capture, m_family));
+}
+
+void OwnKeysWindow::BindAll()
+{
+  const Player player = m_players.player2->isChecked() ? Player::Two : Player::One;
+  BindAllWalk::Start(
+      m_dialog, m_capture, FamilyWalk(m_family, player),
+      [this](std::string_view slot) { return KeyTakenNote(slot); }, this);
 }
 
 void OwnKeysWindow::UseFamilyKey(const BindingRow& row)

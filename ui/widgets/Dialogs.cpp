@@ -5,6 +5,7 @@
 #include "ui/widgets/QtText.h"
 
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QUrl>
 
@@ -32,6 +33,12 @@ QuestionHook& CurrentQuestionHook()
 EditorHook& CurrentEditorHook()
 {
   static EditorHook hook;
+  return hook;
+}
+
+SavePathHook& CurrentSavePathHook()
+{
+  static SavePathHook hook;
   return hook;
 }
 
@@ -110,6 +117,18 @@ bool OpenInEditor(const AppDir& dir, std::string_view file_name)
 #endif
 }
 
+QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix)
+{
+  if (const auto& hook = CurrentSavePathHook())
+    return hook(filter);
+  QFileDialog dialog(parent, QString(), QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 void SetMessageHook(MessageHook hook)
 {
   CurrentMessageHook() = std::move(hook);
@@ -123,6 +142,11 @@ void SetQuestionHook(QuestionHook hook)
 void SetEditorHook(EditorHook hook)
 {
   CurrentEditorHook() = std::move(hook);
+}
+
+void SetSavePathHook(SavePathHook hook)
+{
+  CurrentSavePathHook() = std::move(hook);
 }
 
 } // namespace corvane
