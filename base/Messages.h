@@ -24,10 +24,28 @@ inline constexpr std::string_view WRAPPER_NOT_FOUND =
 inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, default cfg created";
 // The key dialog's name line for a slot that holds no key yet.
 inline constexpr std::string_view PRESS_A_KEY = "Press a key";
+// The key dialog's line on how it is used and left, the same after a clash, and its button.
+inline constexpr std::string_view KEYS_HINT =
+    "Every key binds, Escape too. Alt+F4 or Close keeps the current key; Delete or right-click "
+    "on the button clears it.";
+inline constexpr std::string_view KEYS_CLASH_HINT =
+    "Press another key to replace it, or close to keep it (Alt+F4 or Close).";
+inline constexpr std::string_view KEYS_CLOSE = "Close";
+// Marks the title of a window whose changes are not saved yet.
+inline constexpr std::string_view UNSAVED_MARK = "*";
+inline constexpr std::string_view UNSAVED_QUESTION =
+    "Some changes are not saved yet. Save them before closing?";
+// The last line of a binding button's tooltip.
+inline constexpr std::string_view CLEAR_HINT = "Delete or right-click to clear";
+inline constexpr std::string_view CLEAR_HINT_FAMILY = "Delete or right-click to use the family key";
 
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.
 inline constexpr std::string_view ERROR_OUTPUT_NAME = "Plugin error output";
+inline constexpr std::string_view ERROR_OUTPUT_TIP =
+    "The controller plugin's error output setting, saved as \"output\" in allcfg.ini";
+inline constexpr std::string_view GROUP_ENTRY_UNKNOWN =
+    "No game of the emulator's list has this set name";
 inline constexpr std::string_view GAME_LIST_NAME = "Games";
 inline constexpr std::string_view MOVE_TO = "Move to";
 
@@ -51,6 +69,16 @@ inline constexpr std::string_view FOLDER_NOT_CREATED = "Could not create the fol
 inline constexpr std::string_view SAVE_INCOMPLETE = "Some changes could not be saved:";
 inline constexpr std::string_view BAD_SET_NAME = "Skipped a set name that is not a plain file name";
 inline constexpr std::string_view LAUNCH_FAILED = "The game could not be started";
+// Why a program could not be started, each followed by the file it concerns.
+inline constexpr std::string_view START_FILE_MISSING = "there is no such file";
+inline constexpr std::string_view START_NOT_EXECUTABLE =
+    "the file may not be run (it is not marked as a program, or access to it is denied)";
+inline constexpr std::string_view START_NOT_A_PROGRAM =
+    "the file is not a program this system can run";
+inline constexpr std::string_view START_REFUSED = "the system refused to start it";
+// The main window's status line after a launch: "Started Street Fighter EX (sfexu)".
+inline constexpr std::string_view LAUNCH_STARTED = "Started";
+inline constexpr std::string_view LAUNCH_NOT_STARTED = "Not started:";
 inline constexpr std::string_view LAUNCH_BAD_ENTRY =
     "The game could not be started: its entry in the emulator's game list holds characters "
     "that cannot be passed on a command line";
@@ -65,6 +93,21 @@ inline constexpr std::string_view TEXT_OUTSIDE_CODE_PAGE =
     "The options text holds characters outside the system's code page, which would name other "
     "files; nothing was saved or started. Change them, then try again.";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+
+// What Scan For Changes says before it writes the lists, and when it has nothing to write.
+inline constexpr std::string_view SCAN_PUTS = "Scan puts";
+inline constexpr std::string_view SCAN_GAMES_BACK = "games back in their automatic families";
+inline constexpr std::string_view SCAN_GAME_BACK = "game back in its automatic family";
+inline constexpr std::string_view SCAN_WRITES_NOW = "and writes the five lists now.";
+inline constexpr std::string_view SCAN_ORDER_ONLY =
+    "Every game is in its automatic family already; Scan writes the five lists now in the "
+    "emulator's order.";
+inline constexpr std::string_view SCAN_DROPS_ENTRIES = "entries that name no game are dropped.";
+inline constexpr std::string_view SCAN_DROPS_ENTRY = "entry that names no game is dropped.";
+inline constexpr std::string_view SCAN_CONTINUE = "Continue?";
+inline constexpr std::string_view SCAN_NOTHING_TO_DO =
+    "Every game is in its automatic family already and the five lists say so, so Scan wrote "
+    "nothing.";
 
 // Questions before a launch of a game that has no controller file: the emulator would start it
 // without the keys set here.
@@ -96,7 +139,10 @@ inline constexpr std::string_view BIND_ALL_CAPTION = "Bind All";
 inline constexpr std::string_view WALK_SKIP = "Skip";
 inline constexpr std::string_view WALK_STOP = "Stop";
 inline constexpr std::string_view WALK_HINT =
-    "Alt+S or Skip keeps this key and goes on; Alt+F4 or Stop ends, keeping the keys taken.";
+    "Every key binds, Escape too. Alt+S or Skip keeps this input's key and goes on; Alt+F4 or "
+    "Stop ends Bind All, keeping the keys taken.";
+inline constexpr std::string_view WALK_CLASH_HINT =
+    "Press another key to replace it, or Alt+S or Skip to keep it and go on.";
 
 // The key chart: its caption, what its cells say besides a key's name, and its legend.
 inline constexpr std::string_view KEY_CHART_CAPTION = "Key Chart";

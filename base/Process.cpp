@@ -2,17 +2,20 @@
 
 #include "base/AppDir.h"
 #include "base/CodePage.h"
+#include "base/CommandLine.h"
 #include "base/FileIo.h"
+#include "base/Messages.h"
 #include "base/WindowsProcess.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <system_error>
 #include <thread>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include "base/CommandLine.h"
 #include "base/Text.h"
 
 #include <csignal>
@@ -38,6 +41,31 @@ std::chrono::milliseconds ListingTimeout()
       return std::chrono::milliseconds(value);
   }
   return std::chrono::seconds(60);
+}
+
+bool StartDetached(const std::string& command_line, const std::string& dir)
+{
+  return StartProgram(command_line, dir).Started();
+}
+
+std::string DescribeStartFailure(const StartResult& result)
+{
+  switch (result.failure)
+  {
+  case StartFailure::None:
+    return {};
+  case StartFailure::FileMissing:
+    return std::string(Messages::START_FILE_MISSING) + ": " + result.program;
+  case StartFailure::NotExecutable:
+    return std::string(Messages::START_NOT_EXECUTABLE) + ": " + result.program;
+  case StartFailure::NotAProgram:
+    return std::string(Messages::START_NOT_A_PROGRAM) + ": " + result.program;
+  case StartFailure::Other:
+    break;
+  }
+  // The system's own words for a refusal we have no sentence of our own for.
+  return std::string(Messages::START_REFUSED) + " (" +
+         std::system_category().message(result.system_error) + "): " + result.program;
 }
 
 #ifdef _WIN32
@@ -158,7 +186,41 @@ RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
   return result;
 }
 
-bool StartDetached(const std::string& command_line, const std::string& dir)
+namespace
+{
+
+// The program a command line names, as a full path when it is named relative to `dir`.
+std::string ProgramNamedBy(const std::string& command_line, const std::string& dir)
+{
+  const std::vector<std::string> arguments = SplitWindowsCommandLine(command_line);
+  if (arguments.empty())
+    return {};
+  const std::string& name = arguments.front();
+  const bool absolute = name.size() > 1 && (name[1] == ':' || (name[0] == '\\' && name[1] == '\\'));
+  return absolute ? name : AppDir(dir).File(name);
+}
+
+StartFailure FailureOf(DWORD error)
+{
+  switch (error)
+  {
+  case ERROR_FILE_NOT_FOUND:
+  case ERROR_PATH_NOT_FOUND:
+    return StartFailure::FileMissing;
+  case ERROR_ACCESS_DENIED:
+    return StartFailure::NotExecutable;
+  case ERROR_BAD_EXE_FORMAT:
+  case ERROR_BAD_FORMAT:
+  case ERROR_EXE_MACHINE_TYPE_MISMATCH:
+    return StartFailure::NotAProgram;
+  default:
+    return StartFailure::Other;
+  }
+}
+
+} // namespace
+
+StartResult StartProgram(const std::string& command_line, const std::string& dir)
 {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
@@ -170,10 +232,13 @@ bool StartDetached(const std::string& command_line, const std::string& dir)
   // where the job allows it.
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, BreakawayFlag(), nullptr,
                       dir.c_str(), &startup, &info))
-    return false;
+  {
+    const DWORD error = GetLastError();
+    return {FailureOf(error), ProgramNamedBy(command_line, dir), static_cast<int>(error)};
+  }
   CloseHandle(info.hThread);
   CloseHandle(info.hProcess);
-  return true;
+  return {};
 }
 
 #else
@@ -224,8 +289,8 @@ std::vector<char*> PointerArray(std::vector<std::string>& strings)
 
 // posix_spawn forks and execs with nothing unsafe in between, and reports a failed exec (or a
 // directory it could not enter) as its result. The child reads nothing from the terminal and has
-// no signal blocked. -1 when it could not start the program.
-pid_t Spawn(SpawnRequest request)
+// no signal blocked. -1 when it could not start the program, with the system's code in `error`.
+pid_t Spawn(SpawnRequest request, int* error = nullptr)
 {
   posix_spawn_file_actions_t actions;
   posix_spawnattr_t attributes;
@@ -244,9 +309,13 @@ pid_t Spawn(SpawnRequest request)
   std::vector<char*> argv = PointerArray(request.arguments);
   std::vector<char*> envp = PointerArray(request.environment);
   pid_t pid = -1;
-  if (prepared && posix_spawn(&pid, request.program.c_str(), &actions, &attributes, argv.data(),
-                              envp.data()) != 0)
+  const int result = prepared ? posix_spawn(&pid, request.program.c_str(), &actions, &attributes,
+                                            argv.data(), envp.data())
+                              : ENOMEM;
+  if (result != 0)
     pid = -1;
+  if (error)
+    *error = result;
   posix_spawnattr_destroy(&attributes);
   posix_spawn_file_actions_destroy(&actions);
   return pid;
@@ -358,6 +427,35 @@ std::string FindProgram(const std::string& name, const std::string& dir)
   return {};
 }
 
+// Why FindProgram found nothing, told by the file where it looked first: a file there that may
+// not be run, something there that is no file, or nothing at all.
+StartResult UnfoundProgram(const std::string& name, const std::string& dir)
+{
+  std::string path = name.front() == '/' ? name : AppDir(dir).File(name);
+  if (IsRegularFile(path))
+    return {StartFailure::NotExecutable, std::move(path), EACCES};
+  if (IsDirectory(path))
+    return {StartFailure::NotAProgram, std::move(path), EISDIR};
+  return {StartFailure::FileMissing, std::move(path), ENOENT};
+}
+
+StartFailure FailureOf(int error, const std::string& program)
+{
+  switch (error)
+  {
+  case ENOENT:
+    // A script whose interpreter is missing gives ENOENT too, though the file is there.
+    return IsRegularFile(program) ? StartFailure::Other : StartFailure::FileMissing;
+  case EACCES:
+  case EPERM:
+    return StartFailure::NotExecutable;
+  case ENOEXEC:
+    return StartFailure::NotAProgram;
+  default:
+    return StartFailure::Other;
+  }
+}
+
 } // namespace
 
 RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
@@ -382,22 +480,24 @@ RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
   return result;
 }
 
-bool StartDetached(const std::string& command_line, const std::string& dir)
+StartResult StartProgram(const std::string& command_line, const std::string& dir)
 {
   std::vector<std::string> arguments = SplitWindowsCommandLine(command_line);
   if (arguments.empty())
-    return false;
+    return {StartFailure::FileMissing, {}, 0};
   std::string program = FindProgram(arguments.front(), dir);
   if (program.empty())
-    return false;
+    return UnfoundProgram(arguments.front(), dir);
   // A session of its own: the game outlives nothing of ours and gets no terminal signals.
-  const pid_t pid = Spawn({std::move(program), std::move(arguments), CurrentEnvironment(), dir,
-                           false, POSIX_SPAWN_SETSID});
+  int error = 0;
+  const pid_t pid =
+      Spawn({program, std::move(arguments), CurrentEnvironment(), dir, false, POSIX_SPAWN_SETSID},
+            &error);
   if (pid < 0)
-    return false;
+    return {FailureOf(error, program), program, error};
   // Nothing waits for the game, but its exit status is collected, so it leaves no zombie.
   std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
-  return true;
+  return {};
 }
 
 #endif

@@ -36,10 +36,35 @@ std::chrono::milliseconds ListingTimeout();
 RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
                      std::chrono::milliseconds timeout);
 
+// Why a program could not be started, as the system reported it.
+enum class StartFailure
+{
+  None,          // it started
+  FileMissing,   // there is no file of that name
+  NotExecutable, // the file exists but may not be run
+  NotAProgram,   // the file is not a program this system can run
+  Other,         // another refusal; StartResult::system_error holds the system's code
+};
+
+struct StartResult
+{
+  StartFailure failure = StartFailure::None;
+  std::string program;  // the file that was to run: as found, or as named relative to `dir`
+  int system_error = 0; // errno, or the Windows error code, for StartFailure::Other
+
+  bool Started() const { return failure == StartFailure::None; }
+};
+
 // Starts a command line from `dir`, in a normal window, without waiting. On Windows the line
 // goes to CreateProcess as it is; elsewhere it is split as a Windows program's C runtime would
 // split it and the program is started directly (found in `dir` first, then on PATH), with no
-// shell. False when the program could not be found or started.
+// shell. On failure the result says why and which file.
+StartResult StartProgram(const std::string& command_line, const std::string& dir);
+
+// StartProgram, for callers that only need to know whether it started.
 bool StartDetached(const std::string& command_line, const std::string& dir);
+
+// "there is no such file: /emu/zinc.exe", the reason and the file; empty for a started program.
+std::string DescribeStartFailure(const StartResult& result);
 
 } // namespace corvane

@@ -6,6 +6,8 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace corvane::ZincListMan
 {
@@ -22,6 +24,69 @@ template <size_t N>
 bool IsOneOf(std::string_view text, const std::array<std::string_view, N>& names)
 {
   return std::find(names.begin(), names.end(), text) != names.end();
+}
+
+// Each listed set name with the group its copy is made from: the last list holding it, as
+// FamilyOf reads it.
+std::unordered_map<std::string_view, GroupId> FamilyMap(const GroupLists& lists)
+{
+  std::unordered_map<std::string_view, GroupId> families;
+  for (const GroupInfo& group : GROUPS)
+    for (const std::string& entry : lists[group.id])
+      families[entry] = group.id;
+  return families;
+}
+
+std::optional<GroupId> Lookup(const std::unordered_map<std::string_view, GroupId>& families,
+                              std::string_view set_name)
+{
+  const auto found = families.find(set_name);
+  return found == families.end() ? std::nullopt : std::optional<GroupId>(found->second);
+}
+
+size_t CountMovedGames(const GameTable& table, const GroupLists& before, const GroupLists& after)
+{
+  const auto old_families = FamilyMap(before);
+  const auto new_families = FamilyMap(after);
+  std::unordered_set<std::string_view> counted;
+  size_t moved = 0;
+  for (const GameRow& game : table.rows)
+  {
+    // A set name the table lists twice is one game with one controller file.
+    if (counted.insert(game.set_name).second &&
+        Lookup(old_families, game.set_name) != Lookup(new_families, game.set_name))
+      ++moved;
+  }
+  return moved;
+}
+
+size_t CountEntriesNamingNoGame(const GameTable& table, const GroupLists& lists)
+{
+  std::unordered_set<std::string_view> games;
+  for (const GameRow& game : table.rows)
+    games.insert(game.set_name);
+  size_t unknown = 0;
+  for (const auto& entries : lists.entries)
+    unknown += static_cast<size_t>(std::count_if(entries.begin(), entries.end(),
+                                                 [&games](const std::string& entry)
+                                                 { return !games.contains(entry); }));
+  return unknown;
+}
+
+bool FilesDifferFrom(const AppDir& dir, const GroupLists& lists)
+{
+  return std::any_of(GROUPS.begin(), GROUPS.end(),
+                     [&](const GroupInfo& group)
+                     {
+                       const auto bytes = ReadFileBytes(dir.CtrlrFile(group.list_file));
+                       return !bytes || *bytes != GroupListText(lists[group.id]);
+                     });
+}
+
+// "3 games back in their automatic families" or "1 game back in its automatic family".
+std::string CountedText(size_t count, std::string_view one, std::string_view many)
+{
+  return std::to_string(count) + " " + std::string(count == 1 ? one : many);
 }
 
 } // namespace
@@ -72,6 +137,33 @@ Outcome ScanGroups(const AppDir& dir, const GameTable& table, GroupLists& lists)
       outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), path);
   }
   return outcome;
+}
+
+ScanPreview PreviewScan(const AppDir& dir, const GameTable& table, const GroupLists& lists)
+{
+  const GroupLists scanned = AssignGroups(table);
+  ScanPreview preview;
+  preview.games_moved = CountMovedGames(table, lists, scanned);
+  preview.entries_dropped = CountEntriesNamingNoGame(table, lists);
+  preview.lists_change = scanned != lists;
+  preview.files_change = FilesDifferFrom(dir, scanned);
+  return preview;
+}
+
+std::string ScanQuestion(const ScanPreview& preview)
+{
+  if (!preview.ChangesAnything())
+    return std::string(Messages::SCAN_NOTHING_TO_DO);
+  std::string text = preview.games_moved == 0
+                         ? std::string(Messages::SCAN_ORDER_ONLY)
+                         : std::string(Messages::SCAN_PUTS) + " " +
+                               CountedText(preview.games_moved, Messages::SCAN_GAME_BACK,
+                                           Messages::SCAN_GAMES_BACK) +
+                               " " + std::string(Messages::SCAN_WRITES_NOW);
+  if (preview.entries_dropped > 0)
+    text += " " + CountedText(preview.entries_dropped, Messages::SCAN_DROPS_ENTRY,
+                              Messages::SCAN_DROPS_ENTRIES);
+  return text + " " + std::string(Messages::SCAN_CONTINUE);
 }
 
 } // namespace corvane::ZincListMan

@@ -6,6 +6,9 @@
 #include "catalogue/GameTable.h"
 #include "catalogue/GroupLists.h"
 
+#include <cstddef>
+#include <string>
+
 namespace corvane
 {
 
@@ -26,6 +29,25 @@ bool CanScanGroups(const GameTable& table);
 // Refused when CanScanGroups is false: the lists and files stay as they are and the outcome
 // holds the refusal.
 Outcome ScanGroups(const AppDir& dir, const GameTable& table, GroupLists& lists);
+
+// What a scan would change, so that the user can be asked first.
+struct ScanPreview
+{
+  size_t games_moved = 0;     // games of the table whose family (FamilyOf) the scan changes
+  size_t entries_dropped = 0; // list entries that name no game of the table
+  bool lists_change = false;  // the lists would not be the same afterwards (order included)
+  bool files_change = false;  // some list file would not hold the same bytes afterwards
+
+  // False when the scan would leave the lists and their files exactly as they are.
+  bool ChangesAnything() const { return lists_change || files_change; }
+};
+
+// Compares `lists` and the list files with what ScanGroups would make of the table.
+ScanPreview PreviewScan(const AppDir& dir, const GameTable& table, const GroupLists& lists);
+
+// The question before a scan that changes something ("Scan puts 3 games back in their automatic
+// families and writes the five lists now. Continue?"), or the note that it changes nothing.
+std::string ScanQuestion(const ScanPreview& preview);
 
 } // namespace ZincListMan
 

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Shows the main window, the grouping window and a game's own-keys window under a virtual
-# display on a demo emulator directory (the built program beside the stand-in emulator, with
+# Shows the main window, the grouping window, a game's own-keys window, Bind All and the key
+# chart under a virtual display on a demo emulator directory (the built program beside the stand-in emulator, with
 # keys bound, one key on two inputs, and one game's own key), turns to every page and saves a
 # picture of each into build/screenshots/.
 # Usage: scripts/screenshots.sh [folder with the built corvane and zinc.exe]
@@ -40,6 +40,22 @@ if [ "${1:-}" = "--inside" ]; then
   own="$(xdotool search --sync --onlyvisible --name 'Own Keys' | head -n 1)"
   sleep 0.5
   import -window "$own" "$out/ownkeys.png"
+  xdotool windowfocus --sync "$own" key Escape
+  # Bind All on the Capcom page for Player 1, two keys in: the dialog waits for Fierce Punch.
+  xdotool windowfocus --sync "$window"
+  for _ in 1 2 3 4 5; do xdotool key --clearmodifiers ctrl+Prior; done
+  xdotool key --clearmodifiers alt+a
+  keys="$(xdotool search --sync --onlyvisible --name 'Press The Key You Wish to Bind' | head -n 1)"
+  xdotool windowfocus --sync "$keys" key q key w
+  sleep 0.5
+  import -window "$keys" "$out/bindall.png"
+  xdotool key e key r key t key y
+  # The chart of every family, from the General page, with those keys marked unsaved.
+  xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+Prior
+  xdotool key --clearmodifiers alt+h
+  chart="$(xdotool search --sync --onlyvisible --name '^Key Chart$' | head -n 1)"
+  sleep 0.5
+  import -window "$chart" "$out/keychart.png"
   kill "$program"
   exit 0
 fi

@@ -43,6 +43,8 @@ void ConnectWindows(MainWindow& main_window, GroupingWindow& group_window)
                    &MainWindow::SaveAllChanges);
   QObject::connect(&main_window, &MainWindow::GroupListsReloaded, &group_window,
                    &GroupingWindow::RefreshLists);
+  QObject::connect(&group_window, &GroupingWindow::ListsRewritten, &main_window,
+                   &MainWindow::NoteListsRewritten);
 }
 
 } // namespace corvane

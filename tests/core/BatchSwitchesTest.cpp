@@ -1,5 +1,7 @@
 #include "app/BatchSwitches.h"
 
+#include "CaseNames.h"
+
 #include <gtest/gtest.h>
 
 namespace corvane
@@ -49,7 +51,7 @@ INSTANTIATE_TEST_SUITE_P(
         SwitchCase{"blanks_around", "   -  listinfo   ", true, false, ""},
         SwitchCase{"word_repeated_in_path", "-listinfo /listinfo/x", true, false, " //x"},
         SwitchCase{"high_bytes", "-listinfo \xE9t\xE9.dat", true, false, " \xE9t\xE9.dat"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(BatchSwitchParse, PathCaseFollowsThePlatform)
 {

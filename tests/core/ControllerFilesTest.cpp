@@ -1,4 +1,5 @@
 #include "controls/ControllerFiles.h"
+#include "CaseNames.h"
 #include "ControlsFixtures.h"
 #include "TempDir.h"
 #include "base/Text.h"
@@ -182,7 +183,13 @@ TEST_P(OneWritePerFile, GivesTheBytesOfOneValueAtATime)
 INSTANTIATE_TEST_SUITE_P(SixFiles, OneWritePerFile,
                          testing::Combine(testing::Values("tkncfg.ini", "secfg.ini", "3butcfg.ini",
                                                           "capcfg.ini", "qmacfg.ini", "allcfg.ini"),
-                                          testing::Bool()));
+                                          testing::Bool()),
+                         [](const auto& info)
+                         {
+                           std::string name(std::get<0>(info.param));
+                           name.resize(name.find('.')); // "tkncfg_new"
+                           return name + (std::get<1>(info.param) ? "_hand_edited" : "_new");
+                         });
 
 struct NoErrorCase
 {
@@ -210,7 +217,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NoErrorCase{"-", 0}, NoErrorCase{"-0.4", 0},
                     // Numbers the box cannot show count as a missing value.
                     NoErrorCase{"3", 0}, NoErrorCase{"-1", 0}, NoErrorCase{"1e400", 0},
-                    NoErrorCase{"99999999999999999999", 0}));
+                    NoErrorCase{"99999999999999999999", 0}),
+    test::NamedBy<&NoErrorCase::text>());
 
 TEST_F(ControllerFiles, NoErrorIsReadFromTheFileUnquoted)
 {

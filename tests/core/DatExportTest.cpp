@@ -1,5 +1,6 @@
 #include "generate/DatExport.h"
 
+#include "CaseNames.h"
 #include "FakeEmulator.h"
 #include "TempDir.h"
 #include "app/StartUp.h"
@@ -117,8 +118,7 @@ const DatCase DAT_CASES[] = {
                          "\trom ( name r crc aa )\r\n\trom ( name U crc [h] )\r\n)\r\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Cases, DatText, testing::ValuesIn(DAT_CASES),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, DatText, testing::ValuesIn(DAT_CASES), test::ByName());
 
 TEST(DatText, NulBytesInRomLinesPassThrough)
 {
@@ -228,7 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PathCase{"leading_blank_trimmed", " out.dat ", "out.dat"},
                     PathCase{"relative_is_inside_the_folder", " sub/x.dat", "sub/x.dat"},
                     PathCase{"absolute_elsewhere", " @/other.dat", "@/other.dat"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(ExportDat, PathThatCannotBeCreatedIsAProblem)
 {

@@ -1,5 +1,6 @@
 #include "generate/EmulatorConfig.h"
 
+#include "CaseNames.h"
 #include "FakeEmulator.h"
 #include "TempDir.h"
 #include "base/Messages.h"
@@ -69,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
         OptionCase{"other_option_commented", "--fullscreen=full screen (0 or 1)",
                    "//--fullscreen=\r\n"},
         OptionCase{"lf_line_ends", "--a=x def: 1\n--b=y\n", "--a=1\r\n//--b=\r\n"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 constexpr const char* OPTION_LISTING =
     "Zinc v1.1 - command line options (option=description, def: default)\r\n"

@@ -1,4 +1,5 @@
 #include "base/FileIo.h"
+#include "CaseNames.h"
 #include "TempDir.h"
 #include "base/NameCase.h"
 #include "base/TemporaryFiles.h"
@@ -132,7 +133,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LinkCase{"absolute", "@data/real.dat", "data/real.dat", true},
                     LinkCase{"chain", "data/hop", "data/real.dat", true},
                     LinkCase{"dangling", "data/real.dat", "data/real.dat", false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(AtomicWrite, LoopOfLinksFailsAndChangesNothing)
 {

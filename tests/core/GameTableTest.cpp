@@ -1,4 +1,5 @@
 #include "catalogue/GameTable.h"
+#include "CaseNames.h"
 #include "FakeEmulator.h"
 #include "base/Messages.h"
 
@@ -77,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"empty_line_skipped", "", nullptr, "", "", "", ""},
         LineCase{"empty_set_skipped", "  9Title [ , parent p]", nullptr, "", "", "", ""},
         LineCase{"only_closing_brackets_skipped", "  9T ]]]", nullptr, "", "", "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(GameListing, SkipsHeadingAndKeepsOrder)
 {

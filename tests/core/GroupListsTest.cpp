@@ -1,4 +1,5 @@
 #include "catalogue/GroupLists.h"
+#include "CaseNames.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -53,7 +54,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ListCase{"lf_and_cr_ends", "a\nb\rc", {"a", "b", "c"}},
                     ListCase{"tab_kept", "\ta\t\r\n", {"\ta\t"}},
                     ListCase{"repeated", "a\r\na\r\n", {"a", "a"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(GroupLists, MissingFolderLoadsEmptyAndSaveCreatesFiveEmptyFiles)
 {

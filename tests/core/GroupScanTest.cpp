@@ -1,5 +1,7 @@
 #include "catalogue/GroupScan.h"
+#include "CaseNames.h"
 #include "TempDir.h"
+#include "base/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -50,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"no_bios", Game("x", "X", "", ""), GroupId::ThreeBut},
         RuleCase{"other_bios", Game("x", "X", "", "cpzn3"), GroupId::ThreeBut},
         RuleCase{"bios_case", Game("x", "X", "", "CPZN1"), GroupId::ThreeBut}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(AssignGroups, KeepsTableRowOrderAndPutsEveryGameOnce)
 {
@@ -96,6 +98,90 @@ TEST(ScanGroups, CreatesTheFolderAndReportsAFileItCannotWrite)
   ASSERT_EQ(outcome.problems.size(), 1u);
   EXPECT_EQ(outcome.problems[0].file, temp.Dir().CtrlrFile("qma.lst"));
   EXPECT_EQ(temp.Read("ctrlr/tekken.lst"), "tk3\r\n");
+}
+
+// Before a scan: the table sfa3 (cap), tk3 (tekken), b1 (3but), and lists as the user left them.
+struct PreviewCase
+{
+  const char* name;
+  GroupLists lists;
+  bool files_written; // the list files hold `lists`
+  size_t moved;
+  size_t dropped;
+  bool changes;
+};
+
+class ScanPreviewCase : public testing::TestWithParam<PreviewCase>
+{
+};
+
+GameTable PreviewTable()
+{
+  GameTable table;
+  table.rows = {Game("sfa3", "Street Fighter Alpha 3", "", "cpzn2"),
+                Game("tk3", "Tekken 3", "", "coh1000c"), Game("b1", "B", "", ""),
+                Game("b1", "B", "", "")};
+  table.listed_in_full = true;
+  return table;
+}
+
+GroupLists ListsOf(std::vector<std::string> cap, std::vector<std::string> three_buttons,
+                   std::vector<std::string> tekken)
+{
+  GroupLists lists;
+  lists[GroupId::Cap] = std::move(cap);
+  lists[GroupId::ThreeBut] = std::move(three_buttons);
+  lists[GroupId::Tekken] = std::move(tekken);
+  return lists;
+}
+
+TEST_P(ScanPreviewCase, CountsWhatTheScanWouldChange)
+{
+  const PreviewCase& c = GetParam();
+  test::TempDir temp;
+  if (c.files_written)
+  {
+    ASSERT_TRUE(SaveGroupLists(temp.Dir(), c.lists).Ok());
+  }
+  const ScanPreview preview = PreviewScan(temp.Dir(), PreviewTable(), c.lists);
+  EXPECT_EQ(preview.games_moved, c.moved);
+  EXPECT_EQ(preview.entries_dropped, c.dropped);
+  EXPECT_EQ(preview.ChangesAnything(), c.changes);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ScanPreviewCase,
+    testing::Values(
+        PreviewCase{"automatic_and_saved", ListsOf({"sfa3"}, {"b1", "b1"}, {"tk3"}), true, 0, 0,
+                    false},
+        PreviewCase{"automatic_not_yet_written", ListsOf({"sfa3"}, {"b1", "b1"}, {"tk3"}), false, 0,
+                    0, true},
+        PreviewCase{"same_families_other_lists", ListsOf({"sfa3"}, {"b1"}, {"tk3"}), true, 0, 0,
+                    true},
+        PreviewCase{"moved_by_hand", ListsOf({"sfa3", "tk3"}, {"b1"}, {}), true, 1, 0, true},
+        PreviewCase{"game_without_family", ListsOf({}, {"b1"}, {"tk3"}), true, 1, 0, true},
+        PreviewCase{"last_list_decides", ListsOf({"b1"}, {"b1"}, {"tk3", "sfa3"}), true, 1, 0,
+                    true},
+        PreviewCase{"entry_naming_no_game", ListsOf({"sfa3", "gone"}, {"b1", "b1"}, {"tk3"}), true,
+                    0, 1, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ScanQuestion, SaysWhatTheScanDoes)
+{
+  const std::pair<ScanPreview, std::string> cases[] = {
+      {{3, 0, true, true},
+       "Scan puts 3 games back in their automatic families and writes the five lists now. "
+       "Continue?"},
+      {{1, 2, true, true},
+       "Scan puts 1 game back in its automatic family and writes the five lists now. 2 entries "
+       "that name no game are dropped. Continue?"},
+      {{0, 0, false, true},
+       "Every game is in its automatic family already; Scan writes the five lists now in the "
+       "emulator's order. Continue?"},
+      {{0, 0, false, false}, std::string(Messages::SCAN_NOTHING_TO_DO)},
+  };
+  for (const auto& [preview, text] : cases)
+    EXPECT_EQ(ScanQuestion(preview), text);
 }
 
 } // namespace

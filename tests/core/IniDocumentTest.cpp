@@ -1,3 +1,4 @@
+#include "CaseNames.h"
 #include "ControlsFixtures.h"
 #include "TempDir.h"
 #include "base/Text.h"
@@ -49,7 +50,8 @@ TEST_P(LineBreakInValue, StaysOnItsLineAndLeavesOtherKeysAlone)
 
 INSTANTIATE_TEST_SUITE_P(PastedTexts, LineBreakInValue,
                          testing::Values("a\r\nb=c", "f\rg", "\n", "x\n[mine]\nb=1",
-                                         "line one\r\nline two\r\n", "\r\ninjected=1\r\n"));
+                                         "line one\r\nline two\r\n", "\r\ninjected=1\r\n"),
+                         test::NamedByText());
 
 TEST(IniDocument, LineBreaksInNamesDoNotSplitLines)
 {

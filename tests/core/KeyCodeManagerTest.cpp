@@ -1,5 +1,7 @@
 #include "controls/KeyCodeManager.h"
 
+#include "CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -52,7 +54,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Ordinary rows, first and last of the table among them.
         CodeCase{48, "0", "k0B"}, CodeCase{49, "1", "k02"}, CodeCase{124, "F13", "k64"},
         CodeCase{8, "BACK", "k0E"}, CodeCase{222, "APOSTROPHE", "k28"},
-        CodeCase{108, "NUMPADENTER", "k9C"}, CodeCase{19, "PAUSE", "kC5"}));
+        CodeCase{108, "NUMPADENTER", "k9C"}, CodeCase{19, "PAUSE", "kC5"}),
+    [](const auto& info) { return "code_" + test::CaseNameOf(std::to_string(info.param.code)); });
 
 struct TextCase
 {
@@ -83,7 +86,8 @@ INSTANTIATE_TEST_SUITE_P(
                     TextCase{"kD2", "INSERT"}, TextCase{"kD3", "DELETE"}, TextCase{"k33", "COMMA"},
                     TextCase{"k29", "GRAVE"}, TextCase{"k01", "ESCAPE"},
                     TextCase{"kED", "MEDIASELECT"}, TextCase{"k0B", "0"}, TextCase{"k00", ""},
-                    TextCase{"kFF", ""}));
+                    TextCase{"kFF", ""}),
+    test::NamedBy<&TextCase::input>());
 
 class KeyName : public testing::TestWithParam<TextCase>
 {
@@ -100,7 +104,8 @@ INSTANTIATE_TEST_SUITE_P(EdgeCases, KeyName,
                                          TextCase{"", "k"}, TextCase{"Prior", "k"},
                                          TextCase{"PRIOR", "kC9"}, TextCase{"GRAVE", "k29"},
                                          TextCase{"2A", "k"}, TextCase{"k2A", "k"},
-                                         TextCase{"RSHIFT", "k36"}, TextCase{"SYSRQ", "kB7"}));
+                                         TextCase{"RSHIFT", "k36"}, TextCase{"SYSRQ", "kB7"}),
+                         test::NamedBy<&TextCase::input>());
 
 std::string TokenFor(int scan_code)
 {

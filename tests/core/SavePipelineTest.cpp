@@ -1,4 +1,5 @@
 #include "controls/SavePipeline.h"
+#include "CaseNames.h"
 #include "ControlsFixtures.h"
 #include "TempDir.h"
 #include "base/Messages.h"
@@ -86,7 +87,15 @@ INSTANTIATE_TEST_SUITE_P(Groups, CopyOrder,
                                          CopyOrderCase{{"cap.lst", "3but.lst"}, "3butcfg.ini"},
                                          CopyOrderCase{{"qma.lst", "tekken.lst"}, "tkncfg.ini"},
                                          CopyOrderCase{{"tekken.lst", "souledge.lst", "cap.lst"},
-                                                       "secfg.ini"}));
+                                                       "secfg.ini"}),
+                         [](const auto& info)
+                         {
+                           std::string name; // the lists' stems: "cap_souledge"
+                           for (const std::string& list_file : info.param.lists_with_game)
+                             name += (name.empty() ? "" : "_") +
+                                     list_file.substr(0, list_file.find('.'));
+                           return name;
+                         });
 
 TEST_F(SaveAll, CopiesFollowTheListFilesNotUnsavedEdits)
 {
@@ -143,7 +152,14 @@ INSTANTIATE_TEST_SUITE_P(
         CaseCase{{{GroupId::SoulEdge, "sf2"}, {GroupId::Cap, "Sf2"}}, "sf2.ini", "secfg.ini"},
         CaseCase{{{GroupId::Qma, "ab"}, {GroupId::Tekken, "AB"}, {GroupId::ThreeBut, "aB"}},
                  "AB.ini",
-                 "tkncfg.ini"}));
+                 "tkncfg.ini"}),
+    [](const auto& info)
+    {
+      std::string name; // the spellings in list order: "SF2_sf2"
+      for (const auto& entry : info.param.entries)
+        name += (name.empty() ? "" : "_") + entry.second;
+      return name;
+    });
 
 TEST_F(SaveAll, RemovesTemporaryFilesOfAKilledSave)
 {
@@ -273,7 +289,8 @@ INSTANTIATE_TEST_SUITE_P(
                     NameCase{"COM1", false}, NameCase{"com9", false}, NameCase{"LPT1", false},
                     NameCase{"lpt9.x", false}, NameCase{"COM\xB9", false},
                     NameCase{"CONIN$", false}, NameCase{"capcfg", false}, NameCase{"AllCfg", false},
-                    NameCase{"secfg", false}));
+                    NameCase{"secfg", false}),
+    test::ByName());
 
 } // namespace
 } // namespace corvane

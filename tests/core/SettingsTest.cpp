@@ -1,4 +1,5 @@
 #include "base/Settings.h"
+#include "CaseNames.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -54,7 +55,7 @@ INSTANTIATE_TEST_SUITE_P(
                     SettingsCase{"too_large_keeps_flag", "o\r\n40000\r\n1\r\n99999999999999\r\n",
                                  "o", 0, 1, 0},
                     SettingsCase{"high_bytes", "o\xE9\r\n1\r\n", "o\xE9", 1, 1, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(SettingsRead, KeepsFlagsWhenFileMissing)
 {

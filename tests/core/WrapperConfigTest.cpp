@@ -1,5 +1,6 @@
 #include "generate/WrapperConfig.h"
 
+#include "CaseNames.h"
 #include "FakeEmulator.h"
 #include "TempDir.h"
 #include "base/Messages.h"
@@ -83,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
                 "sfexa;12 -a \"b\" "
                 "--use-controller-cfg-file=\"/my games/zn/ctrlr/sfexa.ini\"\r\n" +
                 TAIL}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(WriteWrapperConfig, NoOrdinaryFileMeansNoWrapper)
 {

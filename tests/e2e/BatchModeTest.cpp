@@ -1,5 +1,7 @@
 #include "e2e/EmulatorDir.h"
 
+#include "CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -122,7 +124,7 @@ TEST_P(FolderName, ListingsRunFromAnyFolder)
 INSTANTIATE_TEST_SUITE_P(Names, FolderName,
                          testing::Values("my emu", "c:d", "x;y", "a$b", "Bob's", "say \"hi\"",
                                          "R&D", "50%", "\xC3\xA9t\xC3\xA9", "tab\there"),
-                         [](const auto& info) { return "n" + std::to_string(info.index); });
+                         test::NamedByText());
 
 // The shell's 126 (not runnable) and 127 (not found): a failed run that replaces nothing and
 // says so in one line.

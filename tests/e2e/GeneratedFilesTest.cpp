@@ -1,5 +1,7 @@
 #include "e2e/EmulatorDir.h"
 
+#include "CaseNames.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -199,7 +201,7 @@ INSTANTIATE_TEST_SUITE_P(
                    false},
         SwitchCase{"no_switch_words", {"hello", "world", "-x"}, true, true, nullptr, false},
         SwitchCase{"no_wrapper_installed", {"-cfgwrapper"}, true, false, nullptr, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(GeneratedFiles, DatComesBeforeTheWrapperConfiguration)
 {

@@ -1,6 +1,7 @@
 // The stand-in emulator itself: the listings it prints, its generated catalogues, its launch
 // log and its refusals. Its fault knobs are exercised through the program in BatchModeTest.
 
+#include "CaseNames.h"
 #include "TempDir.h"
 
 #include <gtest/gtest.h>
@@ -94,7 +95,7 @@ INSTANTIATE_TEST_SUITE_P(
                     // The real table, read as a catalogue file, must give the real listing.
                     ListingCase{"games_from_table", "--list-games",
                                 "ZINC_STANDIN_CATALOGUE='$DATA/games.tsv'", "zinclist.txt"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    test::ByName());
 
 TEST(StandIn, SyntheticCatalogueHasTheAskedNumberOfGames)
 {

@@ -21,6 +21,9 @@ QString Target(KeyDialog* dialog)
   return dialog ? dialog->findChild<QLabel*>("lblTarget")->text() : QString("<no dialog>");
 }
 
+constexpr int SKIP_BUTTON = 0;
+constexpr int SKIP_CHORD = 1;
+
 void Click(KeyDialog* dialog, const char* button)
 {
   QTest::mouseClick(dialog->findChild<QPushButton*>(button), Qt::LeftButton);
@@ -46,26 +49,38 @@ private:
 private slots:
   void WalkTakesKeysInOrderSkipsStopsAndReplacesAClash()
   {
+    enum class Stop
+    {
+      None,   // the walk ends after its last input
+      Button, // the dialog's Stop button
+      Chord,  // Alt+F4
+      Close,  // the window's close box
+    };
     struct Case
     {
       const char* name;
-      std::vector<int> keys;             // a key, or 0 for Skip
-      bool stop;                         // then Stop
+      std::vector<int> keys; // a key, or SKIP_BUTTON, or SKIP_CHORD (Alt+S)
+      Stop stop;
       std::vector<std::string> expected; // the Capcom slots of Player 2 afterwards
     };
     const Case cases[] = {
         {"every input in order",
          {'A', 'B', 'C', 'D', 'E', 'F'},
-         false,
+         Stop::None,
          {"k1E", "k30", "k2E", "k20", "k12", "k21"}},
-        {"one skipped keeps its key",
-         {'A', 0, 'C', 'D', 'E', 'F'},
-         false,
-         {"k1E", "k2D", "k2E", "k20", "k12", "k21"}},
-        {"a stop halfway keeps what was taken", {'A', 'B'}, true, {"k1E", "k30", "", "", "", ""}},
+        {"a skipped input keeps its key, by button and by Alt+S",
+         {'A', SKIP_BUTTON, 'C', SKIP_CHORD, 'E', 'F'},
+         Stop::None,
+         {"k1E", "k2D", "k2E", "", "k12", "k21"}},
+        {"a stop halfway keeps what was taken",
+         {'A', 'B'},
+         Stop::Button,
+         {"k1E", "k30", "", "", "", ""}},
+        {"Alt+F4 stops without binding", {'A'}, Stop::Chord, {"k1E", "k2D", "", "", "", ""}},
+        {"the close box stops", {}, Stop::Close, {"", "k2D", "", "", "", ""}},
         {"a clash stays on its input until replaced",
          {'1', 'Q', 'B'},
-         true,
+         Stop::Button,
          {"k10", "k30", "", "", "", ""}},
     };
     for (const Case& c : cases)
@@ -82,8 +97,10 @@ private slots:
       size_t position = 0;
       for (const int key : c.keys)
       {
-        if (key == 0)
+        if (key == SKIP_BUTTON)
           Click(dialog, "cmdSkip");
+        else if (key == SKIP_CHORD)
+          QTest::keyClick(dialog, Qt::Key_S, Qt::AltModifier);
         else
           QTest::keyClick(dialog, Qt::Key(key));
         const bool clash = key == '1'; // Start 1's key: the dialog stays on Low Punch
@@ -93,8 +110,12 @@ private slots:
                                        .arg(position + 1)
                                        .arg(CaptionText(walk[position].input->caption)));
       }
-      if (c.stop)
-        Click(dialog, "cmdStop");
+      if (c.stop == Stop::Button)
+        Click(dialog, "cmdClose");
+      else if (c.stop == Stop::Chord)
+        QTest::keyClick(dialog, Qt::Key_F4, Qt::AltModifier);
+      else if (c.stop == Stop::Close)
+        dialog->close();
       QTRY_VERIFY2(!dialog, c.name);
       std::vector<std::string> taken;
       for (const WalkStep& step : walk)
@@ -113,10 +134,14 @@ private slots:
     QPointer<KeyDialog> dialog = StartWalk(window, GENERAL_PAGE);
     QVERIFY(dialog);
     QCOMPARE(Target(dialog), QString("1 of 10: Up - Player 2"));
+    // Skip and Stop are said, and never take the focus from the dialog.
+    QVERIFY(dialog->findChild<QLabel*>("lblHint")->text().contains("Alt+S or Skip"));
+    QCOMPARE(dialog->findChild<QPushButton*>("cmdClose")->text(), QString("Stop"));
+    QCOMPARE(dialog->findChild<QPushButton*>("cmdSkip")->focusPolicy(), Qt::NoFocus);
     for (const int key : {Qt::Key_8, Qt::Key_2, Qt::Key_4, Qt::Key_6})
       QTest::keyClick(dialog, Qt::Key(key));
     QCOMPARE(Target(dialog), QString("5 of 10: Start 1 - shared"));
-    Click(dialog, "cmdStop");
+    Click(dialog, "cmdClose");
     QTRY_VERIFY(!dialog);
     QCOMPARE(folder.session.bindings.Get("rightp2"), "k07");
   }
@@ -140,7 +165,7 @@ private slots:
       Click(dialog, "cmdSkip");
     QCOMPARE(Target(dialog), QString("11 of 16: Low Punch - Player 1"));
     QTest::keyClick(dialog, Qt::Key_Z);
-    Click(dialog, "cmdStop");
+    Click(dialog, "cmdClose");
     QTRY_VERIFY(!dialog);
     own->findChild<QPushButton*>("cmdSave")->click();
     QCOMPARE(folder.ReadFile("corvane-games.ini"), "[sfex]\r\ncappunch1p1=k2C\r\n");

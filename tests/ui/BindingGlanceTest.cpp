@@ -57,7 +57,8 @@ private slots:
     QCOMPARE(punch->accessibleName(), QString());
     QCOMPARE(punch->text(), QString("Low Punch"));
     QCOMPARE(punch->accessibleDescription(), QString("Player 2: Enter"));
-    QCOMPARE(punch->toolTip(), QString("Player 1: not bound\nPlayer 2: Enter"));
+    QCOMPARE(punch->toolTip(),
+             QString("Player 1: not bound\nPlayer 2: Enter\nDelete or right-click to clear"));
     ChoosePlayer(window, false);
     QCOMPARE(punch->Look().key_label, QString());
     QCOMPARE(punch->accessibleDescription(), QString("Player 1: not bound"));

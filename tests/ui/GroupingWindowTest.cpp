@@ -76,7 +76,10 @@ private slots:
   void CancelAndCloseDropMoves_data();
   void CancelAndCloseDropMoves();
   void UnreadableListFileKeepsItsShownList();
-  void ScanRebuildsListsAndFiles();
+  void ScanAsksFirst_data();
+  void ScanAsksFirst();
+  void ScanWithNothingToChangeWritesNothing();
+  void EntriesTellTheirGamesTitle();
   void ScanWithoutTheFullGameListIsRefused_data();
   void ScanWithoutTheFullGameListIsRefused();
   void RealMouseDragUnderX_data();
@@ -385,15 +388,49 @@ void GroupingWindowTest::UnreadableListFileKeepsItsShownList()
   QCOMPARE(Shown("lstTekken"), (QStringList{"tekken", "tekken2"}));
 }
 
-void GroupingWindowTest::ScanRebuildsListsAndFiles()
+// The games of the scan tests: the lists hold two of them and five set names of no game.
+std::vector<GameRow> ScanGames()
 {
-  m_session->games.rows = {
+  return {
       {"tekken", "Tekken (World)", "", "1", "tekken", ""},
       {"sfex", "Street Fighter EX", "", "2", "sfex", "cpzn1"},
       {"myangel3", "Kosodate Quiz My Angel 3", "", "3", "myangel3", "tps"},
       {"glpracr", "Gallop Racer", "", "4", "glpracr", ""},
   };
+}
+
+void GroupingWindowTest::ScanAsksFirst_data()
+{
+  QTest::addColumn<bool>("answer");
+  QTest::newRow("yes") << true;
+  QTest::newRow("no") << false;
+}
+
+void GroupingWindowTest::ScanAsksFirst()
+{
+  QFETCH(bool, answer);
+  m_session->games.rows = ScanGames();
+  QStringList questions;
+  SetQuestionHook(
+      [&](const QString& text)
+      {
+        questions << text;
+        return answer;
+      });
   QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+  SetQuestionHook({});
+  QCOMPARE(questions, QStringList{"Scan puts 2 games back in their automatic families and writes "
+                                  "the five lists now. 5 entries that name no game are dropped. "
+                                  "Continue?"});
+  QVERIFY(m_warnings.isEmpty());
+  QVERIFY(m_window->isVisible());
+  if (!answer)
+  {
+    for (const auto& [name, bytes] : LIST_FILES)
+      QCOMPARE(m_temp->Read(name), bytes);
+    QCOMPARE(Shown("lstCap"), (QStringList{"sfex", "sfexa", "sfex2"}));
+    return;
+  }
   const std::pair<const char*, const char*> expected[] = {
       {"cap.lst", "sfex\r\n"},      {"3but.lst", "glpracr\r\n"}, {"qma.lst", "myangel3\r\n"},
       {"tekken.lst", "tekken\r\n"}, {"souledge.lst", ""},
@@ -402,8 +439,56 @@ void GroupingWindowTest::ScanRebuildsListsAndFiles()
     QCOMPARE(m_temp->Read(std::string("ctrlr/") + file), bytes);
   QCOMPARE(Shown("lstCap"), QStringList{"sfex"});
   QCOMPARE(Shown("lstSoulEdge"), QStringList{});
-  QVERIFY(m_window->isVisible());
-  QVERIFY(m_warnings.isEmpty());
+}
+
+void GroupingWindowTest::ScanWithNothingToChangeWritesNothing()
+{
+  // The games the list files already hold, each in its automatic family, in table order.
+  m_session->games.rows = {
+      {"sfex", "Street Fighter EX", "", "1", "sfex", "cpzn1"},
+      {"sfexa", "Street Fighter EX (Asia)", "", "2", "sfex", "cpzn1"},
+      {"sfex2", "Street Fighter EX 2", "", "3", "sfex2", "cpzn2"},
+      {"ts2", "Battle Arena Toshinden 2", "", "4", "ts2", ""},
+      {"tekken", "Tekken (World)", "", "5", "tekken", ""},
+      {"tekken2", "Tekken 2", "", "6", "tekken2", ""},
+      {"souledge", "Soul Edge", "", "7", "souledge", ""},
+  };
+  const auto old_time = std::filesystem::file_time_type::clock::now() - std::chrono::hours(1);
+  for (const auto& [name, bytes] : LIST_FILES)
+    std::filesystem::last_write_time(m_temp->Dir().File(name), old_time);
+  QStringList questions;
+  SetQuestionHook(
+      [&](const QString& text)
+      {
+        questions << text;
+        return true;
+      });
+  QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
+  SetQuestionHook({});
+  QVERIFY(questions.isEmpty());
+  QCOMPARE(m_warnings,
+           QStringList{QString::fromStdString(std::string(Messages::SCAN_NOTHING_TO_DO))});
+  for (const auto& [name, bytes] : LIST_FILES)
+    QCOMPARE(std::filesystem::last_write_time(m_temp->Dir().File(name)), old_time);
+}
+
+void GroupingWindowTest::EntriesTellTheirGamesTitle()
+{
+  m_session->games.rows = ScanGames();
+  const QAbstractItemModel* cap = List("lstCap")->model();
+  const QAbstractItemModel* tekken = List("lstTekken")->model();
+  const std::tuple<const QAbstractItemModel*, int, QString, QString> entries[] = {
+      {cap, 0, "sfex", "Street Fighter EX"},
+      {tekken, 0, "tekken", "Tekken (World)"},
+      {cap, 1, "sfexa", QString::fromStdString(std::string(Messages::GROUP_ENTRY_UNKNOWN))},
+  };
+  for (const auto& [model, row, set_name, title] : entries)
+  {
+    const QModelIndex entry = model->index(row, 0);
+    QCOMPARE(entry.data().toString(), set_name);
+    QCOMPARE(entry.data(Qt::ToolTipRole).toString(), title);
+    QCOMPARE(entry.data(Qt::AccessibleDescriptionRole).toString(), title);
+  }
 }
 
 void GroupingWindowTest::ScanWithoutTheFullGameListIsRefused_data()

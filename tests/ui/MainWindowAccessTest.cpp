@@ -3,6 +3,7 @@
 // what they show.
 
 #include "UiTestKit.h"
+#include "base/Messages.h"
 #include "base/Settings.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/TabStrip.h"
@@ -314,13 +315,14 @@ private slots:
     QAccessibleInterface* node = Accessible(&dialog);
     QCOMPARE(node->role(), QAccessible::Dialog);
     QCOMPARE(node->text(QAccessible::Name), QString("Press The Key You Wish to Bind"));
-    QCOMPARE(node->text(QAccessible::Description), QString("LSHIFT k2A"));
+    const QString hint = QString::fromStdString(std::string(Messages::KEYS_HINT));
+    QCOMPARE(node->text(QAccessible::Description), "LSHIFT k2A " + hint);
     QStringList texts;
     for (int child = 0; child < node->childCount(); ++child)
       if (node->child(child)->role() == QAccessible::StaticText &&
           !static_cast<QWidget*>(node->child(child)->object())->isHidden())
         texts << node->child(child)->text(QAccessible::Name);
-    QCOMPARE(texts, (QStringList{"LSHIFT", "k2A"}));
+    QCOMPARE(texts, (QStringList{"LSHIFT", "k2A", hint}));
   }
 };
 

@@ -1,9 +1,11 @@
 // The binding buttons and the key-capture dialog, driven by object name as a user would.
 
 #include "UiTestKit.h"
+#include "base/Messages.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/TabStrip.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -128,7 +130,8 @@ private slots:
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("token");
     QTest::newRow("Page Up takes the scan code of PRIOR") << int(Qt::Key_PageUp) << "kC9";
-    QTest::newRow("Shift") << int(Qt::Key_Shift) << "k2A";
+    QTest::newRow("Shift binds on its release") << int(Qt::Key_Shift) << "k2A";
+    QTest::newRow("Alt binds on its release") << int(Qt::Key_Alt) << "k38";
     QTest::newRow("Escape is an ordinary key") << int(Qt::Key_Escape) << "k01";
     QTest::newRow("Tab stays in the dialog") << int(Qt::Key_Tab) << "k0F";
     QTest::newRow("Return") << int(Qt::Key_Return) << "k1C";
@@ -171,18 +174,70 @@ private slots:
     QCOMPARE(folder.session.bindings.Get("capkick1p1"), "k2A");
   }
 
-  void CloseBoxStoresNothing()
+  void WaysOutKeepTheKey_data()
+  {
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("after_clash");
+    for (const char* way : {"close box", "Close button", "Alt+F4"})
+      for (const bool clash : {false, true})
+        QTest::addRow("%s%s", way, clash ? " after a clash" : "") << QString(way) << clash;
+  }
+
+  // The dialog is left without binding by mouse (Close, the close box) and by keyboard
+  // (Alt+F4), before a key and after a key that clashes.
+  void WaysOutKeepTheKey()
+  {
+    QFETCH(QString, way);
+    QFETCH(bool, after_clash);
+    test::EmulatorFolder folder;
+    MainWindow window(folder.session);
+    window.show();
+    folder.session.bindings.Set("start1", "k02");
+    folder.session.bindings.Set("capkick3p1", "k03");
+    QPointer<KeyDialog> dialog = ClickBinding(window, "CapKick3", 1, false);
+    QVERIFY(dialog);
+    const auto* hint = dialog->findChild<QLabel*>("lblHint");
+    QCOMPARE(hint->text(), QString::fromStdString(std::string(Messages::KEYS_HINT)));
+    std::string kept = "k03";
+    if (after_clash)
+    {
+      QTest::keyClick(dialog, Qt::Key_1); // Start 1 has it: the dialog stays open
+      QVERIFY(dialog && dialog->isVisible());
+      QCOMPARE(hint->text(), QString::fromStdString(std::string(Messages::KEYS_CLASH_HINT)));
+      kept = "k02";
+    }
+    if (way == "close box")
+      dialog->close();
+    else if (way == "Close button")
+      QTest::mouseClick(dialog->findChild<QPushButton*>("cmdClose"), Qt::LeftButton);
+    else
+      QTest::keyClick(dialog, Qt::Key_F4, Qt::AltModifier);
+    QTRY_VERIFY(!dialog);
+    QCOMPARE(folder.session.bindings.Get("capkick3p1"), kept);
+  }
+
+  // What a keyboard and a screen reader need: the focus never leaves the dialog, the Close
+  // button can be pressed through the accessibility layer, and the hint is in the description.
+  void WayOutIsThereForEveryone()
   {
     test::EmulatorFolder folder;
     MainWindow window(folder.session);
     window.show();
-    folder.session.bindings.Set("start2", "k02");
-    QPointer<KeyDialog> dialog = ClickBinding(window, "CmdStart2", 0, true);
+    KeyDialog* dialog = ClickBinding(window, "UP", 0, false);
     QVERIFY(dialog);
-    QCOMPARE(folder.session.bindings.CurrentSlotKey, "start2"); // whichever player is chosen
-    dialog->close();
-    QTRY_VERIFY(!dialog);
-    QCOMPARE(folder.session.bindings.Get("start2"), "k02");
+    auto* close = dialog->findChild<QPushButton*>("cmdClose");
+    QCOMPARE(close->text(), QString("Close"));
+    QCOMPARE(close->focusPolicy(), Qt::NoFocus);
+    QVERIFY(dialog->accessibleDescription().endsWith(
+        QString::fromStdString(std::string(Messages::KEYS_HINT))));
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(close);
+    QVERIFY(button && button->actionInterface());
+    QVERIFY(button->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    QPointer<KeyDialog> watched = dialog;
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    QTRY_VERIFY(!watched);
+    QCOMPARE(folder.session.bindings.Get("upp1"), "");
   }
 
   void EmptySlotAsksForAKey()

@@ -6,6 +6,7 @@
 #include "ui/main/MainWindow.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -202,29 +203,53 @@ private slots:
   {
     QTest::addColumn<QString>("subfolder");
     QTest::addColumn<QString>("set_name");
-    QTest::addColumn<bool>("remove_emulator");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("emulator"); // what stands in zinc.exe's place
+    QTest::addColumn<QString>("message");  // "<zinc>" stands for the emulator's path
+    QTest::addColumn<QString>("status");
     const auto text = [](std::string_view message)
     { return QString::fromStdString(std::string(message)); };
-    QTest::newRow("emulator gone") << "emu"
-                                   << "sfex" << true << text(Messages::LAUNCH_FAILED);
+    const QString failed = text(Messages::LAUNCH_FAILED) + ": ";
+    const QString not_started = "Not started: Street Fighter EX (sfex)";
+    QTest::newRow("emulator gone")
+        << "emu"
+        << "sfex"
+        << "gone" << failed + "there is no such file: <zinc>" << not_started;
+    QTest::newRow("emulator not executable")
+        << "emu"
+        << "sfex"
+        << "not executable" << failed + text(Messages::START_NOT_EXECUTABLE) + ": <zinc>"
+        << not_started;
+    QTest::newRow("emulator not a program")
+        << "emu"
+        << "sfex"
+        << "text" << failed + text(Messages::START_NOT_A_PROGRAM) + ": <zinc>" << not_started;
     QTest::newRow("set name naming another folder")
         << "emu"
-        << "../pwned" << false << text(Messages::LAUNCH_BAD_ENTRY);
-    QTest::newRow("quote in the folder") << "say \"hi\""
-                                         << "sfex" << false << text(Messages::LAUNCH_PATH_SPLIT);
+        << "../pwned"
+        << "present" << text(Messages::LAUNCH_BAD_ENTRY) << QString();
+    QTest::newRow("quote in the folder")
+        << "say \"hi\""
+        << "sfex"
+        << "present" << text(Messages::LAUNCH_PATH_SPLIT) << QString();
   }
 
   void LaunchReportsWhatCannotStart()
   {
     QFETCH(QString, subfolder);
     QFETCH(QString, set_name);
-    QFETCH(bool, remove_emulator);
+    QFETCH(QString, emulator);
     QFETCH(QString, message);
+    QFETCH(QString, status);
     EmulatorFolder folder(subfolder.toStdString());
     folder.session.games.rows[0].set_name = set_name.toStdString();
-    if (remove_emulator)
-      std::filesystem::remove(folder.File("zinc.exe"));
+    const std::string zinc = folder.File("zinc.exe");
+    if (emulator != "present")
+      std::filesystem::remove(zinc);
+    if (emulator == "not executable" || emulator == "text")
+      folder.WriteFile("zinc.exe", "plain text, no interpreter line\n");
+    if (emulator == "text")
+      std::filesystem::permissions(zinc, std::filesystem::perms::owner_exec,
+                                   std::filesystem::perm_options::add);
     MainWindow window(folder.session);
     window.show();
     MessageLog log;
@@ -232,10 +257,26 @@ private slots:
     QTest::mouseClick(window.findChild<QPushButton*>("cmdLaunch"), Qt::LeftButton);
     QCOMPARE(log.boxes.size(), size_t(1));
     QCOMPARE(log.boxes[0].first, MessageKind::Warning);
-    QCOMPARE(QString::fromStdString(log.boxes[0].second), message);
+    QCOMPARE(QString::fromStdString(log.boxes[0].second),
+             message.replace("<zinc>", QString::fromStdString(zinc)));
+    QCOMPARE(window.findChild<QLabel*>("lblStatus")->text(), status);
     QVERIFY(window.isVisible());
     QTest::qWait(200);
     QVERIFY(!std::filesystem::exists(folder.File("zinc-launch.log")));
+  }
+
+  void LaunchSaysWhatItStartedUntilTheNextButton()
+  {
+    EmulatorFolder folder;
+    MainWindow window(folder.session);
+    window.show();
+    MessageLog log;
+    const auto* status = window.findChild<QLabel*>("lblStatus");
+    DoubleClickRow(window, 0);
+    QCOMPARE(status->text(), QString("Started Street Fighter EX (sfex)"));
+    QVERIFY(!LaunchLog(folder).empty());
+    window.findChild<QCheckBox*>("chkShowcmd")->click();
+    QCOMPARE(status->text(), QString());
   }
 
   void ZincOptionsCreatesADefaultOnlyWhenMissing()

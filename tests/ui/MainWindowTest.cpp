@@ -263,6 +263,7 @@ private slots:
     window.findChild<QCheckBox*>("chkShowcmd")->click();
     window.findChild<QPushButton*>("Down")->click(); // a dialog left open
     MessageLog log;
+    log.unsaved_answer = UnsavedAnswer::Discard; // the close box asks; Cancel never does
     if (use_cancel)
       QTest::mouseClick(window.findChild<QPushButton*>("cmdCancel"), Qt::LeftButton);
     else
@@ -270,6 +271,7 @@ private slots:
     QVERIFY(!window.isVisible());
     QVERIFY(!test::OpenKeyDialog());
     QVERIFY(log.boxes.empty());
+    QCOMPARE(log.questions.size(), size_t(use_cancel ? 0 : 1));
     QCOMPARE(folder.FilesIn("ctrlr"), std::vector<std::string>{});
     QCOMPARE(folder.ReadFile("corvane.cfg"), "old\r\n 0 \r\n 0 \r\n 0 \r\n");
   }

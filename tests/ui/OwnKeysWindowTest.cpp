@@ -51,6 +51,7 @@ private slots:
     QCOMPARE(test::OpenKeyDialog()->findChild<QLabel*>("lblTarget")->text(),
              QString("Low Punch - Player 1"));
     QTest::keyClick(test::OpenKeyDialog(), Qt::Key_Z);
+    QCOMPARE(own->windowTitle(), QString("*Own Keys: Street Fighter EX (sfex)"));
     QVERIFY(!punch->Look().inherited);
     QCOMPARE(punch->Look().key_label, QString("Z"));
     own->findChild<QPushButton*>("cmdSave")->click();

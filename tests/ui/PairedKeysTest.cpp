@@ -43,8 +43,11 @@ private slots:
       QString shown;
       connect(dialog, &KeyDialog::KeyTaken, this,
               [&] { shown = dialog->findChild<QLabel*>("Label1")->text(); });
+      // A modifier binds on its release, every other key on its press.
       QKeyEvent press(QEvent::KeyPress, c.qt_key, c.modifiers, c.x11_keycode, 0, 0);
       QCoreApplication::sendEvent(dialog, &press);
+      QKeyEvent release(QEvent::KeyRelease, c.qt_key, c.modifiers, c.x11_keycode, 0, 0);
+      QCoreApplication::sendEvent(dialog, &release);
       QCOMPARE(table.Get("start1"), std::string(c.token));
       QCOMPARE(shown, QString(c.name));
       delete dialog.data(); // closed by the key, waiting for an event loop to go

@@ -37,7 +37,8 @@ namespace corvane::test
 {
 
 // Records the message boxes shown while it lives, each answered with OK, and the questions
-// asked, each answered with `answer`.
+// asked, each answered with `answer` (or `unsaved_answer` for the one before closing with
+// unsaved changes).
 class MessageLog
 {
 public:
@@ -51,11 +52,18 @@ public:
           questions.push_back(text.toStdString());
           return answer;
         });
+    SetUnsavedHook(
+        [this](const QString& text)
+        {
+          questions.push_back(text.toStdString());
+          return unsaved_answer;
+        });
   }
   ~MessageLog()
   {
     SetMessageHook({});
     SetQuestionHook({});
+    SetUnsavedHook({});
   }
   MessageLog(const MessageLog&) = delete;
   MessageLog& operator=(const MessageLog&) = delete;
@@ -63,6 +71,7 @@ public:
   std::vector<std::pair<MessageKind, std::string>> boxes;
   std::vector<std::string> questions;
   bool answer = true;
+  UnsavedAnswer unsaved_answer = UnsavedAnswer::Cancel;
 };
 
 // An emulator folder (a subfolder of a temporary folder, so its name may hold blanks) with the

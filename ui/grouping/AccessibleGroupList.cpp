@@ -32,7 +32,14 @@ public:
 
   QString text(QAccessible::Text kind) const override
   {
-    return kind == QAccessible::Name && isValid() ? Index().data().toString() : QString();
+    if (!isValid())
+      return {};
+    // The name is the set name the list shows; the description is the game's title.
+    if (kind == QAccessible::Name)
+      return Index().data().toString();
+    if (kind == QAccessible::Description)
+      return Index().data(Qt::AccessibleDescriptionRole).toString();
+    return {};
   }
 
   QAccessible::State state() const override

@@ -1,12 +1,16 @@
 #include "ui/grouping/GroupListModel.h"
 
+#include "base/Messages.h"
 #include "ui/widgets/QtText.h"
+
+#include <algorithm>
 
 namespace corvane
 {
 
-GroupListModel::GroupListModel(GroupLists& lists, GroupId id, QObject* parent)
-    : QAbstractListModel(parent), m_lists(lists), m_id(id)
+GroupListModel::GroupListModel(GroupLists& lists, GroupId id, const GameTable& games,
+                               QObject* parent)
+    : QAbstractListModel(parent), m_lists(lists), m_id(id), m_games(games)
 {
 }
 
@@ -21,11 +25,30 @@ QVariant GroupListModel::data(const QModelIndex& index, int role) const
 {
   // The core may have replaced the list before Reset() reached the view, so the row is checked
   // against the list itself, not against what the view last counted.
-  if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+  if (!index.isValid() || index.row() >= rowCount())
     return {};
   const std::string& entry = Entries()[static_cast<size_t>(index.row())];
-  // Set names are bytes in the system's code page, never UTF-8.
-  return ToQString(entry);
+  switch (role)
+  {
+  case Qt::DisplayRole:
+    // Set names are bytes in the system's code page, never UTF-8.
+    return ToQString(entry);
+  case Qt::ToolTipRole:
+  case Qt::AccessibleDescriptionRole:
+    return TitleOf(entry);
+  default:
+    return {};
+  }
+}
+
+QString GroupListModel::TitleOf(const std::string& set_name) const
+{
+  // Asked for one entry at a time, when a tooltip shows: a look through the table is enough.
+  const auto& rows = m_games.rows;
+  const auto game =
+      std::find_if(rows.begin(), rows.end(),
+                   [&set_name](const GameRow& row) { return row.set_name == set_name; });
+  return game == rows.end() ? ToQString(Messages::GROUP_ENTRY_UNKNOWN) : ToQString(game->title);
 }
 
 void GroupListModel::Reset()

@@ -3,6 +3,7 @@
 // One of the five group lists as a Qt list model. The entries stay in the session's GroupLists;
 // the model only shows them, so the lists live on whether the window is shown or not.
 
+#include "catalogue/GameTable.h"
 #include "catalogue/GroupLists.h"
 
 #include <QAbstractListModel>
@@ -15,8 +16,9 @@ class GroupListModel : public QAbstractListModel
   Q_OBJECT
 
 public:
-  // Shows `lists[id]`; `lists` must outlive the model.
-  GroupListModel(GroupLists& lists, GroupId id, QObject* parent = nullptr);
+  // Shows `lists[id]`, each entry with its game's title from `games` as its tooltip; both must
+  // outlive the model.
+  GroupListModel(GroupLists& lists, GroupId id, const GameTable& games, QObject* parent = nullptr);
 
   // The group whose list this model shows.
   GroupId Id() const { return m_id; }
@@ -24,7 +26,8 @@ public:
   // One row per entry of the list.
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
 
-  // The entry's set name for the display role; nothing for a row the list no longer has.
+  // The entry's set name for the display role, its game's title for the tooltip and the
+  // accessible description; nothing for a row the list no longer has.
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
   // Tells the views that the list was replaced or edited underneath the model.
@@ -33,8 +36,11 @@ public:
 private:
   const std::vector<std::string>& Entries() const { return m_lists[m_id]; }
 
+  QString TitleOf(const std::string& set_name) const;
+
   GroupLists& m_lists;
   GroupId m_id;
+  const GameTable& m_games;
 };
 
 } // namespace corvane

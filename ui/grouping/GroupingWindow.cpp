@@ -98,7 +98,7 @@ void GroupingWindow::CreateColumns()
     label->setObjectName(COLUMNS[column].label);
     // A heading may be wider than its list; it may use the gap to the next column.
     label->setGeometry(left, LABEL_TOP, COLUMN_STEP - 2, LIST_TOP - LABEL_TOP);
-    m_models[IndexOf(id)] = new GroupListModel(m_session.groups, id, this);
+    m_models[IndexOf(id)] = new GroupListModel(m_session.groups, id, m_session.games, this);
     m_lists[IndexOf(id)] = new GroupListView(m_models[IndexOf(id)], window_key, this);
     m_lists[IndexOf(id)]->setGeometry(left, LIST_TOP, LIST_WIDTH, LIST_HEIGHT);
     // The heading names its list for a screen reader.
@@ -254,8 +254,19 @@ void GroupingWindow::ScanForChanges()
     ShowMessage(this, MessageKind::Warning, Messages::SCAN_REFUSED);
     return;
   }
+  // Say first what the scan would change, hand-made moves lost included; No is the default.
+  const auto preview = ZincListMan::PreviewScan(m_session.dir, m_session.games, m_session.groups);
+  const std::string question = ZincListMan::ScanQuestion(preview);
+  if (!preview.ChangesAnything())
+  {
+    ShowMessage(this, MessageKind::Plain, question);
+    return;
+  }
+  if (!AskYesNo(this, question))
+    return;
   const Outcome outcome = ZincListMan::ScanGroups(m_session.dir, m_session.games, m_session.groups);
   RefreshLists();
+  emit ListsRewritten();
   WarnAbout(outcome);
 }
 

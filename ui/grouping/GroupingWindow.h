@@ -43,6 +43,8 @@ public:
 signals:
   // After Save wrote the list files: the main window's save of everything else runs here.
   void SaveRequested();
+  // Scan For Changes wrote the list files: the per-game files follow them at the next Save.
+  void ListsRewritten();
 
 public slots:
   // Reads the list files into the session's lists, then shows the window in front.
@@ -54,7 +56,8 @@ public slots:
   void SaveLists();
   // Cancel: drops unsaved moves by reading the list files again, then hides.
   void CancelChanges();
-  // Scan For Changes: rebuilds the lists from the game table and writes the list files.
+  // Scan For Changes: says what it would change and, if the user agrees, rebuilds the lists from
+  // the game table and writes the list files; with nothing to change it says so and writes none.
   void ScanForChanges();
 
 protected:

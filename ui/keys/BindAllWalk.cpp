@@ -1,7 +1,11 @@
 #include "ui/keys/BindAllWalk.h"
 
+#include "base/Messages.h"
 #include "ui/keys/KeyDialog.h"
 #include "ui/widgets/BindingTexts.h"
+#include "ui/widgets/QtText.h"
+
+#include <QPushButton>
 
 namespace corvane
 {
@@ -26,13 +30,27 @@ BindAllWalk* BindAllWalk::Start(QPointer<KeyDialog>& dialog, BindingTable& table
   dialog = new KeyDialog(table);
   // While it walks, nothing else may retarget the dialog.
   dialog->setWindowModality(Qt::ApplicationModal);
-  dialog->ShowWalkControls();
   walk->m_dialog = dialog;
+  walk->AddWalkCommands();
   connect(dialog, &KeyDialog::KeyTaken, walk, &BindAllWalk::KeyTaken);
-  connect(dialog, &KeyDialog::SkipRequested, walk, &BindAllWalk::Skip);
   connect(dialog, &QObject::destroyed, walk, &BindAllWalk::End);
   walk->ShowStep(0);
   return walk;
+}
+
+void BindAllWalk::AddWalkCommands()
+{
+  // Skip and Stop never bind: chords the dialog reads as commands, and buttons that never take
+  // the keyboard focus. Stop is the dialog's own Close, which keeps the current key.
+  m_dialog->AddCommand("cmdSkip", ToQString(Messages::WALK_SKIP),
+                       QKeyCombination(Qt::AltModifier, Qt::Key_S), [this] { Skip(); });
+  if (auto* close = m_dialog->findChild<QPushButton*>("cmdClose"))
+    close->setText(ToQString(Messages::WALK_STOP));
+  m_dialog->SetHint(ToQString(Messages::WALK_HINT));
+  m_dialog->SetClashHint(ToQString(Messages::WALK_CLASH_HINT));
+  // A screen reader says what the dialog is for with its caption.
+  m_dialog->setAccessibleName(ToQString(Messages::KEYS_CAPTION) + QStringLiteral(" - ") +
+                              ToQString(Messages::BIND_ALL_CAPTION));
 }
 
 void BindAllWalk::ShowStep(size_t position)

@@ -43,6 +43,7 @@ signals:
 
 private:
   BindAllWalk(BindingTable& table, std::vector<WalkStep> steps, TakeKey take_key, QObject* owner);
+  void AddWalkCommands();
   void ShowStep(size_t position);
   void KeyTaken();
   void Skip();

@@ -6,8 +6,10 @@
 #include "ui/keys/VirtualKeys.h"
 #include "ui/widgets/QtText.h"
 
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include <utility>
@@ -33,6 +35,18 @@ QLabel* MakeLabel(const char* name, QWidget* parent)
   return label;
 }
 
+// A line of ordinary type under the key, wrapped to the dialog's width.
+QLabel* MakeLine(const char* name, QWidget* parent)
+{
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(name));
+  label->setAlignment(Qt::AlignCenter);
+  label->setTextFormat(Qt::PlainText);
+  label->setWordWrap(true);
+  label->setContentsMargins(6, 2, 6, 2);
+  return label;
+}
+
 // The key pressed as a name and a token: a key that shares its key code with its pair by its
 // scan code, every other key by its key code.
 std::pair<std::string, std::string> NameAndTokenOf(const QKeyEvent& key)
@@ -54,6 +68,10 @@ KeyDialog::KeyDialog(BindingTable& table, QWidget* parent) : QDialog(parent), m_
   // Each capture unloads the dialog, so the next one loads afresh with its own slot.
   setAttribute(Qt::WA_DeleteOnClose);
   CreateLayout();
+  AddCommand("cmdClose", ToQString(Messages::KEYS_CLOSE),
+             QKeyCombination(Qt::AltModifier, Qt::Key_F4), [this] { close(); });
+  SetHint(ToQString(Messages::KEYS_HINT));
+  SetClashHint(ToQString(Messages::KEYS_CLASH_HINT));
   ShowSlotKey();
 }
 
@@ -72,14 +90,33 @@ void KeyDialog::CreateLayout()
   layout->addWidget(lblTarget);
   layout->addWidget(Label1, 1);
   layout->addWidget(Label2, 1);
-  lblClash = new QLabel(this);
-  lblClash->setObjectName("lblClash");
-  lblClash->setAlignment(Qt::AlignCenter);
-  lblClash->setTextFormat(Qt::PlainText);
-  lblClash->setWordWrap(true);
+  lblClash = MakeLine("lblClash", this);
   lblClash->hide();
   layout->addWidget(lblClash);
+  lblHint = MakeLine("lblHint", this);
+  layout->addWidget(lblHint);
+  m_command_row = new QHBoxLayout;
+  m_command_row->setContentsMargins(6, 4, 6, 6);
+  m_command_row->addStretch(1);
+  layout->addLayout(m_command_row);
   resize(CLIENT_WIDTH, CLIENT_HEIGHT);
+}
+
+QPushButton* KeyDialog::AddCommand(const char* object_name, const QString& caption,
+                                   QKeyCombination chord, std::function<void()> run)
+{
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(QString::fromLatin1(object_name));
+  // The keyboard focus stays on the dialog, so Space, Enter and Tab are keys to bind.
+  button->setFocusPolicy(Qt::NoFocus);
+  button->setAutoDefault(false);
+  button->setToolTip(QKeySequence(chord).toString(QKeySequence::NativeText));
+  m_command_row->addWidget(button);
+  connect(button, &QPushButton::clicked, this, run);
+  m_chords.AddChord(chord);
+  m_commands.push_back(std::move(run));
+  FitHeight();
+  return button;
 }
 
 bool KeyDialog::OpenFor(QPointer<KeyDialog>& dialog, BindingTable& table, std::string_view slot,
@@ -102,11 +139,25 @@ void KeyDialog::Retarget(const QString& target)
   lblTarget->setText(target);
   lblTarget->setVisible(!target.isEmpty());
   lblClash->hide();
+  ShowHint(m_hint);
   ShowSlotKey();
   FitHeight();
   // A new input waits for its own key, also when it follows one just taken.
   m_captured = false;
   m_retargeted = true;
+}
+
+void KeyDialog::SetHint(const QString& hint)
+{
+  m_hint = hint;
+  ShowHint(hint);
+}
+
+void KeyDialog::ShowHint(const QString& hint)
+{
+  lblHint->setText(hint);
+  Describe();
+  FitHeight();
 }
 
 void KeyDialog::FitHeight()
@@ -115,10 +166,10 @@ void KeyDialog::FitHeight()
   int height = CLIENT_HEIGHT;
   if (!lblTarget->isHidden())
     height += lblTarget->sizeHint().height();
-  if (!lblClash->isHidden())
-    height += lblClash->heightForWidth(CLIENT_WIDTH);
-  if (m_walk_controls)
-    height += m_walk_controls->sizeHint().height();
+  for (const QLabel* line : {lblClash, lblHint})
+    if (!line->isHidden())
+      height += line->heightForWidth(CLIENT_WIDTH);
+  height += m_command_row->sizeHint().height();
   resize(width(), height);
 }
 
@@ -132,6 +183,7 @@ void KeyDialog::ShowClash(const QString& note)
     lblClash->show();
     FitHeight();
   }
+  ShowHint(m_clash_hint);
   // Stays open: the next key is a new capture.
   m_clash_shown = true;
   m_captured = false;
@@ -150,33 +202,54 @@ void KeyDialog::ShowToken(const QString& key_name, const std::string& key_token)
 {
   Label1->setText(key_name);
   Label2->setText(ToQString(key_token));
+  Describe();
+}
+
+void KeyDialog::Describe()
+{
   // The dialog itself holds the focus; a screen reader announcing it reads its description, so
-  // the two labels are read with the caption when it opens.
-  setAccessibleDescription(
-      QStringList{Label1->text(), Label2->text()}.join(QLatin1Char(' ')).trimmed());
+  // the two labels and the way out are read with the caption when it opens.
+  setAccessibleDescription(QStringList{Label1->text(), Label2->text(), lblHint->text()}
+                               .join(QLatin1Char(' '))
+                               .trimmed());
 }
 
 bool KeyDialog::event(QEvent* event)
 {
   // Every key belongs to the capture: no shortcut may take it first, Tab must not move the
   // focus and Escape must not close the dialog the way it closes others.
-  if (event->type() == QEvent::ShortcutOverride)
+  switch (event->type())
   {
+  case QEvent::ShortcutOverride:
     event->accept();
     return true;
-  }
-  if (event->type() == QEvent::KeyPress)
-  {
-    Capture(*static_cast<QKeyEvent*>(event));
+  case QEvent::KeyPress:
+  case QEvent::KeyRelease:
+    ReadKey(*static_cast<QKeyEvent*>(event));
     return true;
+  case QEvent::WindowDeactivate:
+    // A modifier's release goes to another window now; it must not bind when it comes back.
+    m_chords.Reset();
+    break;
+  default:
+    break;
   }
   return QDialog::event(event);
 }
 
+void KeyDialog::ReadKey(const QKeyEvent& key)
+{
+  const KeyChords::Reading reading = m_chords.Read(key);
+  if (reading.kind == KeyChords::Reading::Kind::Bind)
+    Capture(*reading.key);
+  else if (reading.kind == KeyChords::Reading::Kind::Command)
+    m_commands.at(static_cast<size_t>(reading.command))();
+}
+
 void KeyDialog::Capture(const QKeyEvent& key)
 {
-  // A held key repeats; only its first press counts, the dialog is closing by then.
-  if (m_captured || key.isAutoRepeat())
+  // One key per capture; the dialog is closing by the time another could arrive.
+  if (m_captured)
     return;
   m_captured = true;
   const auto [name, token] = NameAndTokenOf(key);

@@ -3,22 +3,29 @@
 // ui/keys/: the key dialog, which takes the next key pressed and stores it in one slot.
 
 #include "controls/BindingTable.h"
+#include "ui/keys/KeyChords.h"
 
 #include <QDialog>
 #include <QPointer>
 
+#include <functional>
 #include <string_view>
+#include <vector>
 
+class QHBoxLayout;
 class QKeyEvent;
 class QLabel;
+class QPushButton;
 
 namespace corvane
 {
 
 // The key-capture dialog: shows the key bound to the slot named by CurrentSlotKey, takes the
-// next key pressed, stores its token in that slot and closes. Every key is an ordinary key.
-// When the key taken also drives another input of the same game, the dialog says so and stays
-// open, so the next key replaces it; closing it keeps the key.
+// next key pressed, stores its token in that slot and closes. Every key is an ordinary key,
+// Escape too; a line under the key says so and how to leave. Its commands leave it without
+// binding: Close (Alt+F4, or a button that never takes the keyboard focus) keeps the current
+// key, as the window's close box does. When the key taken also drives another input of the same
+// game, the dialog says so and stays open, so the next key replaces it; closing it keeps the key.
 class KeyDialog : public QDialog
 {
   Q_OBJECT
@@ -41,23 +48,32 @@ public:
   // the dialog open; an empty note changes nothing.
   void ShowClash(const QString& note);
 
-  // Turns the dialog into Bind All's: Skip and Stop buttons that never take the focus, and a
-  // line saying how to skip and stop by keyboard. Retarget in answer to KeyTaken then keeps the
-  // dialog open for the next input.
-  void ShowWalkControls();
+  // Adds a command that leaves the key alone: `chord` runs it from the keyboard instead of being
+  // bound, and a button named `object_name` at the dialog's foot runs it by mouse or screen
+  // reader without ever taking the keyboard focus. Close (Alt+F4) is the first.
+  QPushButton* AddCommand(const char* object_name, const QString& caption, QKeyCombination chord,
+                          std::function<void()> run);
+
+  // Replaces the line that says how the dialog is used and left; a clash changes it until the
+  // dialog is turned to another slot.
+  void SetHint(const QString& hint);
+
+  // Replaces the line shown after a clash, which says how to replace or keep the key.
+  void SetClashHint(const QString& hint) { m_clash_hint = hint; }
 
 signals:
   // A key was taken and stored in the slot; the owner answers with ShowClash, or with Retarget
   // to go on to another slot.
   void KeyTaken();
-  // Bind All: the player asked to keep this input's key and go on.
-  void SkipRequested();
 
 protected:
   bool event(QEvent* event) override;
 
 private:
   void CreateLayout();
+  void ShowHint(const QString& hint);
+  void Describe();
+  void ReadKey(const QKeyEvent& key);
   void ShowToken(const QString& key_name, const std::string& key_token);
   void ShowSlotKey();
   void FitHeight();
@@ -71,7 +87,12 @@ private:
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* lblClash = nullptr;
-  QWidget* m_walk_controls = nullptr; // Bind All's hint line, Skip and Stop
+  QLabel* lblHint = nullptr;
+  QString m_hint;
+  QString m_clash_hint;
+  KeyChords m_chords;
+  std::vector<std::function<void()>> m_commands; // by chord index
+  QHBoxLayout* m_command_row = nullptr;
 };
 
 // The Windows virtual-key code of a key event, the code the key tables are keyed by.

@@ -79,8 +79,10 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QWidget(parent), m_s
   NameControls();
   SetFocusOrder();
   CreateKeyboardShortcuts();
+  CreateStatusLine();
   ConnectWidgets();
   Load();
+  TrackUnsavedChanges();
 }
 
 MainWindow::~MainWindow()
@@ -221,6 +223,9 @@ void MainWindow::SaveAllChanges()
   if (saved.outcome.Ok())
     m_session.saved_bindings = m_session.bindings;
   emit GroupListsReloaded();
+  // After a partial failure the mark stays: not everything shown is in the files.
+  if (saved.outcome.Ok())
+    MarkSaved();
   ReportSave(saved);
 }
 
@@ -243,15 +248,9 @@ std::string MainWindow::SavedText() const
   return note.empty() ? text : text + "\n\n" + note;
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-  event->accept();
-  EndProgram();
-}
-
 void MainWindow::EndProgram()
 {
-  // Cancel and the close box end the run at once, whatever else is open, saving nothing.
+  // The run ends at once, whatever else is open, saving nothing more.
   if (m_ending)
     return;
   m_ending = true;

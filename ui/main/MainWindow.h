@@ -4,6 +4,7 @@
 // launches a game to try its keys.
 
 #include "app/Session.h"
+#include "base/Process.h"
 #include "controls/BindingClashes.h"
 #include "controls/SavePipeline.h"
 #include "ui/widgets/BindingPages.h"
@@ -13,6 +14,8 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,9 +32,9 @@ namespace corvane
 {
 
 class BindingButton;
-class TabStrip;
 class KeyChartWindow;
 class KeyDialog;
+class TabStrip;
 
 // The main window: a tab strip over seven pages (the shared inputs, one page per controller
 // layout, the launch page), the player choice, two option boxes, Save and Cancel.
@@ -44,7 +47,16 @@ public:
   explicit MainWindow(Session& session, QWidget* parent = nullptr);
   ~MainWindow() override;
 
+  // True when a Save would write something the files do not hold yet: a binding, a box or a
+  // text of this window changed since the last load or save, or a scan rewrote the group lists
+  // after it, so the per-game files wait for a Save.
+  bool HasUnsavedChanges() const;
+
 public slots:
+  // The group lists were rewritten on disk outside a Save: the per-game files follow them at
+  // the next Save, so the window counts as unsaved until then.
+  void NoteListsRewritten();
+
   // Saves every controller file, the per-game copies, the settings and (when asked) the
   // wrapper configuration, reloads the group lists from disk, and tells the user the outcome.
   void SaveAllChanges();
@@ -59,6 +71,17 @@ protected:
   void closeEvent(QCloseEvent* event) override;
 
 private:
+  // Everything a Save writes from this window, as shown now.
+  struct ShownValues
+  {
+    std::array<std::string, SLOT_COUNT> bindings;
+    int no_error = 0;
+    QString error_output;
+    QString options;
+    std::array<int16_t, 3> flags{}; // CfgWrapperFlag, MakeDatFlag, ShowCmdFlag
+    bool operator==(const ShownValues&) const = default;
+  };
+
   // Building (MainWindowLayout.cpp).
   void CreateLayout();
   void CreateTabsAndPages();
@@ -74,6 +97,18 @@ private:
   void CreateKeyboardShortcuts();
   void SetFocusOrder();
   void FocusFirstControlOf(QWidget* page);
+
+  // The unsaved mark and the question before closing (MainWindowUnsaved.cpp).
+  ShownValues CurrentValues() const;
+  void TrackUnsavedChanges();
+  void MarkSaved();
+  void UpdateUnsavedMark();
+  bool MayClose();
+
+  // The status line above the pages (MainWindowStatus.cpp).
+  void CreateStatusLine();
+  void ShowStatus(const QString& text);
+  void ReportLaunch(const GameRow& game, const StartResult& started);
 
   // The load sequence (MainWindow.cpp).
   void Load();
@@ -119,6 +154,9 @@ private:
   std::string m_loaded_options;      // txtCommand's bytes as loaded
   std::string m_loaded_error_output; // txtError's bytes as loaded
   bool m_ending = false;
+  std::optional<ShownValues> m_saved; // as last loaded or saved; none while loading
+  bool m_lists_rewritten = false;     // by a scan since the last save
+  QLabel* lblStatus = nullptr;
 
   TabStrip* TabStrip1 = nullptr;
   std::vector<QFrame*> fraOpt;

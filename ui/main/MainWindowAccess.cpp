@@ -53,6 +53,7 @@ void MainWindow::NameControls()
   // check boxes and option buttons are named by their captions.
   Label2->setBuddy(txtCommand);
   txtError->setAccessibleName(ToQString(Messages::ERROR_OUTPUT_NAME));
+  txtError->setToolTip(ToQString(Messages::ERROR_OUTPUT_TIP));
   lstGames->setAccessibleName(ToQString(Messages::GAME_LIST_NAME));
 }
 

@@ -74,9 +74,15 @@ void MainWindow::LaunchSelected()
   SetCurrentDir(dir);
   if (m_session.settings.ShowCmdFlag == 1)
     ShowMessage(this, MessageKind::Plain, line);
-  // The start-up check was long ago; the emulator may have gone since.
-  if (!IsRegularFile(m_session.dir.File("zinc.exe")) || !StartDetached(line, dir))
-    ShowMessage(this, MessageKind::Warning, Messages::LAUNCH_FAILED);
+  // The start-up check was long ago; the emulator may have gone since, and no zinc.exe found
+  // elsewhere on PATH may stand in for it.
+  const std::string emulator = m_session.dir.File("zinc.exe");
+  if (!IsRegularFile(emulator))
+    ReportLaunch(game,
+                 {IsDirectory(emulator) ? StartFailure::NotAProgram : StartFailure::FileMissing,
+                  emulator, 0});
+  else
+    ReportLaunch(game, StartProgram(line, dir));
 }
 
 void MainWindow::LaunchItem(QListWidgetItem* item)

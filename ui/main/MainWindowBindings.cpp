@@ -54,6 +54,7 @@ void MainWindow::RefreshBindingButtons()
     ShowBinding(*m_binding_buttons.at(i), rows[i], m_players.SelectedSlot(rows[i]), table, clashes);
   if (m_chart)
     m_chart->Refresh(); // an open chart follows the keys as they change
+  UpdateUnsavedMark();
 }
 
 } // namespace corvane

@@ -146,7 +146,8 @@ void MainWindow::ConnectWidgets()
           });
   connect(m_players.player1, &QRadioButton::toggled, this, &MainWindow::RefreshBindingButtons);
   connect(m_save_row.save, &QPushButton::clicked, this, &MainWindow::SaveAllChanges);
-  connect(m_save_row.cancel, &QPushButton::clicked, this, &MainWindow::close);
+  // Cancel is the player's choice to drop the changes: no question, unlike the close box.
+  connect(m_save_row.cancel, &QPushButton::clicked, this, &MainWindow::EndProgram);
   connect(cmdManCont, &QPushButton::clicked, this, &MainWindow::ManageGroupsRequested);
   connect(Command1, &QPushButton::clicked, this, &MainWindow::ManageZincOptions);
   connect(Command2, &QPushButton::clicked, this, &MainWindow::ManageRendererConfig);

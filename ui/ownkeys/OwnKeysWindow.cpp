@@ -1,5 +1,6 @@
 #include "ui/ownkeys/OwnKeysWindow.h"
 
+#include "base/Messages.h"
 #include "controls/BindingClashes.h"
 #include "controls/ControllerFiles.h"
 #include "controls/SavePipeline.h"
@@ -41,7 +42,9 @@ OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, 
 {
   setObjectName("frmGameKeys");
   const std::string& title = session.games.rows.at(game_row).title;
-  setWindowTitle(tr("Own Keys: %1 (%2)").arg(ToQString(title), ToQString(m_set_name)));
+  m_caption = tr("Own Keys: %1 (%2)").arg(ToQString(title), ToQString(m_set_name));
+  m_opened_keys = m_keys.Applying(m_set_name, m_family);
+  setWindowTitle(m_caption);
   setAttribute(Qt::WA_DeleteOnClose);
   if (parent)
     setFont(parent->font()); // a window does not take its owner's type by itself
@@ -107,6 +110,9 @@ void OwnKeysWindow::Refresh()
   const std::string slot = m_capture.CurrentSlotKey;
   m_capture = effective;
   m_capture.CurrentSlotKey = slot;
+  // Marked as the main window is while its own keys differ from those it opened with.
+  const bool unsaved = m_keys.Applying(m_set_name, m_family) != m_opened_keys;
+  setWindowTitle(unsaved ? ToQString(Messages::UNSAVED_MARK) + m_caption : m_caption);
 }
 
 void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)

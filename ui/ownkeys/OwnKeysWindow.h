@@ -51,7 +51,9 @@ private:
   Session& m_session;
   std::string m_set_name;
   GroupId m_family;
-  GameKeys m_keys;        // the window's copy, given to the session by Save
+  GameKeys m_keys;                      // the window's copy, given to the session by Save
+  std::vector<SlotToken> m_opened_keys; // the game's own keys when the window opened
+  QString m_caption;
   BindingTable m_capture; // what the key dialog edits: the game's keys as it gets them
   std::vector<std::pair<const BindingRow*, BindingButton*>> m_buttons;
   QPointer<KeyDialog> m_dialog;

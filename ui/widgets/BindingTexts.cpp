@@ -1,5 +1,6 @@
 #include "ui/widgets/BindingTexts.h"
 
+#include "base/Messages.h"
 #include "controls/KeyLabels.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/QtText.h"
@@ -77,7 +78,9 @@ void ShowBinding(BindingButton& button, const BindingRow& row, std::string_view 
   if (row.slot_p2 != row.slot_p1)
     tip += QLatin1Char('\n') + LayeredText(row, row.slot_p2, table, inherits);
   const QString clash_line = clash.isEmpty() ? QString() : QLatin1Char('\n') + clash;
-  button.setToolTip(tip + clash_line);
+  // The last line says how to clear: the context menu and Delete are found nowhere else.
+  const std::string_view clear = inherits ? Messages::CLEAR_HINT_FAMILY : Messages::CLEAR_HINT;
+  button.setToolTip(tip + clash_line + QLatin1Char('\n') + ToQString(clear));
   button.setAccessibleDescription(LayeredText(row, slot, table, inherits) + clash_line);
 }
 

@@ -30,6 +30,12 @@ QuestionHook& CurrentQuestionHook()
   return hook;
 }
 
+UnsavedHook& CurrentUnsavedHook()
+{
+  static UnsavedHook hook;
+  return hook;
+}
+
 EditorHook& CurrentEditorHook()
 {
   static EditorHook hook;
@@ -96,6 +102,26 @@ bool AskYesNo(QWidget* parent, std::string_view text)
   return box.exec() == QMessageBox::Yes;
 }
 
+UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text)
+{
+  const QString shown = ToQString(text);
+  if (const auto& hook = CurrentUnsavedHook())
+    return hook(shown);
+  QMessageBox box(QMessageBox::Warning, ToQString(Messages::APP_TITLE), shown,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec())
+  {
+  case QMessageBox::Save:
+    return UnsavedAnswer::Save;
+  case QMessageBox::Discard:
+    return UnsavedAnswer::Discard;
+  default:
+    return UnsavedAnswer::Cancel;
+  }
+}
+
 void ShowProblems(QWidget* parent, std::string_view heading, const std::string& problems)
 {
   if (problems.empty())
@@ -137,6 +163,11 @@ void SetMessageHook(MessageHook hook)
 void SetQuestionHook(QuestionHook hook)
 {
   CurrentQuestionHook() = std::move(hook);
+}
+
+void SetUnsavedHook(UnsavedHook hook)
+{
+  CurrentUnsavedHook() = std::move(hook);
 }
 
 void SetEditorHook(EditorHook hook)

@@ -29,6 +29,18 @@ void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text);
 // Asks a question in a modal box with Yes and No under the title "Corvane"; true for Yes.
 bool AskYesNo(QWidget* parent, std::string_view text);
 
+// The answers to the question before a window with unsaved changes closes.
+enum class UnsavedAnswer
+{
+  Save,    // save, then close
+  Discard, // close without saving
+  Cancel,  // keep the window open
+};
+
+// Asks whether to save before closing, in a modal box with Save, Discard and Cancel under the
+// title "Corvane"; Enter saves and Escape cancels.
+UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text);
+
 // Shows a problem list as a warning, headed by `heading` when it is not empty; nothing when the
 // list is empty.
 void ShowProblems(QWidget* parent, std::string_view heading, const std::string& problems);
@@ -45,6 +57,8 @@ QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffi
 using MessageHook = std::function<void(MessageKind kind, const QString& text)>;
 // What a test puts in place of the question boxes: it gets each question and answers it.
 using QuestionHook = std::function<bool(const QString& text)>;
+// What a test puts in place of the question about unsaved changes: it gets the text and answers.
+using UnsavedHook = std::function<UnsavedAnswer(const QString& text)>;
 // What a test puts in place of the editor: it gets the file's full path and answers for it.
 using EditorHook = std::function<bool(const std::string& path)>;
 
@@ -55,6 +69,8 @@ using SavePathHook = std::function<QString(const QString& filter)>;
 void SetMessageHook(MessageHook hook);
 // Replaces the question boxes (an empty hook restores them).
 void SetQuestionHook(QuestionHook hook);
+// Replaces the question about unsaved changes (an empty hook restores it).
+void SetUnsavedHook(UnsavedHook hook);
 // Replaces the editor (an empty hook restores it).
 void SetEditorHook(EditorHook hook);
 // Replaces the save dialog (an empty hook restores it).
