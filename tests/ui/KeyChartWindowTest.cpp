@@ -98,7 +98,7 @@ private slots:
     const QStringList inputs = Column(*cap, -1);
     QCOMPARE(inputs.size(), 17); // ten shared, six of the family, one own key of sfex
     QCOMPARE(inputs.at(4), QString("Start 1"));
-    QCOMPARE(inputs.last(), QString("Street Fighter EX (sfex): Low Punch"));
+    QCOMPARE(inputs.last(), QString("Street Fighter EX (sfex):\nLow Punch"));
     const QStringList player1 = Column(*cap, 0);
     const QStringList player2 = Column(*cap, 1);
     QCOMPARE(player1.at(4), QString("\u26A0 1 (also Player 1 Fierce Kick)"));

@@ -65,7 +65,7 @@ void AddRow(QTableWidget& table, const QString& header, const ChartRow& row)
   const int at = table.rowCount();
   table.insertRow(at);
   auto* header_item = new QTableWidgetItem(header);
-  header_item->setToolTip(header); // the whole of a long game title the header cuts
+  header_item->setToolTip(header);
   table.setVerticalHeaderItem(at, header_item);
   table.setItem(at, 0, CellItem(row.player1));
   // An input of both players shows one key across both columns; the cell under the span holds
@@ -86,10 +86,9 @@ QTableWidget* NewTable(const QString& name)
   table->setWordWrap(true);
   // Tab leaves the table for the buttons; the arrows walk its cells.
   table->setTabKeyNavigation(false);
-  // A long game title is cut in its middle, keeping the input at its end, rather than squeezing
-  // the keys; its tooltip and a screen reader give it whole.
+  // A long game title is cut rather than squeezing the keys; its tooltip holds it whole.
   table->verticalHeader()->setMaximumWidth(ROW_HEADER_WIDTH);
-  table->verticalHeader()->setTextElideMode(Qt::ElideMiddle);
+  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table->setAccessibleName(name);
   return table;
 }
@@ -194,9 +193,10 @@ void KeyChartWindow::ShowFamily(size_t index, const ChartFamily& family)
     AddRow(table, Text(row.input->caption), row);
   for (const ChartGame& game : family.games)
   {
-    // Each row says whose it is, as a screen reader reads the row header with every cell.
+    // Each row says whose it is, as a screen reader reads the row header with every cell; the
+    // game on a line of its own keeps the input in sight beside a long title.
     const QString whose =
-        Text(game.title) + QStringLiteral(" (") + Text(game.set_name) + QStringLiteral("): ");
+        Text(game.title) + QStringLiteral(" (") + Text(game.set_name) + QStringLiteral("):\n");
     for (const ChartRow& row : game.rows)
       AddRow(table, whose + Text(row.input->caption), row);
   }
