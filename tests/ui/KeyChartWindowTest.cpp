@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -64,6 +65,15 @@ std::vector<std::vector<QStringList>> TablesOf(const QString& html)
   return tables;
 }
 
+// What a tool prints.
+QString Run(const QString& program, const QStringList& arguments)
+{
+  QProcess process;
+  process.start(program, arguments);
+  process.waitForFinished();
+  return QString::fromUtf8(process.readAllStandardOutput());
+}
+
 } // namespace
 
 class KeyChartWindowTest : public QObject
@@ -116,8 +126,20 @@ private slots:
     QCOMPARE(cap->item(13, 1)->text(), QString("X"));
   }
 
-  void PdfHoldsEveryFamily()
+  void PdfHoldsEveryFamilyOnTheRegionsPaper_data()
   {
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("paper"); // as pdfinfo names it
+    QTest::newRow("Letter in the US") << "en_US"
+                                      << "letter";
+    QTest::newRow("A4 elsewhere") << "de_DE"
+                                  << "A4";
+  }
+
+  void PdfHoldsEveryFamilyOnTheRegionsPaper()
+  {
+    QFETCH(QString, locale);
+    QFETCH(QString, paper);
     if (QStandardPaths::findExecutable("pdftotext").isEmpty())
       QSKIP("pdftotext (poppler-utils) is not installed");
     test::EmulatorFolder folder;
@@ -126,17 +148,18 @@ private slots:
     MainWindow window(folder.session);
     const QString path = QString::fromStdString(folder.File("chart.pdf"));
     SetSavePathHook([&](const QString&) { return path; });
+    QLocale::setDefault(QLocale(locale));
     OpenChart(window, folder)->findChild<QPushButton*>("cmdExportPdf")->click();
+    QLocale::setDefault(QLocale::c());
     SetSavePathHook({});
     QVERIFY(log.boxes.empty());
     QVERIFY(folder.ReadFile("chart.pdf").starts_with("%PDF"));
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {path, "-"});
-    QVERIFY(pdftotext.waitForFinished());
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    const QString text = Run("pdftotext", {path, "-"});
     for (const GroupInfo& group : GROUPS)
       QVERIFY2(text.contains(CaptionText(BindingPageCaption(PageOf(group.id)))), qPrintable(text));
     QVERIFY(text.contains("Street Fighter EX (sfex)"));
+    QVERIFY2(Run("pdfinfo", {path}).contains(QRegularExpression("Page size:.*\\(" + paper + "\\)")),
+             qPrintable(Run("pdfinfo", {path})));
   }
 
   void HtmlTablesReadBack()
