@@ -60,10 +60,8 @@ QTableWidgetItem* CellItem(const ChartCell& cell)
   return item;
 }
 
-void AddRow(QTableWidget& table, const QString& header, const ChartRow& row)
+void FillRow(QTableWidget& table, int at, const QString& header, const ChartRow& row)
 {
-  const int at = table.rowCount();
-  table.insertRow(at);
   auto* header_item = new QTableWidgetItem(header);
   header_item->setToolTip(header);
   table.setVerticalHeaderItem(at, header_item);
@@ -86,9 +84,9 @@ QTableWidget* NewTable(const QString& name)
   table->setWordWrap(true);
   // Tab leaves the table for the buttons; the arrows walk its cells.
   table->setTabKeyNavigation(false);
-  // A long game title is cut rather than squeezing the keys; its tooltip holds it whole.
+  // A long game title is cut rather than squeezing the keys; its tooltip holds it whole. Rows
+  // take the height of their text once filled (sizing them while filling costs a pass each).
   table->verticalHeader()->setMaximumWidth(ROW_HEADER_WIDTH);
-  table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table->setAccessibleName(name);
   return table;
 }
@@ -188,9 +186,13 @@ void KeyChartWindow::ShowFamily(size_t index, const ChartFamily& family)
   }
   QTableWidget& table = *m_tables[index];
   table.clearSpans();
-  table.setRowCount(0);
+  size_t rows = family.rows.size();
+  for (const ChartGame& game : family.games)
+    rows += game.rows.size();
+  table.setRowCount(static_cast<int>(rows));
+  int at = 0;
   for (const ChartRow& row : family.rows)
-    AddRow(table, Text(row.input->caption), row);
+    FillRow(table, at++, Text(row.input->caption), row);
   for (const ChartGame& game : family.games)
   {
     // Each row says whose it is, as a screen reader reads the row header with every cell; the
@@ -198,8 +200,9 @@ void KeyChartWindow::ShowFamily(size_t index, const ChartFamily& family)
     const QString whose =
         Text(game.title) + QStringLiteral(" (") + Text(game.set_name) + QStringLiteral("):\n");
     for (const ChartRow& row : game.rows)
-      AddRow(table, whose + Text(row.input->caption), row);
+      FillRow(table, at++, whose + Text(row.input->caption), row);
   }
+  table.resizeRowsToContents();
 }
 
 QString KeyChartWindow::Html() const
