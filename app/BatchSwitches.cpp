@@ -2,6 +2,8 @@
 
 #include "base/Text.h"
 
+#include <vector>
+
 #ifdef _WIN32
 #include "base/CodePage.h"
 
@@ -34,20 +36,40 @@ std::string TextAfterProgramPath(std::string_view line)
 }
 #endif
 
-// Removes every occurrence of the word, whatever the case of its letters.
-std::string RemoveWordIgnoringCase(std::string_view text, std::string_view lowered_word)
+constexpr std::string_view SWITCH_WORDS[] = {"listinfo", "cfgwrapper"};
+
+// True when a switch word, in any case, follows `pos` (after blanks) and ends there: at the end
+// of the line, a blank or the next dash.
+bool SwitchWordAt(std::string_view line, size_t pos)
 {
-  const std::string lowered = ToLowerAscii(text);
-  std::string result;
-  size_t start = 0;
-  for (;;)
+  while (pos < line.size() && line[pos] == ' ')
+    ++pos;
+  for (const std::string_view word : SWITCH_WORDS)
   {
-    const auto hit = lowered.find(lowered_word, start);
-    if (hit == std::string::npos)
-      return result.append(text.substr(start));
-    result.append(text.substr(start, hit - start));
-    start = hit + lowered_word.size();
+    if (ToLowerAscii(line.substr(pos, word.size())) != word)
+      continue;
+    const size_t after = pos + word.size();
+    if (after == line.size() || line[after] == ' ' || line[after] == '-')
+      return true;
   }
+  return false;
+}
+
+// The pieces of the command line: a dash starts a new one only where a switch word follows it,
+// so a dash inside a path ("zinc-dats") stays part of it.
+std::vector<std::string_view> SplitBeforeSwitchWords(std::string_view line)
+{
+  std::vector<std::string_view> pieces;
+  size_t start = 0;
+  for (size_t pos = line.find('-'); pos != std::string_view::npos; pos = line.find('-', pos + 1))
+  {
+    if (!SwitchWordAt(line, pos + 1))
+      continue;
+    pieces.push_back(line.substr(start, pos - start));
+    start = pos + 1;
+  }
+  pieces.push_back(line.substr(start));
+  return pieces;
 }
 
 void ReadPiece(std::string_view raw_piece, BatchSwitches& switches)
@@ -63,7 +85,8 @@ void ReadPiece(std::string_view raw_piece, BatchSwitches& switches)
   if (word == "listinfo")
   {
     switches.make_dat = true;
-    std::string rest = RemoveWordIgnoringCase(piece, "listinfo");
+    // Only the switch word goes: a path that holds the word keeps it.
+    std::string rest = piece.substr(std::string_view("listinfo").size());
     if (!rest.empty())
       switches.dat_path = std::move(rest);
   }
@@ -97,7 +120,7 @@ std::string ProgramCommandLine([[maybe_unused]] int argc, [[maybe_unused]] char*
 BatchSwitches ParseBatchSwitches(std::string_view command_line)
 {
   BatchSwitches switches;
-  for (std::string_view piece : Split(command_line, '-'))
+  for (std::string_view piece : SplitBeforeSwitchWords(command_line))
     ReadPiece(piece, switches);
   return switches;
 }

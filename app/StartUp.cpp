@@ -1,6 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/BatchSwitches.h"
+#include "base/EmulatorRoute.h"
 #include "base/FileIo.h"
 #include "base/Messages.h"
 #include "catalogue/GroupCoverage.h"
@@ -56,9 +57,17 @@ void LoadOwnKeys(Session& session)
 void PrepareSession(Session& session)
 {
   InitCommonControlLibrary();
-  auto import = ZincListMan::ImportGameList(session.dir);
-  session.games = std::move(import.table);
-  session.startup_problems.Append(import.outcome);
+  // An emulator that cannot be run here gets one problem, which names the fix, instead of one
+  // for every listing it cannot give.
+  const Outcome unrunnable = RouteProblem(EmulatorRouteFor(session.dir), session.dir);
+  session.startup_problems.Append(unrunnable);
+  session.games.listed_in_full = unrunnable.Ok(); // a table never listed writes nothing from it
+  if (unrunnable.Ok())
+  {
+    auto import = ZincListMan::ImportGameList(session.dir);
+    session.games = std::move(import.table);
+    session.startup_problems.Append(import.outcome);
+  }
   // A list file that cannot be read is told to the player; batch mode does not use the lists.
   const Outcome lists_read = ZincListMan::ReloadGroupLists(session.dir, session.groups);
   ZincListMan::ReadSettings(session.dir, session.settings);
@@ -93,6 +102,12 @@ int RunBatch(Session& session, std::string_view command_line, std::ostream& err)
   }
   if (!ZincListMan::CheckEmulatorPresent(session.dir))
     return EXIT_NO_EMULATOR; // silently: batch mode shows no message
+  if (const Outcome unrunnable = RouteProblem(EmulatorRouteFor(session.dir), session.dir);
+      !unrunnable.Ok())
+  {
+    err << BatchErrorLine(unrunnable) << '\n';
+    return EXIT_FAILED;
+  }
   PrepareSession(session);
 
   // The settings file's flags play no part in a batch run; only the switches count.
@@ -123,6 +138,9 @@ int RunBatch(Session& session, std::string_view command_line, std::ostream& err)
 Outcome RunInteractiveStartJobs(Session& session)
 {
   Outcome outcome;
+  // Start-up has told why the emulator cannot be run; its jobs would only say it again.
+  if (!RouteProblem(EmulatorRouteFor(session.dir), session.dir).Ok())
+    return outcome;
   // Without lists no game has a family, and the first Save would write no game's file.
   if (ZincListMan::ShouldSortOnFirstRun(session.dir, session.games))
     outcome = ZincListMan::ScanGroups(session.dir, session.games, session.groups);

@@ -14,7 +14,7 @@ namespace corvane
 
 // The longest name the program writes below its folder, its temporary file included:
 // "\ctrlr\souledge.lst" (19; a per-game file of an eight-letter set name is as long) followed by
-// ".tmp", a process id of up to ten digits, "-" and a counter of up to ten digits.
+// "~corvane-", a process id of up to ten digits, "-" and a counter of up to five digits.
 inline constexpr size_t LONGEST_WRITTEN_NAME = 19 + 25;
 
 // True when the path's last character is a path separator (on Windows '\' or '/', read as

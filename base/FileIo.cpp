@@ -121,7 +121,7 @@ struct StagedFile
 
 bool Stage(const std::string& path, std::string_view bytes, StagedFile& staged)
 {
-  if (IsDirectory(path))
+  if (IsDirectory(path) || IsReadOnlyFile(path))
     return false;
   staged = {TemporaryNameFor(path), path};
   if (WriteAndFlush(staged.temporary, bytes))
@@ -267,7 +267,7 @@ void Close(StagedFile& staged)
 bool Stage(const std::string& path, std::string_view bytes, StagedFile& staged)
 {
   const auto target = FinalTarget(path);
-  if (!target || IsDirectory(*target))
+  if (!target || IsDirectory(*target) || IsReadOnlyFile(*target))
     return false;
   staged.target = *target;
   staged.fd = CreateOwnedTemporary(staged.target, staged.temporary);
@@ -402,6 +402,8 @@ bool WriteFileAtomic(const std::string& path, const std::string& bytes)
 
 bool RemoveFileIfPresent(const std::string& path)
 {
+  if (IsReadOnlyFile(path))
+    return false;
   if (IsRegularFile(path))
     RemoveFile(path);
   return !IsRegularFile(path);
@@ -441,6 +443,13 @@ bool IsDirectory(const std::string& path)
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool IsReadOnlyFile(const std::string& path)
+{
+  const DWORD attributes = Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
+         (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 bool MayExist(const std::string& path)
 {
   if (Attributes(path) != INVALID_FILE_ATTRIBUTES)
@@ -467,6 +476,15 @@ bool IsDirectory(const std::string& path)
 {
   std::error_code ignored;
   return std::filesystem::is_directory(FsPath(path), ignored);
+}
+
+// The mode bits, not access(): root may write anything, and would replace the file its owner
+// protected.
+bool IsReadOnlyFile(const std::string& path)
+{
+  struct stat info = {};
+  return ::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+         (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
 }
 
 bool MayExist(const std::string& path)

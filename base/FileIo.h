@@ -16,12 +16,12 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 
 // Replaces the file with exactly these bytes through a temporary file beside it and a rename,
 // so the file is always either its old or its new self. The file keeps its permission bits; a
-// symbolic link stays a link and the file it names is replaced. False (and nothing changed) on
-// failure.
+// symbolic link stays a link and the file it names is replaced. A read-only file (see
+// IsReadOnlyFile) is left as it is. False (and nothing changed) on failure.
 bool WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // Deletes the file when there is one; true when no ordinary file of that name is left (a
-// folder of that name stays, and counts as no file).
+// folder of that name stays, and counts as no file). A read-only file stays, and gives false.
 bool RemoveFileIfPresent(const std::string& path);
 
 // Copies a file over another one, atomically on the destination side.
@@ -42,6 +42,11 @@ std::vector<std::string> WriteFilesAtomic(const std::vector<FileWrite>& files);
 bool IsRegularFile(const std::string& path);
 
 bool IsDirectory(const std::string& path);
+
+// True for an existing file its owner made read-only: on Windows the read-only attribute, on
+// other systems no write permission bit at all. Whoever runs the program, even an
+// administrator, leaves such a file as it is.
+bool IsReadOnlyFile(const std::string& path);
 
 // False only when nothing stands at the path; true also when that cannot be told (no access).
 bool MayExist(const std::string& path);

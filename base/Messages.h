@@ -38,6 +38,9 @@ inline constexpr std::string_view UNSAVED_QUESTION =
 // The last line of a binding button's tooltip.
 inline constexpr std::string_view CLEAR_HINT = "Delete or right-click to clear";
 inline constexpr std::string_view CLEAR_HINT_FAMILY = "Delete or right-click to use the family key";
+// The key dialog's line for a key the emulator cannot read; the dialog stays open.
+inline constexpr std::string_view KEY_CANNOT_BE_BOUND =
+    "This key cannot be bound. Press another key.";
 
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.
@@ -93,6 +96,24 @@ inline constexpr std::string_view TEXT_OUTSIDE_CODE_PAGE =
     "The options text holds characters outside the system's code page, which would name other "
     "files; nothing was saved or started. Change them, then try again.";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+// What start-up waits for when the emulator's game list takes a while.
+inline constexpr std::string_view WAITING_FOR_GAME_LIST =
+    "Waiting for zinc.exe to list its games...";
+inline constexpr std::string_view WAITING_FOR_WINE =
+    "Waiting for zinc.exe to list its games through Wine (the first run in a new Wine prefix "
+    "takes several seconds)...";
+// Off Windows: no opener or editor could open the file; what would make one work.
+inline constexpr std::string_view NO_TEXT_EDITOR =
+    "No text editor could open this file. Install xdg-utils (for xdg-open) or a text editor such "
+    "as mousepad or gedit, or set VISUAL or EDITOR to the editor you use";
+inline constexpr std::string_view RENDERER_CONFIG_MISSING =
+    "There is no renderer.cfg to edit: the file does not exist";
+// A Windows zinc.exe on a system that needs Wine to run it, and none that can be run.
+inline constexpr std::string_view WINE_MISSING =
+    "zinc.exe is a Windows program; install Wine to run it from Linux";
+inline constexpr std::string_view WINE_VARIABLE_UNUSABLE =
+    "zinc.exe is a Windows program, and CORVANE_WINE does not name a program that can run it; "
+    "install Wine and set CORVANE_WINE to its wine program, or unset it";
 
 // What Scan For Changes says before it writes the lists, and when it has nothing to write.
 inline constexpr std::string_view SCAN_PUTS = "Scan puts";
@@ -129,6 +150,9 @@ inline constexpr std::string_view OWN_KEYS_NO_FAMILY =
 inline constexpr std::string_view OWN_KEYS_UNREADABLE =
     "The file of the games' own keys (corvane-games.ini) could not be read, so own keys cannot "
     "be changed now.";
+inline constexpr std::string_view OWN_KEYS_COPIES_KEPT =
+    "The file of the games' own keys could not be read, so every game's own controller file "
+    "was left as it was";
 inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
     "The program's own folder cannot be used: its path is longer than 215 characters (the files "
     "it writes need the rest of the 260 Windows allows) or holds characters outside the "

@@ -5,6 +5,7 @@
 #include "base/CommandLine.h"
 #include "base/FileIo.h"
 #include "base/Messages.h"
+#include "base/ProgramSearch.h"
 #include "base/WindowsProcess.h"
 
 #include <algorithm>
@@ -394,11 +395,6 @@ void ReadShellEnding(int status, RunResult& result)
     result.crashed = true;
 }
 
-bool IsExecutableFile(const std::string& path)
-{
-  return IsRegularFile(path) && access(path.c_str(), X_OK) == 0;
-}
-
 // Where a program named on a command line is found, in the order Windows looks: a name with a
 // separator from the directory the program starts in; otherwise in that directory (the start-up
 // directory, where the program itself lies), then on PATH. Empty when it is nowhere.
@@ -408,23 +404,10 @@ std::string FindProgram(const std::string& name, const std::string& dir)
     return {};
   if (name.find('/') != std::string::npos)
     return name.front() == '/' ? name : AppDir(dir).File(name);
-  std::vector<std::string> folders{dir};
+  if (std::string beside = AppDir(dir).File(name); IsExecutableFile(beside))
+    return beside;
   const char* path = std::getenv("PATH");
-  for (const std::string_view entry : Split(path ? path : "", ':'))
-  {
-    // An empty or relative entry is read from the current directory, which is `dir`.
-    if (entry.empty() || entry.front() != '/')
-      folders.push_back(AppDir(dir).File(entry));
-    else
-      folders.emplace_back(entry);
-  }
-  for (const std::string& folder : folders)
-  {
-    std::string candidate = AppDir(folder).File(name);
-    if (IsExecutableFile(candidate))
-      return candidate;
-  }
-  return {};
+  return FindOnPath(name, path ? path : "", dir);
 }
 
 // Why FindProgram found nothing, told by the file where it looked first: a file there that may
@@ -498,6 +481,31 @@ StartResult StartProgram(const std::string& command_line, const std::string& dir
   // Nothing waits for the game, but its exit status is collected, so it leaves no zombie.
   std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
   return {};
+}
+
+bool StartAndWatch(std::vector<std::string> arguments, const std::string& dir,
+                   std::chrono::milliseconds grace)
+{
+  if (arguments.empty() || arguments.front().empty())
+    return false;
+  std::string program = arguments.front();
+  const pid_t pid = Spawn({std::move(program), std::move(arguments), CurrentEnvironment(), dir,
+                           true, POSIX_SPAWN_SETSID});
+  if (pid < 0)
+    return false;
+  const auto deadline = std::chrono::steady_clock::now() + grace;
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0)
+  {
+    if (std::chrono::steady_clock::now() >= deadline)
+    {
+      // Still running: an editor at work. Its status is collected when it ends.
+      std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
+      return true;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 #endif

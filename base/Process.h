@@ -5,6 +5,7 @@
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane
 {
@@ -66,5 +67,13 @@ bool StartDetached(const std::string& command_line, const std::string& dir);
 
 // "there is no such file: /emu/zinc.exe", the reason and the file; empty for a started program.
 std::string DescribeStartFailure(const StartResult& result);
+
+#ifndef _WIN32
+// Starts a program (arguments[0] is its path) from `dir` in a session of its own, its stderr
+// discarded, and watches it for `grace`: false when it could not start or ended with a failure
+// within that time; true when it ended well or is still running (it is then left to run).
+bool StartAndWatch(std::vector<std::string> arguments, const std::string& dir,
+                   std::chrono::milliseconds grace);
+#endif
 
 } // namespace corvane

@@ -21,7 +21,11 @@ namespace corvane
 namespace
 {
 
-constexpr std::string_view TEMPORARY_MARK = ".tmp";
+constexpr std::string_view TEMPORARY_MARK = "~corvane-";
+// The counter wraps here, so that the longest name stays within the length the program's folder
+// is allowed (LONGEST_WRITTEN_NAME).
+constexpr unsigned COUNTER_LIMIT = 100000;
+constexpr size_t COUNTER_DIGITS = 5;
 
 unsigned long OwnProcessId()
 {
@@ -32,8 +36,11 @@ unsigned long OwnProcessId()
 #endif
 }
 
+// Decimal digits as the program writes them: no sign, no leading zero.
 std::optional<unsigned long> DigitsValue(std::string_view digits)
 {
+  if (digits.size() > 1 && digits.front() == '0')
+    return std::nullopt;
   unsigned long value = 0;
   const char* end = digits.data() + digits.size();
   const auto [stop, error] = std::from_chars(digits.data(), end, value);
@@ -56,6 +63,14 @@ bool IsRunning(unsigned long process_id)
   const bool running = GetExitCodeProcess(process, &code) && code == STILL_ACTIVE;
   CloseHandle(process);
   return running;
+}
+
+// Only a plain file: a folder, a device or a link (a reparse point) of that name stays.
+bool IsPlainFile(DWORD attributes)
+{
+  constexpr DWORD NOT_PLAIN =
+      FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
+  return (attributes & NOT_PLAIN) == 0;
 }
 
 void RemoveIfAbandoned(const std::string& path, unsigned long writer)
@@ -107,7 +122,7 @@ std::string TemporaryNameFor(const std::string& path)
 {
   static std::atomic<unsigned> counter{0};
   return path + std::string(TEMPORARY_MARK) + std::to_string(OwnProcessId()) + "-" +
-         std::to_string(counter++);
+         std::to_string(counter++ % COUNTER_LIMIT);
 }
 
 std::optional<unsigned long> WriterOfTemporary(std::string_view file_name)
@@ -117,9 +132,13 @@ std::optional<unsigned long> WriterOfTemporary(std::string_view file_name)
     return std::nullopt;
   const std::string_view numbers = file_name.substr(mark + TEMPORARY_MARK.size());
   const size_t dash = numbers.find('-');
-  if (dash == std::string_view::npos || !DigitsValue(numbers.substr(dash + 1)))
+  const std::string_view counter = numbers.substr(dash + 1);
+  if (dash == std::string_view::npos || counter.size() > COUNTER_DIGITS || !DigitsValue(counter))
     return std::nullopt;
-  return DigitsValue(numbers.substr(0, dash));
+  const auto writer = DigitsValue(numbers.substr(0, dash));
+  if (!writer || *writer == 0)
+    return std::nullopt;
+  return writer;
 }
 
 #ifdef _WIN32
@@ -133,7 +152,7 @@ void RemoveAbandonedTemporaries(const std::string& folder)
   do
   {
     const auto writer = WriterOfTemporary(found.cFileName);
-    if (writer && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+    if (writer && IsPlainFile(found.dwFileAttributes))
       RemoveIfAbandoned(folder + PATH_SEPARATOR + found.cFileName, *writer);
   } while (FindNextFileA(search, &found));
   FindClose(search);

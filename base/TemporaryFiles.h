@@ -10,14 +10,17 @@
 namespace corvane
 {
 
-// A fresh name beside the target: "<target>.tmp<process id>-<counter>".
+// A fresh name beside the target: "<target>~corvane-<process id>-<counter>", the counter below
+// 100000. The program's mark and the numbers written without leading zeros make a name no
+// player gives a file.
 std::string TemporaryNameFor(const std::string& path);
 
-// The process id in a file name of that shape; nullopt for any other name.
+// The process id in a file name of exactly that shape; nullopt for any other name.
 std::optional<unsigned long> WriterOfTemporary(std::string_view file_name);
 
-// Removes from one folder every file of that shape whose writer is gone. A file that a running
-// writer may still rename over its target is left alone.
+// Removes from one folder every regular file of that shape whose writer is gone; links,
+// folders and every other name are left alone. A file that a running writer may still rename
+// over its target is left alone too.
 void RemoveAbandonedTemporaries(const std::string& folder);
 
 #ifndef _WIN32

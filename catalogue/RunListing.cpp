@@ -1,5 +1,6 @@
 #include "catalogue/RunListing.h"
 
+#include "base/EmulatorRoute.h"
 #include "base/FileIo.h"
 #include "base/Messages.h"
 #include "base/Process.h"
@@ -10,12 +11,15 @@ namespace corvane::ZincListMan
 
 Outcome RunListing(const AppDir& dir, std::string_view command, ListingEnd* end)
 {
-  Outcome outcome;
   if (end)
     *end = ListingEnd::NotRun;
+  // Without a way to run the emulator nothing is written or removed: every file stays as it was.
+  const EmulatorRoute route = EmulatorRouteFor(dir);
+  Outcome outcome = RouteProblem(route, dir);
+  if (!outcome.Ok())
+    return outcome;
   const std::string batch_path = dir.File(LISTING_BATCH_FILE);
-  std::string batch_line(command);
-  batch_line += "\r\n";
+  std::string batch_line = ShellLinePrefix(route) + std::string(command) + "\r\n";
   if (!WriteFileAtomic(batch_path, batch_line))
   {
     outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), batch_path);
@@ -35,7 +39,9 @@ Outcome RunListing(const AppDir& dir, std::string_view command, ListingEnd* end)
     *end = !run.started                   ? ListingEnd::NotRun
            : run.timed_out || run.crashed ? ListingEnd::Unfinished
                                           : ListingEnd::Finished;
-  if (!run.started)
+  if (!run.started && route.kind == RouteKind::Wine)
+    outcome.Add(std::string(Messages::WINE_MISSING), route.wine);
+  else if (!run.started)
     outcome.Add(std::string(Messages::LISTING_NOT_STARTED), batch_path);
   else if (run.timed_out)
     outcome.Add(std::string(Messages::LISTING_TIMED_OUT), std::string(command));

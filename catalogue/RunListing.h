@@ -1,7 +1,8 @@
 #pragma once
 
 // Every emulator listing runs the same way: "makelist.bat" is written anew with one command
-// line, then run from the start-up directory and waited for.
+// line, then run from the start-up directory and waited for. A Windows zinc.exe on a system
+// that cannot start it runs through Wine, and the line says so: "/usr/bin/wine zinc.exe ...".
 
 #include "base/AppDir.h"
 #include "base/Outcome.h"
@@ -24,10 +25,12 @@ enum class ListingEnd
   Unfinished, // stopped at the time-out or crashed: the output may end in a cut line
 };
 
-// Writes "makelist.bat" with `command` (CR LF after it), makes the directory current, runs it
-// and waits at most the listing time-out. Problems: the batch file could not be written, the
-// run could not start (or the listing file an earlier run left could not be removed first), it
-// was stopped at the time-out, or it crashed. `end`, when given, says which.
+// Writes "makelist.bat" with `command` (CR LF after it; the Wine program before it when the
+// emulator runs through Wine), makes the directory current, runs it and waits at most the
+// listing time-out. Problems: no Wine for a Windows zinc.exe (nothing is written or removed
+// then), the batch file could not be written, the run could not start (or the listing file an
+// earlier run left could not be removed first), it was stopped at the time-out, or it crashed.
+// `end`, when given, says which.
 Outcome RunListing(const AppDir& dir, std::string_view command, ListingEnd* end = nullptr);
 
 } // namespace ZincListMan

@@ -71,7 +71,11 @@ namespace KeyCodeManager
 
 std::optional<GameKeys> LoadGameKeys(const AppDir& dir)
 {
-  auto document = LoadIniDocument(dir.File(GAME_KEYS_FILE));
+  const std::string path = dir.File(GAME_KEYS_FILE);
+  // A folder, a device or a name that cannot be looked at holds keys no one can tell.
+  if (!IsRegularFile(path) && MayExist(path))
+    return std::nullopt;
+  auto document = LoadIniDocument(path);
   if (!document)
     return std::nullopt;
   return GameKeys(std::move(*document));

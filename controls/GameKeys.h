@@ -59,8 +59,8 @@ private:
 namespace KeyCodeManager
 {
 
-// The own keys as the file holds them; none when it is missing; nullopt when it exists but
-// cannot be read.
+// The own keys as the file holds them; none when it is missing; nullopt when something stands
+// at its name that cannot be read as a file.
 std::optional<GameKeys> LoadGameKeys(const AppDir& dir);
 
 // Replaces the file with the own keys; the outcome names it when it could not be written.

@@ -192,8 +192,9 @@ void IniDocument::Write(std::string_view section, std::string_view key, std::str
 
 void IniDocument::Remove(std::string_view section, std::string_view key)
 {
-  const Location at = Locate(m_bytes, Trim(section), Trim(key));
-  if (at.entry)
+  // Each pass takes the line Find reads; a hand-edited repeat of the key is found next.
+  for (Location at = Locate(m_bytes, Trim(section), Trim(key)); at.entry;
+       at = Locate(m_bytes, Trim(section), Trim(key)))
     m_bytes.erase(at.entry->begin, at.entry->end - at.entry->begin);
 }
 

@@ -41,7 +41,8 @@ public:
   // the section at the end of the file. CR and LF in the value (and in the names) become blanks.
   void Write(std::string_view section, std::string_view key, std::string_view value);
 
-  // Removes the line of the key that Find finds; nothing when the key is missing.
+  // Removes every line of the key in the section Find reads, so that Find no longer finds it;
+  // nothing when the key is missing.
   void Remove(std::string_view section, std::string_view key);
 
   // Every value Find can reach, in file order: the first section of each name, and in it the

@@ -14,10 +14,11 @@ namespace corvane::KeyCodeManager
 namespace
 {
 
-ChartCell CellOf(std::string_view slot, const BindingTable& table, const ClashMap& clashes)
+ChartCell CellOf(std::string_view slot, const BindingTable& table, const ClashMap& clashes,
+                 const LayoutCharacter& layout)
 {
   ChartCell cell;
-  cell.label = KeyLabelFromKeyToken(table.Get(slot));
+  cell.label = KeyLabelFromKeyToken(table.Get(slot), layout);
   cell.clashing = clashes.Others(slot);
   return cell;
 }
@@ -28,9 +29,10 @@ std::vector<ChartRow> FamilyRows(GroupId family, const KeyChartSources& sources)
   std::vector<ChartRow> rows;
   for (const WalkStep& step : FamilyWalk(family, Player::One))
   {
-    ChartRow row{step.input, CellOf(step.input->slot_p1, sources.bindings, clashes), {}};
+    ChartRow row{
+        step.input, CellOf(step.input->slot_p1, sources.bindings, clashes, sources.layout), {}};
     if (!step.input->Shared())
-      row.player2 = CellOf(step.input->slot_p2, sources.bindings, clashes);
+      row.player2 = CellOf(step.input->slot_p2, sources.bindings, clashes, sources.layout);
     if (sources.saved)
     {
       row.player1.unsaved =
@@ -45,28 +47,31 @@ std::vector<ChartRow> FamilyRows(GroupId family, const KeyChartSources& sources)
 
 // A game's cell: its own key, or a mark that the slot follows the family.
 ChartCell GameCell(std::string_view slot, const std::vector<SlotToken>& own,
-                   const BindingTable& effective, const ClashMap& clashes)
+                   const BindingTable& effective, const ClashMap& clashes,
+                   const LayoutCharacter& layout)
 {
   const bool has_own = std::any_of(own.begin(), own.end(),
                                    [&](const SlotToken& entry) { return entry.first == slot; });
   if (!has_own)
     return ChartCell{{}, {}, false, true};
-  return CellOf(slot, effective, clashes);
+  return CellOf(slot, effective, clashes, layout);
 }
 
 std::vector<ChartRow> GameRows(GroupId family, const std::vector<SlotToken>& own,
-                               const BindingTable& bindings)
+                               const KeyChartSources& sources)
 {
-  BindingTable effective = bindings;
+  BindingTable effective = sources.bindings;
   for (const auto& [slot, token] : own)
     effective.Set(slot, token);
   const ClashMap clashes = FindClashes(effective, family);
   std::vector<ChartRow> rows;
   for (const WalkStep& step : FamilyWalk(family, Player::One))
   {
-    ChartRow row{step.input, GameCell(step.input->slot_p1, own, effective, clashes), {}};
-    row.player2 = step.input->Shared() ? ChartCell{{}, {}, false, true}
-                                       : GameCell(step.input->slot_p2, own, effective, clashes);
+    ChartRow row{
+        step.input, GameCell(step.input->slot_p1, own, effective, clashes, sources.layout), {}};
+    row.player2 = step.input->Shared()
+                      ? ChartCell{{}, {}, false, true}
+                      : GameCell(step.input->slot_p2, own, effective, clashes, sources.layout);
     if (!row.player1.follows_family || !row.player2.follows_family)
       rows.push_back(std::move(row));
   }
@@ -99,7 +104,7 @@ void AddGames(const KeyChartSources& sources, std::vector<ChartFamily>& families
     const auto title = titles.find(set_name);
     families[static_cast<size_t>(family)].games.push_back(
         {std::string(set_name), std::string(title == titles.end() ? set_name : title->second),
-         GameRows(family, own, sources.bindings)});
+         GameRows(family, own, sources)});
   }
   for (ChartFamily& family : families)
   {

@@ -9,6 +9,7 @@
 #include "controls/BindingInputs.h"
 #include "controls/BindingTable.h"
 #include "controls/GameKeys.h"
+#include "controls/KeyLabels.h"
 
 #include <string>
 #include <string_view>
@@ -62,7 +63,8 @@ struct KeyChartSources
   const BindingTable* saved = nullptr; // the bindings as last loaded or saved; null marks nothing
   const GroupLists& groups;
   const GameTable& games;
-  const GameKeys* game_keys = nullptr; // null: no game is listed
+  const GameKeys* game_keys = nullptr;         // null: no game is listed
+  KeyCodeManager::LayoutCharacter layout = {}; // names character keys as the buttons do
 };
 
 namespace KeyCodeManager

@@ -130,6 +130,20 @@ void AddGroupCopies(const AppDir& dir, const GroupInfo& group,
   }
 }
 
+// The copies carry every game's own keys: the caller's when it holds them, else the file's. While
+// that file cannot be read, a copy could only drop them, so every game keeps its file.
+Outcome MakeCopiesWithOwnKeys(const AppDir& dir, const GroupLists& lists, const GameKeys* held)
+{
+  if (held)
+    return MakePerGameControllerFiles(dir, lists, held);
+  const std::optional<GameKeys> stored = LoadGameKeys(dir);
+  if (stored)
+    return MakePerGameControllerFiles(dir, lists, &*stored);
+  Outcome outcome;
+  outcome.Add(std::string(Messages::OWN_KEYS_COPIES_KEPT), dir.File(GAME_KEYS_FILE));
+  return outcome;
+}
+
 } // namespace
 
 GeneralOptions LoadAllBindings(const AppDir& dir, BindingTable& table)
@@ -155,7 +169,7 @@ SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupL
     outcome.Append(SaveGroupBindings(dir, group, request.bindings, request.general));
   // The copies follow the lists as last saved, not edits that exist only in the window.
   outcome.Append(ZincListMan::ReloadGroupLists(dir, lists));
-  outcome.Append(MakePerGameControllerFiles(dir, lists, request.game_keys));
+  outcome.Append(MakeCopiesWithOwnKeys(dir, lists, request.game_keys));
   outcome.Append(ZincListMan::WriteSettings(dir, request.options_text, request.settings));
   if (request.settings.CfgWrapperFlag == 1 && request.write_wrapper)
   {

@@ -39,7 +39,8 @@ struct SaveRequest
   const FrontendSettings& settings;
   // Writes the wrapper configuration; called only when CfgWrapperFlag is 1.
   std::function<WrapperStepResult()> write_wrapper;
-  // Every game's own keys, written over its family's in its copy; none when null.
+  // Every game's own keys, written over its family's in its copy; when null, those of
+  // "corvane-games.ini" (and no copy is written while that file cannot be read).
   const GameKeys* game_keys = nullptr;
 };
 

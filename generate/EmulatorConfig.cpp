@@ -43,11 +43,15 @@ std::optional<std::string_view> DefaultOf(std::string_view option_text)
 
 // The line for an option without a default; nullopt drops it. The configuration file itself
 // is named on the command line, and the per-game controller file is passed at every launch.
-std::optional<std::string> LineWithoutDefault(std::string_view name, const AppDir& dir)
+std::optional<std::string> LineWithoutDefault(std::string_view name, const AppDir& dir,
+                                              const EmulatorRoute& route)
 {
   const std::string written(name);
   if (name == "--use-config-file")
     return std::nullopt;
+  // The emulator opens this folder itself: under Wine it needs a path with a drive.
+  if (name == "--roms-directory" && route.kind == RouteKind::Wine)
+    return written + "=" + PathForEmulator(route, dir.File("roms")) + "\\";
   if (name == "--roms-directory")
     return written + "=" + dir.File("roms") + PATH_SEPARATOR;
   for (const FixedValue& fixed : FIXED_VALUES)
@@ -62,7 +66,8 @@ std::optional<std::string> LineWithoutDefault(std::string_view name, const AppDi
 
 } // namespace
 
-std::string EmulatorConfigFromOptions(std::string_view listing, const AppDir& dir)
+std::string EmulatorConfigFromOptions(std::string_view listing, const AppDir& dir,
+                                      const EmulatorRoute& route)
 {
   std::string text;
   for (std::string_view line : SplitLines(listing))
@@ -77,7 +82,7 @@ std::string EmulatorConfigFromOptions(std::string_view listing, const AppDir& di
     if (const auto value = DefaultOf(option_text))
       written = std::string(name) + "=" + std::string(*value);
     else
-      written = LineWithoutDefault(name, dir);
+      written = LineWithoutDefault(name, dir, route);
     if (written)
       text.append(*written).append("\r\n");
   }
@@ -92,8 +97,8 @@ Outcome MakeDefaultEmulatorConfig(const AppDir& dir)
     return outcome;
   return WriteFromListingFile(dir.File(OPTIONS_LISTING_FILE), dir.File(EMULATOR_CONFIG_FILE),
                               Messages::OPTION_LIST_UNREADABLE,
-                              [&dir](std::string_view listing)
-                              { return EmulatorConfigFromOptions(listing, dir); });
+                              [&dir, route = EmulatorRouteFor(dir)](std::string_view listing)
+                              { return EmulatorConfigFromOptions(listing, dir, route); });
 }
 
 } // namespace corvane::ZincListMan

@@ -3,6 +3,7 @@
 // The default emulator configuration "zinc.cfg", made from the emulator's option listing.
 
 #include "base/AppDir.h"
+#include "base/EmulatorRoute.h"
 #include "base/Outcome.h"
 
 #include <string>
@@ -19,8 +20,10 @@ inline constexpr std::string_view RENDERER_CONFIG_FILE = "renderer.cfg";
 namespace ZincListMan
 {
 
-// The configuration's bytes for an option listing and the start-up directory.
-std::string EmulatorConfigFromOptions(std::string_view listing, const AppDir& dir);
+// The configuration's bytes for an option listing and the start-up directory; the ROM folder
+// is named as the emulator on `route` opens it.
+std::string EmulatorConfigFromOptions(std::string_view listing, const AppDir& dir,
+                                      const EmulatorRoute& route = {});
 
 // Runs the option listing and writes "zinc.cfg" (replacing it).
 Outcome MakeDefaultEmulatorConfig(const AppDir& dir);

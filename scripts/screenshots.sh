@@ -6,6 +6,22 @@
 # Usage: scripts/screenshots.sh [folder with the built corvane and zinc.exe]
 set -euo pipefail
 
+# Inside the virtual display, at the scale QT_SCALE_FACTOR gives: the Capcom page with keys of
+# long names, pictured as "keys-<scale>.png".
+if [ "${1:-}" = "--inside-keys" ]; then
+  demo="$2" out="$3" scale="$4"
+  QT_SCALE_FACTOR="$scale" "$demo/corvane" &
+  program=$!
+  window="$(xdotool search --sync --onlyvisible --name 'Corvane Control Configuration Manager' |
+    head -n 1)"
+  xdotool windowfocus --sync "$window"
+  xdotool key --clearmodifiers ctrl+Tab
+  sleep 0.5
+  import -window "$window" "$out/keys-${scale}00.png"
+  kill "$program"
+  exit 0
+fi
+
 # Inside the virtual display: start the program, wait for its window, then picture each page
 # and turn to the next with Ctrl+Tab; then the grouping window after a scan.
 if [ "${1:-}" = "--inside" ]; then
@@ -85,4 +101,11 @@ printf '[player1]\r\nbtn1=k1D\r\nbtn2=k38\r\nbtn3=k39\r\nbtn4=k2A\r\nbtn5=k2C\r\
   >"$demo/ctrlr/capcfg.ini"
 printf '[ts2]\r\ncappunch1p1=k10\r\n' >"$demo/corvane-games.ini"
 xvfb-run -a -s '-screen 0 1024x768x24' "$PWD/scripts/screenshots.sh" --inside "$demo" "$out"
+# Keys whose full names are long, shown by their short names at 100 % and 200 %.
+printf '[player1]\r\nbtn1=k0E\r\nbtn2=kB7\r\nbtn3=k36\r\nbtn4=k9C\r\nbtn5=kD1\r\nbtn6=k33\r\n' \
+  >"$demo/ctrlr/capcfg.ini"
+for scale in 1 2; do
+  xvfb-run -a -s '-screen 0 1600x1200x24' "$PWD/scripts/screenshots.sh" --inside-keys "$demo" \
+    "$out" "$scale"
+done
 ls "$out"

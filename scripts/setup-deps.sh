@@ -1,11 +1,32 @@
 #!/usr/bin/env bash
-# Installs every Debian package the build, the tests and the demo need. Safe to run again.
+# Installs every Debian package the build, the tests and the demo need, and the Japanese locale
+# the Windows stage runs its code page 932 tests under. Safe to run again.
+# With --japanese-locale: only makes that locale, and prints its name (nothing when it cannot).
 set -euo pipefail
 
+sudo_cmd=""
+[ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+
+# The installed Japanese UTF-8 locale, generated from the locales package when missing.
+japanese_locale() {
+  local name
+  name=$(locale -a 2>/dev/null | grep -ix 'ja_JP.utf-\?8' | head -n 1 || true)
+  if [ -z "$name" ] && command -v localedef >/dev/null &&
+    $sudo_cmd localedef -i ja_JP -f UTF-8 ja_JP.UTF-8 >/dev/null 2>&1; then
+    name=ja_JP.UTF-8
+  fi
+  [ -n "$name" ] && echo "$name"
+}
+
+if [ "${1:-}" = "--japanese-locale" ]; then
+  japanese_locale
+  exit
+fi
+
 packages=(
-  cmake ninja-build g++ clang clang-tidy clang-format
+  cmake ninja-build g++ clang clang-tidy clang-format git locales
   libgtest-dev libgmock-dev googletest libbenchmark-dev libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libxkbcommon-dev libxkbcommon-x11-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core poppler-utils
   dbus at-spi2-core python3-pyatspi
 )
@@ -18,8 +39,8 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  sudo_cmd=""
-  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
   $sudo_cmd apt-get update -qq
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
 fi
+
+japanese_locale >/dev/null || echo "Could not make the Japanese locale ja_JP.UTF-8." >&2

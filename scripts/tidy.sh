@@ -4,7 +4,13 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -f build/dev/compile_commands.json ] || cmake --preset dev >/dev/null
-files=$(git ls-files 'base/*.cpp' 'app/*.cpp' 'catalogue/*.cpp' 'controls/*.cpp' 'generate/*.cpp' 'ui/*.cpp' 'tools/*.cpp')
+folders=(base app catalogue controls generate ui tools)
+# The tracked sources; every source under those folders where the tree is no git checkout.
+if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+  files=$(git ls-files "${folders[@]/%//*.cpp}")
+else
+  files=$(find "${folders[@]}" -name '*.cpp' | sort)
+fi
 out=$(clang-tidy -p build/dev --quiet $files 2>/dev/null | grep -E 'warning:|error:' || true)
 if [ -n "$out" ]; then
   echo "$out"

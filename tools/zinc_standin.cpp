@@ -6,6 +6,7 @@
 #include "Listings.h"
 #include "Platform.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -19,6 +20,7 @@ namespace
 constexpr int EXIT_USAGE = 1;
 constexpr int EXIT_FAULT_STATUS = 3;
 constexpr const char* LAUNCH_LOG = "zinc-launch.log";
+constexpr const char* READ_LOG = "zinc-read.log";
 constexpr unsigned HANG_SECONDS = 600;
 constexpr unsigned long MAX_SYNTHETIC_GAMES = 1000000;
 
@@ -132,21 +134,62 @@ int PrintListing(ListingKind kind)
   return *fault == Fault::ExitCode ? EXIT_FAULT_STATUS : 0;
 }
 
+bool AppendLine(const std::string& path, const std::string& line)
+{
+  std::FILE* log = std::fopen(path.c_str(), "ab");
+  if (!log)
+    return false;
+  const bool written = std::fwrite(line.data(), 1, line.size(), log) == line.size();
+  return std::fclose(log) == 0 && written;
+}
+
+// What the file a switch names holds, as this program opens it: its size and FNV-1a checksum.
+std::string FileSummary(const std::string& path)
+{
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file)
+    return "unreadable";
+  std::uint32_t hash = 2166136261U;
+  std::size_t size = 0;
+  for (int c = std::fgetc(file); c != EOF; c = std::fgetc(file), ++size)
+    hash = (hash ^ static_cast<unsigned char>(c)) * 16777619U;
+  std::fclose(file);
+  char text[64];
+  std::snprintf(text, sizeof text, "%zu bytes fnv1a %08x", size, static_cast<unsigned>(hash));
+  return text;
+}
+
+// Reads the controller and configuration files a game start names, as the emulator would, and
+// logs what it found in each, so tests can tell the files reached it.
+bool RecordFilesRead(int argc, char** argv, const std::string& log_path)
+{
+  for (int i = 2; i < argc; ++i)
+  {
+    const std::string argument = argv[i];
+    for (const char* option : {"--use-controller-cfg-file=", "--use-config-file="})
+    {
+      if (argument.rfind(option, 0) == 0 &&
+          !AppendLine(log_path, "[" + argument + "] " +
+                                    FileSummary(argument.substr(std::strlen(option))) + "\n"))
+        return false;
+    }
+  }
+  return true;
+}
+
 // Appends the game start's arguments, each in brackets, as one line of the launch log beside
-// the executable.
+// the executable, and what the files they name hold to the read log.
 int RecordLaunch(int argc, char** argv)
 {
   std::string line;
   for (int i = 1; i < argc; ++i)
     line += (i > 1 ? " [" : "[") + std::string(argv[i]) + "]";
   line += "\n";
-  const std::string path = ExecutableDir(argv[0]) + PathSeparator() + LAUNCH_LOG;
-  std::FILE* log = std::fopen(path.c_str(), "ab");
-  if (!log)
-    return Usage(("cannot open " + path).c_str());
-  const bool written = std::fwrite(line.data(), 1, line.size(), log) == line.size();
-  if (std::fclose(log) != 0 || !written)
-    return Usage(("cannot write " + path).c_str());
+  const std::string folder = ExecutableDir(argv[0]) + PathSeparator();
+  if (!RecordFilesRead(argc, argv, folder + READ_LOG))
+    return Usage(("cannot write " + folder + READ_LOG).c_str());
+  if (!AppendLine(folder + LAUNCH_LOG, line))
+    return Usage(("cannot write " + folder + LAUNCH_LOG).c_str());
   return 0;
 }
 

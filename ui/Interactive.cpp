@@ -1,10 +1,12 @@
 #include "ui/Interactive.h"
 
 #include "app/StartUp.h"
+#include "base/EmulatorRoute.h"
 #include "base/Messages.h"
 #include "ui/grouping/GroupingWindow.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/WaitingWindow.h"
 
 #include <QApplication>
 
@@ -23,7 +25,10 @@ int RunInteractive(Session& session)
     ShowMessage(nullptr, MessageKind::Critical, Messages::EMULATOR_MISSING);
     return XpStyles::EXIT_NO_EMULATOR;
   }
-  XpStyles::PrepareSession(session);
+  // The game list comes from the emulator, through Wine perhaps: the wait may last seconds.
+  const bool through_wine = EmulatorRouteFor(session.dir).kind == RouteKind::Wine;
+  RunWithWaitingWindow([&session] { XpStyles::PrepareSession(session); },
+                       through_wine ? Messages::WAITING_FOR_WINE : Messages::WAITING_FOR_GAME_LIST);
   // A game list that could not be read is reported here; the window opens with no games.
   ShowProblems(nullptr, {}, session.startup_problems.Describe());
   ShowProblems(nullptr, {}, XpStyles::RunInteractiveStartJobs(session).Describe());

@@ -1,6 +1,5 @@
 #include "controls/BindingClashes.h"
 #include "controls/ControllerFiles.h"
-#include "controls/KeyLabels.h"
 
 #include <gtest/gtest.h>
 
@@ -72,21 +71,6 @@ TEST(BindingClashes, GroupFilesHoldSharedAndOwnSlots)
   EXPECT_EQ(KeyCodeManager::GroupFileSlots(GroupId::Cap).size(), 14u + 12u);
   EXPECT_EQ(KeyCodeManager::GroupFileSlots(GroupId::Qma).size(), 6u + 8u);
   EXPECT_EQ(KeyCodeManager::GroupFileSlots(GroupId::ThreeBut).size(), 14u + 6u);
-}
-
-TEST(KeyLabels, PlainNamesForPlayers)
-{
-  const std::vector<std::pair<std::string_view, std::string_view>> cases = {
-      {"", ""},
-      {"k1E", "A"},
-      {"kC9", "Page Up"},
-      {"k9C", "Num Enter"},
-      {"kAE", "VOLUMEDOWN"},
-      {"k", "\"k\""},
-      {"kZZ", "\"kZZ\""},
-  };
-  for (const auto& [token, label] : cases)
-    EXPECT_EQ(KeyCodeManager::KeyLabelFromKeyToken(token), label) << token;
 }
 
 } // namespace

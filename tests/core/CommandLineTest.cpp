@@ -55,5 +55,81 @@ INSTANTIATE_TEST_SUITE_P(
         SplitCase{"nul_ends_line", std::string_view("a b\0c", 5), {"a", "b"}}),
     test::ByName());
 
+// The lead bytes of code page 932 (Shift JIS; A0-DF are one-byte katakana) and 936 (GBK).
+bool LeadOf932(unsigned char byte)
+{
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+bool LeadOf936(unsigned char byte)
+{
+  return byte >= 0x81 && byte <= 0xFE;
+}
+
+struct DoubleByteCase
+{
+  const char* name;
+  std::string_view line;
+  Arguments in_932;
+  Arguments in_936;
+};
+
+class DoubleByteSplit : public testing::TestWithParam<DoubleByteCase>
+{
+};
+
+// "ソ" is 83 5C in 932, "表" 95 5C, "砜" B5 5C in 936: a second byte that is the backslash.
+TEST_P(DoubleByteSplit, TakesEachLeadByteWithTheByteAfterIt)
+{
+  EXPECT_EQ(SplitWindowsCommandLine(GetParam().line, LeadOf932), GetParam().in_932);
+  EXPECT_EQ(SplitWindowsCommandLine(GetParam().line, LeadOf936), GetParam().in_936);
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, DoubleByteSplit,
+                         testing::Values(DoubleByteCase{"quoted_so_argument",
+                                                        "z --title=\"\x83\x5C\" -c",
+                                                        {"z", "--title=\x83\x5C", "-c"},
+                                                        {"z", "--title=\x83\x5C", "-c"}},
+                                         DoubleByteCase{"so_before_quote_opens_it",
+                                                        "z \x83\x5C\" -c x",
+                                                        {"z", "\x83\x5C -c x"},
+                                                        {"z", "\x83\x5C -c x"}},
+                                         DoubleByteCase{"hyo_backslash_quote_is_literal",
+                                                        "z \x95\x5C\x5C\" y",
+                                                        {"z", "\x95\x5C\"", "y"},
+                                                        {"z", "\x95\x5C\"", "y"}},
+                                         DoubleByteCase{"katakana_one_byte_in_932",
+                                                        "z \xB1\x5C\"x y\"",
+                                                        {"z", "\xB1\"x", "y"},
+                                                        {"z", "\xB1\x5Cx y"}},
+                                         DoubleByteCase{"gbk_second_byte_backslash",
+                                                        "z \xB5\x5C\"a b\" c",
+                                                        {"z", "\xB5\"a", "b c"},
+                                                        {"z",
+                                                         "\xB5\x5C"
+                                                         "a b",
+                                                         "c"}},
+                                         DoubleByteCase{"lead_byte_takes_blank",
+                                                        "z \x83 -c",
+                                                        {"z", "\x83 -c"},
+                                                        {"z", "\x83 -c"}},
+                                         DoubleByteCase{"quoted_program_name",
+                                                        "\"\x83\x5C\\z.exe\" 1",
+                                                        {"\x83\x5C\\z.exe", "1"},
+                                                        {"\x83\x5C\\z.exe", "1"}},
+                                         DoubleByteCase{"lead_byte_takes_quote_in_program_name",
+                                                        "\x83\"a b\" c",
+                                                        {"\x83\"a", "b c"},
+                                                        {"\x83\"a", "b c"}},
+                                         DoubleByteCase{"no_lead_byte_80",
+                                                        "z \x80\x5C\" \x83",
+                                                        {"z", "\x80\"", "\x83"},
+                                                        {"z", "\x80\"", "\x83"}},
+                                         DoubleByteCase{"lead_byte_before_nul_alone",
+                                                        std::string_view("z \x83\0b", 5),
+                                                        {"z", "\x83"},
+                                                        {"z", "\x83"}}),
+                         test::ByName());
+
 } // namespace
 } // namespace corvane

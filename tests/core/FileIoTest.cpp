@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #ifndef _WIN32
 #include <unistd.h>
@@ -68,6 +69,38 @@ TEST(WriteFilesAtomic, MissingFolderFailsWithoutCreatingIt)
   EXPECT_EQ(WriteFilesAtomic({{target, "x"}}), std::vector<std::string>{target});
   EXPECT_FALSE(temp.Exists("nowhere"));
   EXPECT_TRUE(WriteFilesAtomic({}).empty());
+}
+
+// A file its owner made read-only stays as it is, for whoever runs the program (tests run as
+// root too, which the mode bits still stop).
+TEST(ReadOnlyFile, IsLeftAsItIsByEveryWriter)
+{
+  namespace fs = std::filesystem;
+  test::TempDir temp;
+  const std::string path = temp.Dir().File("sf2.ini");
+  const std::vector<std::pair<const char*, std::function<bool()>>> writers = {
+      {"single", [&] { return WriteFileAtomic(path, "new"); }},
+      {"batch",
+       [&] {
+         return WriteFilesAtomic({{path, "new"}}).empty();
+       }},
+      {"copy", [&] { return CopyFileAtomic(temp.Dir().File("from"), path); }},
+      {"remove", [&] { return RemoveFileIfPresent(path); }},
+  };
+  temp.Write("from", "new");
+  temp.Write("sf2.ini", "protected");
+  fs::permissions(path, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  EXPECT_TRUE(IsReadOnlyFile(path));
+  for (const auto& [name, write] : writers)
+  {
+    EXPECT_FALSE(write()) << name;
+    EXPECT_EQ(temp.Read("sf2.ini"), "protected") << name;
+  }
+  EXPECT_EQ(FileNames(temp), (std::vector<std::string>{"from", "sf2.ini"}));
+  fs::permissions(path, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_FALSE(IsReadOnlyFile(path));
+  EXPECT_TRUE(WriteFileAtomic(path, "new"));
 }
 
 #ifndef _WIN32
@@ -148,13 +181,18 @@ TEST(AtomicWrite, LoopOfLinksFailsAndChangesNothing)
 TEST(RemoveAbandonedTemporaries, RemovesOnlyOurShapeWithNoLiveWriter)
 {
   test::TempDir temp;
-  const std::vector<std::string> kept = {"capcfg.ini", "notes.tmp",    "a.tmp12", "a.tmp-1",
-                                         "a.tmp1-",    "a.tmp1-2.bak", ".tmp1-2", "a.tmpx-1",
-                                         "a.tmp1-x",   "a.tmp1_2"};
+  const std::vector<std::string> kept = {
+      "capcfg.ini",     "notes.tmp2024-06", "sf2.ini.tmp99999-0", "a~corvane-1-2.tmp",
+      "a~corvane-01-2", "a~corvane-1-02",   "a~corvane-0-2",      "~corvane-1-2",
+      "a~corvane-x-1",  "a~corvane-1-x",    "a~corvane-1_2",      "a~corvane--1-2",
+      "a~corvane-+1-2", "a~corvane-1-",     "a~Corvane-1-2",      "a~corvane-1-123456"};
   for (const std::string& name : kept)
     temp.Write(name, "");
-  temp.Write("folder.tmp1-2/inside", "");
-  for (const char* name : {"capcfg.ini.tmp4242-0", "sf2.ini.tmp1-17", "x.tmp123456789-3"})
+  temp.Write("folder~corvane-1-2/inside", "");
+  temp.Write("elsewhere/x.ini~corvane-7-1", "a link's target stays");
+  fs::create_symlink("elsewhere/x.ini~corvane-7-1", temp.Dir().File("x.ini~corvane-7-1"));
+  for (const char* name :
+       {"capcfg.ini~corvane-4242-0", "sf2.ini~corvane-1-17", "x~corvane-123456789-3"})
     temp.Write(name, "left by a killed save");
   // A live writer (this process) holds its temporary file open until it renames it.
   std::string live;
@@ -162,13 +200,18 @@ TEST(RemoveAbandonedTemporaries, RemovesOnlyOurShapeWithNoLiveWriter)
   ASSERT_GE(fd, 0);
   RemoveAbandonedTemporaries(temp.Path());
   std::vector<std::string> expected = kept;
-  expected.push_back("folder.tmp1-2");
-  expected.push_back(fs::path(live).filename().string());
+  for (const std::string& name :
+       {std::string("folder~corvane-1-2"), std::string("elsewhere"),
+        std::string("x.ini~corvane-7-1"), fs::path(live).filename().string()})
+    expected.push_back(name);
   std::sort(expected.begin(), expected.end());
   EXPECT_EQ(FileNames(temp), expected);
+  EXPECT_EQ(temp.Read("elsewhere/x.ini~corvane-7-1"), "a link's target stays");
   ::close(fd);
   RemoveAbandonedTemporaries(temp.Path());
   EXPECT_FALSE(fs::exists(live)) << "its writer is gone";
+  EXPECT_EQ(WriterOfTemporary(fs::path(live).filename().string()),
+            static_cast<unsigned long>(::getpid()));
 }
 
 TEST(NameCaseOf, CaseSensitiveFolderIsExactAndLeavesNoProbe)

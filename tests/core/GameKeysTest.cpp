@@ -55,6 +55,18 @@ TEST(GameKeys, EditsKeepEveryOtherByte)
   EXPECT_EQ(keys.Own("sfex", "tekkenleftpunchp1"), std::nullopt);
 }
 
+// "Use Family Key" on a hand-edited file that repeats the key: no repeat comes back on reload.
+TEST(GameKeys, ClearingRemovesEveryRepeatOfTheKeyInTheGamesSection)
+{
+  GameKeys keys{IniDocument(std::string("[sfex]\r\ncappunch1p1=k10\r\nstart1=k02\r\n"
+                                        " CAPPUNCH1P1 = k11\r\n[ts2]\r\ncappunch1p1=k12\r\n"))};
+  keys.ClearOwn("sfex", "cappunch1p1");
+  EXPECT_EQ(keys.Document().Bytes(), "[sfex]\r\nstart1=k02\r\n[ts2]\r\ncappunch1p1=k12\r\n");
+  const GameKeys reloaded{IniDocument(keys.Document().Bytes())};
+  EXPECT_EQ(reloaded.Own("sfex", "cappunch1p1"), std::nullopt);
+  EXPECT_EQ(reloaded.Own("ts2", "cappunch1p1"), "k12");
+}
+
 TEST(GameKeys, LayerWritesKeysAndCopyKeysInPlace)
 {
   struct Case

@@ -163,13 +163,68 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(SaveAll, RemovesTemporaryFilesOfAKilledSave)
 {
-  temp.Write("ctrlr/sfa3.ini.tmp99999999-0", "half");
-  temp.Write("corvane.cfg.tmp99999999-1", "half");
+  temp.Write("ctrlr/sfa3.ini~corvane-99999999-0", "half");
+  temp.Write("corvane.cfg~corvane-99999999-1", "half");
   temp.Write("ctrlr/sfa3.ini.bak", "not ours");
   ASSERT_TRUE(Save().outcome.Ok());
-  EXPECT_FALSE(temp.Exists("ctrlr/sfa3.ini.tmp99999999-0"));
-  EXPECT_FALSE(temp.Exists("corvane.cfg.tmp99999999-1"));
+  EXPECT_FALSE(temp.Exists("ctrlr/sfa3.ini~corvane-99999999-0"));
+  EXPECT_FALSE(temp.Exists("corvane.cfg~corvane-99999999-1"));
   EXPECT_TRUE(temp.Exists("ctrlr/sfa3.ini.bak"));
+}
+
+TEST_F(SaveAll, PlayersFilesThatLookLikeTemporariesSurviveAHundredSaves)
+{
+  const std::vector<std::string> players = {
+      "notes.tmp2024-06",    "ctrlr/keep.tmp1-1",       "ctrlr/sf2.ini.tmp99999-0",
+      "zinc.cfg.tmp1-2",     "ctrlr/a~corvane-1-2.bak", "ctrlr/a~corvane-01-2",
+      "ctrlr/a~corvane-0-2", "ctrlr/~corvane-5-2",      "ctrlr/a~corvane-5-x"};
+  for (size_t i = 0; i < players.size(); ++i)
+    temp.Write(players[i], "player's file " + std::to_string(i));
+  List("cap.lst", "sf2\r\nsfa3\r\n");
+  for (int save = 0; save < 100; ++save)
+    ASSERT_TRUE(Save().outcome.Ok()) << save;
+  for (size_t i = 0; i < players.size(); ++i)
+    EXPECT_EQ(temp.Read(players[i]), "player's file " + std::to_string(i)) << players[i];
+}
+
+// Own keys no one can read: the copies would drop them, so every game keeps its file, and the
+// family files, the lists and the settings are saved as ever. Without a window's copy, the
+// file's own keys reach the copies.
+TEST_F(SaveAll, UnreadableOwnKeysLeaveEveryGamesFileAsItIs)
+{
+  List("cap.lst", "sfex\r\nsfa3\r\n");
+  temp.Write("ctrlr/sfex.ini", "[player1]\r\nbtn1=k10\r\n");
+  temp.Write(std::string(GAME_KEYS_FILE) + "/inside", "a folder of that name");
+  table.Set("cappunch1p1", "k1E");
+  const Outcome outcome = Save().outcome;
+  EXPECT_TRUE(HasProblem(outcome, Messages::OWN_KEYS_COPIES_KEPT, dir.File(GAME_KEYS_FILE)));
+  EXPECT_EQ(outcome.problems.size(), 1u) << outcome.Describe();
+  EXPECT_EQ(temp.Read("ctrlr/sfex.ini"), "[player1]\r\nbtn1=k10\r\n");
+  EXPECT_FALSE(temp.Exists("ctrlr/sfa3.ini"));
+  EXPECT_EQ(ReadIniValue(dir.CtrlrFile("capcfg.ini"), "player1", "btn1"), "k1E");
+  EXPECT_EQ(temp.Read("corvane.cfg"), "--opts\r\n 0 \r\n 0 \r\n 0 \r\n");
+
+  std::filesystem::remove_all(dir.File(GAME_KEYS_FILE));
+  temp.Write(std::string(GAME_KEYS_FILE), "[sfex]\r\ncappunch1p1=k10\r\n");
+  ASSERT_TRUE(Save().outcome.Ok());
+  EXPECT_EQ(ReadIniValue(dir.CtrlrFile("sfex.ini"), "player1", "btn1"), "k10");
+  EXPECT_EQ(ReadIniValue(dir.CtrlrFile("sfa3.ini"), "player1", "btn1"), "k1E");
+}
+
+TEST_F(SaveAll, ReadOnlyFilesAreLeftAsTheyAreAndReported)
+{
+  namespace fs = std::filesystem;
+  List("cap.lst", "sf2\r\n");
+  for (const std::string& path :
+       {dir.CtrlrFile("sf2.ini"), dir.CtrlrFile("capcfg.ini"), dir.File("corvane.cfg")})
+  {
+    ASSERT_TRUE(WriteFileAtomic(path, "protected " + path));
+    fs::permissions(path, fs::perms(0444));
+    const Outcome outcome = Save().outcome;
+    EXPECT_EQ(ReadFileBytes(path), "protected " + path);
+    EXPECT_EQ(fs::status(path).permissions() & fs::perms::owner_write, fs::perms::none);
+    EXPECT_TRUE(HasProblem(outcome, Messages::FILE_NOT_WRITTEN, path)) << outcome.Describe();
+  }
 }
 
 TEST_F(SaveAll, CreatesAMissingCtrlrFolderFirst)

@@ -18,7 +18,7 @@ if [ "${1:-}" = "--inside" ]; then
   exit "$status"
 fi
 
-for tool in xvfb-run dbus-run-session /usr/libexec/at-spi-bus-launcher; do
+for tool in Xvfb dbus-run-session /usr/libexec/at-spi-bus-launcher; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 /usr/bin/python3 -c 'import pyatspi' 2>/dev/null || { echo "skipped: no python3-pyatspi"; exit 77; }
@@ -27,7 +27,7 @@ demo="$(mktemp -d)"
 trap 'rm -rf "$demo"' EXIT
 cp "$1/corvane" "$1/zinc.exe" "$demo/"
 printf -- '--use-config-file=zinc.cfg\r\n 0 \r\n 0 \r\n 0 \r\n' >"$demo/corvane.cfg"
-xvfb-run -a -s '-screen 0 1024x768x24' dbus-run-session -- "$here/atspi_test.sh" --inside "$demo"
+"$here/with_xvfb.sh" dbus-run-session -- "$here/atspi_test.sh" --inside "$demo"
 expected="$(printf -- '--use-config-file=zinc.cfg\r\n 0 \r\n 0 \r\n 1 \r\n')"
 if [ "$(cat "$demo/corvane.cfg")" != "$expected" ]; then
   echo "corvane.cfg does not hold the toggled box:"

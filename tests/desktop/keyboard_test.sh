@@ -52,7 +52,7 @@ if [ "${1:-}" = "--inside" ]; then
   exit 0
 fi
 
-for tool in xvfb-run xdotool; do
+for tool in Xvfb xdotool; do
   command -v "$tool" >/dev/null || { echo "skipped: $tool is not installed"; exit 77; }
 done
 
@@ -65,7 +65,7 @@ printf 'tekken\r\n' >"$demo/ctrlr/tekken.lst"
 printf 'souledge\r\n' >"$demo/ctrlr/souledge.lst"
 : >"$demo/ctrlr/3but.lst"
 : >"$demo/ctrlr/qma.lst"
-xvfb-run -a -s '-screen 0 1024x768x24' "$here/keyboard_test.sh" --inside "$demo"
+"$here/with_xvfb.sh" "$here/keyboard_test.sh" --inside "$demo"
 
 check() {
   if [ "$(cat "$demo/$1")" != "$(printf -- "$2")" ]; then

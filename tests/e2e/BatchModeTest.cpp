@@ -126,6 +126,22 @@ INSTANTIATE_TEST_SUITE_P(Names, FolderName,
                                          "R&D", "50%", "\xC3\xA9t\xC3\xA9", "tab\there"),
                          test::NamedByText());
 
+// Dashes are common in folder names: from such a folder, to a DAT path with dashes, the DAT goes
+// exactly where it was asked and the wrapper file is written after it.
+TEST(BatchMode, DatPathWithDashesIsWrittenWhereAsked)
+{
+  EmulatorDir emu(true, "zinc-emu");
+  std::filesystem::create_directories(emu.File("zinc-dats"));
+  emu.WriteFile("zinc", "a file the DAT path's first part names");
+  emu.WriteFile("lconfig.ini", "old");
+  const RunOutput run = emu.Run({"-listinfo", emu.File("zinc-dats/zinc.dat"), "-cfgwrapper"});
+  EXPECT_EQ(run.exit_code, 0) << run.error_text;
+  EXPECT_EQ(emu.ReadFile("zinc-dats/zinc.dat").rfind("clrmamepro (\r\n", 0), 0u);
+  EXPECT_EQ(emu.ReadFile("zinc"), "a file the DAT path's first part names");
+  EXPECT_FALSE(emu.Has("zinc.dat"));
+  EXPECT_NE(emu.ReadFile("lconfig.ini"), "old");
+}
+
 // The shell's 126 (not runnable) and 127 (not found): a failed run that replaces nothing and
 // says so in one line.
 TEST(BatchMode, ListingThatCannotRunFailsAndReplacesNothing)

@@ -186,7 +186,12 @@ INSTANTIATE_TEST_SUITE_P(
         SwitchCase{
             "capitals", {"-LISTINFO", "Out.DAT", "-CfgWrapper"}, false, true, "Out.DAT", true},
 #endif
-        SwitchCase{"dash_cuts_the_path", {"-listinfo", "my-set.dat"}, false, false, "my", false},
+        SwitchCase{"dash_stays_in_the_path",
+                   {"-listinfo", "my-set.dat"},
+                   false,
+                   false,
+                   "my-set.dat",
+                   false},
         SwitchCase{"cut_piece_may_be_a_switch",
                    {"-listinfo", "set.dat-cfgwrapper"},
                    false,

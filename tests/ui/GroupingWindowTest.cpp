@@ -11,11 +11,9 @@
 #include <QDrag>
 #include <QLabel>
 #include <QMimeData>
-#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QtTest>
 
 #include <filesystem>
@@ -82,8 +80,6 @@ private slots:
   void EntriesTellTheirGamesTitle();
   void ScanWithoutTheFullGameListIsRefused_data();
   void ScanWithoutTheFullGameListIsRefused();
-  void RealMouseDragUnderX_data();
-  void RealMouseDragUnderX();
 
 private:
   GroupListView* List(const char* name) { return m_window->findChild<GroupListView*>(name); }
@@ -510,59 +506,6 @@ void GroupingWindowTest::ScanWithoutTheFullGameListIsRefused()
   QCOMPARE(Shown("lstCap"), cap_before);
   for (const auto& [name, bytes] : LIST_FILES)
     QCOMPARE(m_temp->Read(name), bytes);
-}
-
-void GroupingWindowTest::RealMouseDragUnderX_data()
-{
-  QTest::addColumn<QString>("button"); // xdotool's number: 1 left, 3 right
-  QTest::addColumn<QStringList>("cap_after");
-  QTest::addColumn<QStringList>("souledge_after");
-  QTest::newRow("left") << "1" << QStringList{"sfex", "sfex2"} << QStringList{"souledge", "sfexa"};
-  QTest::newRow("right") << "3" << QStringList{"sfex", "sfexa", "sfex2"} << QStringList{"souledge"};
-}
-
-// A person's drag through the X server: run with QT_QPA_PLATFORM=xcb under xvfb-run.
-void GroupingWindowTest::RealMouseDragUnderX()
-{
-  if (QGuiApplication::platformName() != "xcb" ||
-      QStandardPaths::findExecutable("xdotool").isEmpty())
-    QSKIP("needs an X display and xdotool");
-  QFETCH(QString, button);
-  QFETCH(QStringList, cap_after);
-  QFETCH(QStringList, souledge_after);
-  GroupListView::RunDrag = [](QDrag* drag) { drag->exec(Qt::MoveAction); };
-  m_window->move(40, 40);
-  QTest::qWait(300);
-  GroupListView* source = List("lstCap");
-  const QPoint from =
-      source->viewport()->mapToGlobal(source->visualRect(source->model()->index(1, 0)).center());
-  const QPoint to = List("lstSoulEdge")->viewport()->mapToGlobal(QPoint(50, 200));
-  QStringList steps{"mousemove",
-                    QString::number(from.x()),
-                    QString::number(from.y()),
-                    "sleep",
-                    "0.3",
-                    "mousedown",
-                    button,
-                    "sleep",
-                    "0.3"};
-  for (int step = 1; step <= 10; ++step)
-  {
-    const QPoint at = from + (to - from) * step / 10;
-    steps << "mousemove" << QString::number(at.x()) << QString::number(at.y()) << "sleep"
-          << "0.1";
-  }
-  steps << "sleep"
-        << "0.3"
-        << "mouseup" << button;
-  QProcess xdotool;
-  xdotool.start("xdotool", steps);
-  // The drag runs its own event loop inside these waits, as it does for the user.
-  QTRY_VERIFY_WITH_TIMEOUT(xdotool.state() == QProcess::NotRunning, 15000);
-  QCOMPARE(xdotool.exitCode(), 0);
-  QTest::qWait(200);
-  QCOMPARE(Shown("lstCap"), cap_after);
-  QCOMPARE(Shown("lstSoulEdge"), souledge_after);
 }
 
 QTEST_MAIN(GroupingWindowTest)

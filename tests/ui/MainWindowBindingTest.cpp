@@ -135,7 +135,9 @@ private slots:
     QTest::newRow("Escape is an ordinary key") << int(Qt::Key_Escape) << "k01";
     QTest::newRow("Tab stays in the dialog") << int(Qt::Key_Tab) << "k0F";
     QTest::newRow("Return") << int(Qt::Key_Return) << "k1C";
-    QTest::newRow("Scroll Lock has no name") << int(Qt::Key_ScrollLock) << "k";
+    // An event without a scan code, named by its key code: Scroll Lock has no name there, and a
+    // key without a name is refused, never stored as a bare "k".
+    QTest::newRow("Scroll Lock without its scan code") << int(Qt::Key_ScrollLock) << "";
   }
 
   void KeysStoreTheirTokens()
@@ -147,6 +149,12 @@ private slots:
     window.show();
     Bind(window, "CapPunch1", 1, true, Qt::Key(key));
     QCOMPARE(QString::fromStdString(folder.session.bindings.Get("cappunch1p2")), token);
+    if (token.isEmpty())
+    {
+      QPointer<KeyDialog> waiting = test::OpenKeyDialog(); // refused: waits for another key
+      QVERIFY(waiting);
+      waiting->close();
+    }
     QTRY_VERIFY(!test::OpenKeyDialog());
   }
 

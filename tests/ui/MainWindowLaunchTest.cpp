@@ -1,8 +1,8 @@
 // The launch page and the two editor buttons, with the stand-in emulator as the game.
 
 #include "UiTestKit.h"
+#include "app/LaunchCommand.h"
 #include "base/Messages.h"
-#include "ui/main/LaunchCommand.h"
 #include "ui/main/MainWindow.h"
 
 #include <QCheckBox>
@@ -186,6 +186,34 @@ private slots:
                                     path + "]");
   }
 
+  // A Windows zinc.exe goes through Wine: the box shows the line that is started, and Wine gets
+  // the emulator's arguments with the controller file named by its Wine drive.
+  void ThroughWineTheShownLineIsTheStartedLine()
+  {
+    EmulatorFolder folder;
+    folder.WriteFile("zinc.exe", "MZ: a Windows program");
+    folder.WriteFile("fake-wine", "#!/bin/sh\nprintf '[%s] ' \"$@\" > \"$0.log\"\n");
+    std::filesystem::permissions(folder.File("fake-wine"), std::filesystem::perms::owner_all);
+    qputenv("CORVANE_WINE", QByteArray::fromStdString(folder.File("fake-wine")));
+    folder.session.settings.ShowCmdFlag = 1;
+    MainWindow window(folder.session);
+    window.show();
+    window.findChild<QListWidget*>("lstGames")->setCurrentRow(0);
+    MessageLog log;
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdLaunch"), Qt::LeftButton);
+    qunsetenv("CORVANE_WINE");
+    QString drive_path = QString::fromStdString(folder.File("ctrlr/sfex.ini"));
+    drive_path = "Z:" + drive_path.replace('/', '\\');
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(QString::fromStdString(log.boxes[0].second),
+             QString::fromStdString(folder.File("fake-wine")) +
+                 " zinc.exe 12 --use-config-file=zinc.cfg --use-controller-cfg-file=" + drive_path);
+    QTRY_VERIFY(folder.Exists("emu/fake-wine.log"));
+    QTRY_COMPARE(QString::fromStdString(folder.ReadFile("fake-wine.log")),
+                 "[zinc.exe] [12] [--use-config-file=zinc.cfg] [--use-controller-cfg-file=" +
+                     drive_path + "] ");
+  }
+
   void LaunchWithoutSelectionDoesNothing()
   {
     EmulatorFolder folder;
@@ -299,24 +327,45 @@ private slots:
     window.findChild<QPushButton*>("Command1")->click();
     QCOMPARE(log.boxes.size(), size_t(1)); // no second message
     QCOMPARE(folder.ReadFile("zinc.cfg"), "mine\r\n");
+    folder.WriteFile("renderer.cfg", "renderer\r\n");
     window.findChild<QPushButton*>("Command2")->click();
     QCOMPARE(opened, (std::vector<std::string>{folder.File("zinc.cfg"), folder.File("zinc.cfg"),
                                                folder.File("renderer.cfg")}));
     SetEditorHook({});
   }
 
-  void EditorThatCannotStartIsReported()
+  void EditorProblemsNameTheFile_data()
   {
+    QTest::addColumn<bool>("renderer_exists");
+    QTest::addColumn<QString>("message");
+    const auto text = [](std::string_view message)
+    { return QString::fromStdString(std::string(message)); };
+    QTest::newRow("no editor") << true << text(Messages::NO_TEXT_EDITOR);
+    QTest::newRow("missing file") << false << text(Messages::RENDERER_CONFIG_MISSING);
+  }
+
+  void EditorProblemsNameTheFile()
+  {
+    QFETCH(bool, renderer_exists);
+    QFETCH(QString, message);
     EmulatorFolder folder;
-    folder.WriteFile("zinc.cfg", "mine\r\n");
+    if (renderer_exists)
+      folder.WriteFile("renderer.cfg", "renderer\r\n");
     MainWindow window(folder.session);
-    SetEditorHook([](const std::string&) { return false; });
+    int tries = 0;
+    SetEditorHook(
+        [&tries](const std::string&)
+        {
+          ++tries;
+          return false;
+        });
     MessageLog log;
     window.findChild<QPushButton*>("Command2")->click();
     SetEditorHook({});
+    QCOMPARE(tries, renderer_exists ? 1 : 0);
     QCOMPARE(log.boxes.size(), size_t(1));
-    QCOMPARE(log.boxes[0].second,
-             std::string(Messages::EDITOR_FAILED) + ": " + folder.File("renderer.cfg"));
+    QCOMPARE(QString::fromStdString(log.boxes[0].second),
+             message + ": " + QString::fromStdString(folder.File("renderer.cfg")));
   }
 };
 

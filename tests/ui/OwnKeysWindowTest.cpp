@@ -3,6 +3,7 @@
 
 #include "ui/ownkeys/OwnKeysWindow.h"
 #include "UiTestKit.h"
+#include "base/Messages.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/BindingButton.h"
 
@@ -78,6 +79,55 @@ private slots:
     own->findChild<QPushButton*>("cmdSave")->click();
     QCOMPARE(folder.ReadFile("ctrlr/sfex.ini"), family);
     QVERIFY(log.boxes.size() == 3); // the three main-window saves
+  }
+
+  // Two games' windows open side by side: each Save keeps the other game's saved own keys, and
+  // so does the main window's Save.
+  void WindowsOfTwoGamesKeepEachOthersKeys()
+  {
+    test::EmulatorFolder folder;
+    test::MessageLog log;
+    folder.session.games.rows.push_back({"ts2", "Tech Romancer", "", "40", "ts2", ""});
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\nts2\r\n");
+    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+    folder.session.game_keys = GameKeys();
+    MainWindow window(folder.session);
+    window.show();
+    SaveMain(window);
+    QPointer<OwnKeysWindow> first = OpenOwnKeys(window, 3);
+    window.findChild<QListWidget*>("lstGames")->setCurrentRow(0);
+    window.findChild<QPushButton*>("cmdOwnKeys")->click();
+    QPointer<OwnKeysWindow> second = window.findChildren<OwnKeysWindow*>().last();
+    QVERIFY(first && second && first != second);
+    for (const auto& [own, key] : {std::pair{first, Qt::Key_Q}, std::pair{second, Qt::Key_W}})
+    {
+      own->findChild<BindingButton*>("CapPunch1")->click();
+      QTest::keyClick(test::OpenKeyDialog(), key);
+      own->findChild<QPushButton*>("cmdSave")->click();
+      QTRY_VERIFY(!own);
+    }
+    const std::string both = "[ts2]\r\ncappunch1p1=k10\r\n[sfex]\r\ncappunch1p1=k11\r\n";
+    QCOMPARE(folder.ReadFile("corvane-games.ini"), both);
+    SaveMain(window);
+    QCOMPARE(folder.ReadFile("corvane-games.ini"), both);
+    QVERIFY(folder.ReadFile("ctrlr/ts2.ini").find("[player1]\r\nbtn1=k10\r\n") !=
+            std::string::npos);
+    QVERIFY(folder.ReadFile("ctrlr/sfex.ini").find("[player1]\r\nbtn1=k11\r\n") !=
+            std::string::npos);
+  }
+
+  // Own keys that could not be read at start-up: no window could offer them, so none opens.
+  void UnreadableOwnKeysOpenNoWindowAndSayWhy()
+  {
+    test::EmulatorFolder folder;
+    test::MessageLog log;
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
+    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+    folder.session.game_keys = std::nullopt;
+    MainWindow window(folder.session);
+    QVERIFY(!OpenOwnKeys(window, 0));
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QCOMPARE(log.boxes[0].second, std::string(Messages::OWN_KEYS_UNREADABLE));
   }
 
   void GameWithoutFamilyIsTold()

@@ -119,11 +119,12 @@ private:
   std::filesystem::path m_root;
 };
 
-// The line the stand-in emulator wrote about its start, once it has, without its line end.
+// The line the stand-in emulator wrote about its start, once it has (within 30 s: a loaded
+// machine starts programs slowly), without its line end.
 inline std::string LaunchLog(const EmulatorFolder& folder)
 {
   std::string log;
-  for (int attempt = 0; attempt < 100 && log.find('\n') == std::string::npos; ++attempt)
+  for (int attempt = 0; attempt < 600 && log.find('\n') == std::string::npos; ++attempt)
   {
     QTest::qWait(50);
     log = ReadFileBytes(folder.File("zinc-launch.log")).value_or("");

@@ -65,7 +65,7 @@ std::string ReadErrorText(const std::filesystem::path& error_file)
 // moment after the program has ended; the test's folder can only be removed once it is let go.
 void WaitUntilReleased(const std::filesystem::path& file)
 {
-  for (int attempt = 0; attempt < 100; ++attempt)
+  for (int attempt = 0; attempt < 600; ++attempt) // up to 30 s on a loaded machine
   {
     HANDLE alone = CreateFileW(file.wstring().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                                FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
 #include <windows.h>
 
 namespace corvane::test
@@ -15,26 +17,58 @@ namespace
 
 namespace fs = std::filesystem;
 
-// Starts hold_file on the file; its process handle.
-HANDLE StartHolder(const fs::path& file, DWORD milliseconds)
+// A hold_file process on the file: it holds the file from its start until Release.
+class Holder
 {
-  std::wstring line = L"hold_file \"" + file.wstring() + L"\" " + std::to_wstring(milliseconds);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info{};
-  const std::wstring program = fs::path(HOLD_FILE_EXE).wstring();
-  if (!CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW,
-                      nullptr, nullptr, &startup, &info))
-    return nullptr;
-  CloseHandle(info.hThread);
-  return info.hProcess;
-}
+public:
+  explicit Holder(const fs::path& file)
+  {
+    const std::wstring event_name = L"corvane-hold-" + std::to_wstring(GetCurrentProcessId());
+    m_release = CreateEventW(nullptr, TRUE, FALSE, event_name.c_str());
+    std::wstring line = L"hold_file \"" + file.wstring() + L"\" " + event_name;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    const std::wstring program = fs::path(HOLD_FILE_EXE).wstring();
+    if (m_release && CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE,
+                                    CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info))
+    {
+      CloseHandle(info.hThread);
+      m_process = info.hProcess;
+    }
+  }
+  ~Holder()
+  {
+    Release();
+    if (m_release)
+      CloseHandle(m_release);
+  }
+  Holder(const Holder&) = delete;
+  Holder& operator=(const Holder&) = delete;
+
+  bool Started() const { return m_process != nullptr; }
+  // Lets the file go and waits until the holder has ended.
+  void Release()
+  {
+    if (!m_process)
+      return;
+    SetEvent(m_release);
+    WaitForSingleObject(m_process, INFINITE);
+    CloseHandle(m_process);
+    m_process = nullptr;
+  }
+
+private:
+  HANDLE m_release = nullptr;
+  HANDLE m_process = nullptr;
+};
 
 // True once the file cannot be opened for deletion: the holder has it. A program started under
-// Wine beside other busy tests may take seconds to get there.
+// Wine beside other busy tests may take seconds to get there; it holds until released, so the
+// probe cannot miss it.
 bool WaitUntilHeld(const fs::path& file)
 {
-  for (int attempt = 0; attempt < 3000; ++attempt)
+  for (int attempt = 0; attempt < 6000; ++attempt)
   {
     HANDLE probe = CreateFileW(file.wstring().c_str(), DELETE,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -47,28 +81,45 @@ bool WaitUntilHeld(const fs::path& file)
   return false;
 }
 
+size_t FileCount(const TempDir& dir)
+{
+  return static_cast<size_t>(
+      std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()));
+}
+
+// A short hold: released once the save has written its temporary file and tries the rename, so
+// the save meets the hold and must wait it out. A long one outlasts the save's patience.
 TEST(SharedFile, SaveWaitsOutAShortHoldAndReportsALongOne)
 {
-  const struct
+  for (const bool short_hold : {true, false})
   {
-    DWORD hold_ms;
-    bool replaced;
-  } cases[] = {{300, true}, {4000, false}};
-  for (const auto& c : cases)
-  {
-    SCOPED_TRACE(c.hold_ms);
+    SCOPED_TRACE(short_hold ? "short hold" : "long hold");
     TempDir dir;
     const fs::path target = fs::path(dir.Path()) / "sf2.ini";
     dir.Write("sf2.ini", "old");
-    HANDLE holder = StartHolder(target, c.hold_ms);
-    ASSERT_NE(holder, nullptr);
+    Holder holder(target);
+    ASSERT_TRUE(holder.Started());
     ASSERT_TRUE(WaitUntilHeld(target));
-    EXPECT_EQ(WriteFileAtomic(target.string(), "new"), c.replaced);
-    WaitForSingleObject(holder, INFINITE);
-    CloseHandle(holder);
-    EXPECT_EQ(dir.Read("sf2.ini"), c.replaced ? "new" : "old");
+    bool replaced = false;
+    std::atomic<bool> done{false};
+    std::thread save(
+        [&]
+        {
+          replaced = WriteFileAtomic(target.string(), "new");
+          done = true;
+        });
+    if (short_hold)
+    {
+      while (FileCount(dir) < 2 && !done)
+        Sleep(1);
+      holder.Release();
+    }
+    save.join();
+    holder.Release();
+    EXPECT_EQ(replaced, short_hold);
+    EXPECT_EQ(dir.Read("sf2.ini"), short_hold ? "new" : "old");
     // No temporary file is left beside it either way.
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(FileCount(dir), 1u);
   }
 }
 

@@ -4,6 +4,7 @@
 #include "base/Messages.h"
 #include "controls/KeyChartHtml.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/QtText.h"
 
 #include <QBuffer>
@@ -149,9 +150,9 @@ QPushButton* KeyChartWindow::AddButton(const char* name, const QString& text)
 
 void KeyChartWindow::Refresh()
 {
-  m_chart = KeyCodeManager::BuildKeyChart({m_session.bindings, &m_session.saved_bindings,
-                                           m_session.groups, m_session.games,
-                                           m_session.game_keys ? &*m_session.game_keys : nullptr});
+  m_chart = KeyCodeManager::BuildKeyChart(
+      {m_session.bindings, &m_session.saved_bindings, m_session.groups, m_session.games,
+       m_session.game_keys ? &*m_session.game_keys : nullptr, CurrentLayoutCharacter()});
   std::string html = KeyCodeManager::KeyChartHtml(m_chart);
   // Rows built again would lose the cell a screen reader was on; unchanged keys keep them.
   if (html == m_html && !m_tables.empty())
@@ -171,7 +172,8 @@ void KeyChartWindow::Refresh()
 void KeyChartWindow::changeEvent(QEvent* event)
 {
   QDialog::changeEvent(event);
-  if (event->type() == QEvent::ActivationChange && isActiveWindow())
+  // Coming back may bring a save, own keys or another keyboard layout to show.
+  if (IsKeyboardLayoutMoment(*event, *this))
     Refresh();
 }
 

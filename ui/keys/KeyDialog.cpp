@@ -2,8 +2,10 @@
 
 #include "base/Messages.h"
 #include "controls/KeyCodeManager.h"
-#include "controls/PairedKeys.h"
+#include "controls/KeyLabels.h"
+#include "controls/ScanCodes.h"
 #include "ui/keys/VirtualKeys.h"
+#include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/QtText.h"
 
 #include <QHBoxLayout>
@@ -47,15 +49,47 @@ QLabel* MakeLine(const char* name, QWidget* parent)
   return label;
 }
 
-// The key pressed as a name and a token: a key that shares its key code with its pair by its
-// scan code, every other key by its key code.
-std::pair<std::string, std::string> NameAndTokenOf(const QKeyEvent& key)
+// The token of the key pressed: the scan code of the physical key, which the emulator reads,
+// whatever the layout makes the key type; empty for a key the emulator cannot read.
+std::string KeyTokenOf(const QKeyEvent& key)
 {
-  if (std::string token = PairedKeyTokenOf(key); !token.empty())
-    return {KeyCodeManager::KeyNameFromKeyToken(token), token};
+  // macOS numbers keys its own way, and a key event made up by a program may carry no scan
+  // code: there the key code names the key.
+#ifdef __APPLE__
+  constexpr bool SCAN_CODES = false;
+#else
+  constexpr bool SCAN_CODES = true;
+#endif
+  if (SCAN_CODES && key.nativeScanCode() != 0)
+  {
+    const auto scan_code = ScanCodeOf(key);
+    return scan_code ? KeyCodeManager::KeyTokenFromScanCode(*scan_code) : std::string();
+  }
+  std::string token =
+      KeyCodeManager::KeyTokenFromKeyName(KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key)));
+  return token == "k" ? std::string() : token;
+}
+
+// The key's name in the name line: the name the dialog has always shown (`usual_name`), unless
+// the layout in force makes the key type another character than a US keyboard does; then that
+// character, as the key's button shows it ("\u00D6" for the key right of L on a German layout).
+QString KeyNameInLayout(const std::string& token, const std::string& usual_name)
+{
+  const std::string in_layout =
+      KeyCodeManager::KeyLabelFromKeyToken(token, CurrentLayoutCharacter());
+  if (in_layout != KeyCodeManager::KeyLabelFromKeyToken(token))
+    return ToQString(in_layout);
+  return ToQString(usual_name);
+}
+
+// The name of the key pressed: the name of its key code where that names this same key ("PAGE
+// UP", as the dialog has always shown it), else that of its scan code ("RSHIFT").
+std::string CapturedKeyName(const QKeyEvent& key, const std::string& token)
+{
   std::string name = KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key));
-  std::string token = KeyCodeManager::KeyTokenFromKeyName(name);
-  return {std::move(name), std::move(token)};
+  if (KeyCodeManager::KeyTokenFromKeyName(name) == token)
+    return name;
+  return KeyCodeManager::KeyNameFromKeyToken(token);
 }
 
 } // namespace
@@ -177,24 +211,36 @@ void KeyDialog::ShowClash(const QString& note)
 {
   if (note.isEmpty())
     return;
-  lblClash->setText(QStringLiteral("\u26A0 ") + note);
-  if (lblClash->isHidden())
-  {
-    lblClash->show();
-    FitHeight();
-  }
+  ShowNote(QStringLiteral("\u26A0 ") + note);
   ShowHint(m_clash_hint);
   // Stays open: the next key is a new capture.
   m_clash_shown = true;
   m_captured = false;
 }
 
+void KeyDialog::RefuseKey()
+{
+  // Nothing is stored; the dialog waits for another key.
+  ShowNote(ToQString(Messages::KEY_CANNOT_BE_BOUND));
+}
+
+void KeyDialog::ShowNote(const QString& note)
+{
+  lblClash->setText(note);
+  if (lblClash->isHidden())
+  {
+    lblClash->show();
+    FitHeight();
+  }
+}
+
 void KeyDialog::ShowSlotKey()
 {
   const std::string& token = m_table.CurrentKey;
   // An empty slot says what to do instead of showing a blank.
-  const QString name = token.empty() ? ToQString(Messages::PRESS_A_KEY)
-                                     : ToQString(KeyCodeManager::KeyNameFromKeyToken(token));
+  const QString name = token.empty()
+                           ? ToQString(Messages::PRESS_A_KEY)
+                           : KeyNameInLayout(token, KeyCodeManager::KeyNameFromKeyToken(token));
   ShowToken(name, token);
 }
 
@@ -251,9 +297,14 @@ void KeyDialog::Capture(const QKeyEvent& key)
   // One key per capture; the dialog is closing by the time another could arrive.
   if (m_captured)
     return;
+  const std::string token = KeyTokenOf(key);
+  if (token.empty())
+  {
+    RefuseKey();
+    return;
+  }
   m_captured = true;
-  const auto [name, token] = NameAndTokenOf(key);
-  ShowToken(ToQString(name), token);
+  ShowToken(KeyNameInLayout(token, CapturedKeyName(key, token)), token);
   // The slot is the one named when the key arrives: a binding button clicked while the dialog
   // was open has retargeted it.
   m_table.Set(m_table.CurrentSlotKey, token);
@@ -270,24 +321,17 @@ int16_t VirtualKeyOf(const QKeyEvent& key)
   if (key.nativeVirtualKey() != 0)
     return static_cast<int16_t>(key.nativeVirtualKey());
 #endif
-  const bool keypad = key.modifiers().testFlag(Qt::KeypadModifier);
-#if defined(_WIN32) || defined(__APPLE__)
-  return VirtualKeyFromQtKey(key.key(), keypad);
-#else
-  // X11 and Wayland number the keys by place, which finds the keys of non-US layouts.
-  return VirtualKeyFromQtKey(key.key(), keypad, key.nativeScanCode());
-#endif
+  return VirtualKeyFromQtKey(key.key(), key.modifiers().testFlag(Qt::KeypadModifier));
 }
 
-std::string PairedKeyTokenOf([[maybe_unused]] const QKeyEvent& key)
+std::optional<uint8_t> ScanCodeOf([[maybe_unused]] const QKeyEvent& key)
 {
 #if defined(_WIN32)
-  return KeyCodeManager::PairedKeyToken(PcScanCodeFromWindows(key.nativeScanCode()));
+  return KeyCodeManager::ScanCodeFromWindows(key.nativeScanCode());
 #elif defined(__APPLE__)
-  return {}; // macOS reports key codes of its own, no scan codes
+  return std::nullopt; // macOS reports key codes of its own, no scan codes
 #else
-  const auto scan_code = PcScanCodeFromX11(key.nativeScanCode());
-  return scan_code ? KeyCodeManager::PairedKeyToken(*scan_code) : std::string();
+  return KeyCodeManager::ScanCodeFromX11(key.nativeScanCode());
 #endif
 }
 

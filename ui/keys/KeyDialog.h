@@ -8,7 +8,9 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <cstdint>
 #include <functional>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -26,6 +28,7 @@ namespace corvane
 // binding: Close (Alt+F4, or a button that never takes the keyboard focus) keeps the current
 // key, as the window's close box does. When the key taken also drives another input of the same
 // game, the dialog says so and stays open, so the next key replaces it; closing it keeps the key.
+// A key the emulator cannot read is refused: the dialog says so and waits for another.
 class KeyDialog : public QDialog
 {
   Q_OBJECT
@@ -78,6 +81,8 @@ private:
   void ShowSlotKey();
   void FitHeight();
   void Capture(const QKeyEvent& key);
+  void RefuseKey();
+  void ShowNote(const QString& note);
 
   BindingTable& m_table;
   bool m_captured = false;
@@ -98,8 +103,8 @@ private:
 // The Windows virtual-key code of a key event, the code the key tables are keyed by.
 int16_t VirtualKeyOf(const QKeyEvent& key);
 
-// The token of a key that shares its key code with its pair (right Shift, keypad 8, ...), from
-// the event's native scan code; empty for every other key.
-std::string PairedKeyTokenOf(const QKeyEvent& key);
+// The DirectInput code of the physical key of a key event, from the event's native scan code;
+// nullopt for a key the emulator cannot read or an event without a scan code.
+std::optional<uint8_t> ScanCodeOf(const QKeyEvent& key);
 
 } // namespace corvane

@@ -141,17 +141,6 @@ constexpr std::array EXTRA_KEYS = std::to_array<KeyPair>({
     {Qt::Key_Zoom, 251},
 });
 
-// The character each key of the main block gives on a US layout, by its PC scan code from 2 on
-// ("1" is scan code 2); a blank marks a key that is no character key.
-constexpr std::string_view US_MAIN_BLOCK = "1234567890-=  QWERTYUIOP[]  ASDFGHJKL;'` \\ZXCVBNM,./";
-constexpr uint32_t FIRST_MAIN_BLOCK_CODE = 2;
-static_assert(US_MAIN_BLOCK.size() == 52, "scan codes 2 to 53, the slash key");
-// The extra key between left Shift and Z on ISO keyboards.
-constexpr uint32_t ISO_EXTRA_KEY_CODE = 86;
-constexpr int16_t OEM_102 = 226;
-// X servers and Wayland number keys from 8 above the PC scan code of the main block.
-constexpr uint32_t X11_KEYCODE_OFFSET = 8;
-
 std::optional<int16_t> Find(const auto& table, int qt_key)
 {
   const auto found = std::find_if(table.begin(), table.end(),
@@ -182,76 +171,11 @@ std::optional<int16_t> KnownKey(int qt_key, bool keypad)
   return Find(EXTRA_KEYS, qt_key);
 }
 
-// A character key of another layout (ö, é, a dead key) is known by where it sits: it gets the
-// code of the US key in its place, which is also the key the emulator's scan codes name.
-std::optional<int16_t> KeyInPlace(uint32_t x11_keycode)
-{
-  if (x11_keycode < X11_KEYCODE_OFFSET)
-    return std::nullopt;
-  const uint32_t scan_code = x11_keycode - X11_KEYCODE_OFFSET;
-  if (scan_code == ISO_EXTRA_KEY_CODE)
-    return OEM_102;
-  const uint32_t place = scan_code - FIRST_MAIN_BLOCK_CODE;
-  if (scan_code < FIRST_MAIN_BLOCK_CODE || place >= US_MAIN_BLOCK.size() ||
-      US_MAIN_BLOCK[place] == ' ')
-    return std::nullopt;
-  return KnownKey(US_MAIN_BLOCK[place], false);
-}
-
-// Linux input codes 1 to 88 are the PC scan codes of the keys without the extended prefix.
-constexpr uint32_t LAST_PLAIN_INPUT_CODE = 88;
-
-struct ExtendedKey
-{
-  uint32_t input_code; // the Linux input code
-  uint8_t scan_code;   // sent after the E0 prefix
-};
-
-constexpr auto EXTENDED_KEYS = std::to_array<ExtendedKey>({
-    {96, 0x1C},  // keypad Enter
-    {97, 0x1D},  // right Ctrl
-    {98, 0x35},  // keypad /
-    {100, 0x38}, // right Alt
-    {102, 0x47}, // Home
-    {103, 0x48}, // Up
-    {104, 0x49}, // Page Up
-    {105, 0x4B}, // Left
-    {106, 0x4D}, // Right
-    {107, 0x4F}, // End
-    {108, 0x50}, // Down
-    {109, 0x51}, // Page Down
-    {110, 0x52}, // Insert
-    {111, 0x53}, // Delete
-});
-
 } // namespace
 
-std::optional<KeyCodeManager::PcScanCode> PcScanCodeFromX11(uint32_t x11_keycode)
+int16_t VirtualKeyFromQtKey(int qt_key, bool keypad)
 {
-  if (x11_keycode <= X11_KEYCODE_OFFSET)
-    return std::nullopt;
-  const uint32_t input_code = x11_keycode - X11_KEYCODE_OFFSET;
-  if (input_code <= LAST_PLAIN_INPUT_CODE)
-    return KeyCodeManager::PcScanCode{static_cast<uint8_t>(input_code), false};
-  for (const ExtendedKey& key : EXTENDED_KEYS)
-    if (key.input_code == input_code)
-      return KeyCodeManager::PcScanCode{key.scan_code, true};
-  return std::nullopt;
-}
-
-KeyCodeManager::PcScanCode PcScanCodeFromWindows(uint32_t native_scan_code)
-{
-  constexpr uint32_t EXTENDED_FLAG = 0x100;
-  return {static_cast<uint8_t>(native_scan_code & 0xFFU), (native_scan_code & EXTENDED_FLAG) != 0};
-}
-
-int16_t VirtualKeyFromQtKey(int qt_key, bool keypad, uint32_t x11_keycode)
-{
-  if (const auto code = KnownKey(qt_key, keypad))
-    return *code;
-  if (const auto code = KeyInPlace(x11_keycode))
-    return *code;
-  return NO_VIRTUAL_KEY;
+  return KnownKey(qt_key, keypad).value_or(NO_VIRTUAL_KEY);
 }
 
 } // namespace corvane

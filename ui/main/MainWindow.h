@@ -69,6 +69,7 @@ signals:
 
 protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
 private:
   // Everything a Save writes from this window, as shown now.
@@ -108,7 +109,7 @@ private:
   // The status line above the pages (MainWindowStatus.cpp).
   void CreateStatusLine();
   void ShowStatus(const QString& text);
-  void ReportLaunch(const GameRow& game, const StartResult& started);
+  void ReportLaunch(const GameRow& game, const Outcome& started);
 
   // The load sequence (MainWindow.cpp).
   void Load();

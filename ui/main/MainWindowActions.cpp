@@ -1,11 +1,11 @@
 // What the main window's launch and editor buttons do.
 
+#include "app/LaunchCommand.h"
 #include "base/FileIo.h"
 #include "base/Messages.h"
 #include "base/Process.h"
 #include "generate/EmulatorConfig.h"
 #include "ui/main/LaunchCheck.h"
-#include "ui/main/LaunchCommand.h"
 #include "ui/main/MainWindow.h"
 #include "ui/ownkeys/OwnKeysWindow.h"
 #include "ui/widgets/Dialogs.h"
@@ -17,12 +17,17 @@ namespace corvane
 namespace
 {
 
-// Opens one of the emulator's files in the editor; a failure names the file it was meant for.
+// Opens one of the emulator's files in the editor; a failure names the file it was meant for
+// and, where no one editor is always there, what would make one work.
 void EditOrReport(QWidget* parent, const AppDir& dir, std::string_view file_name)
 {
+#ifdef _WIN32
+  constexpr std::string_view failed = Messages::EDITOR_FAILED;
+#else
+  constexpr std::string_view failed = Messages::NO_TEXT_EDITOR;
+#endif
   if (!OpenInEditor(dir, file_name))
-    ShowMessage(parent, MessageKind::Warning,
-                std::string(Messages::EDITOR_FAILED) + ": " + dir.File(file_name));
+    ShowMessage(parent, MessageKind::Warning, std::string(failed) + ": " + dir.File(file_name));
 }
 
 } // namespace
@@ -61,28 +66,22 @@ void MainWindow::LaunchSelected()
   if (row < 0 || !TypedTextFitsCodePage())
     return;
   const GameRow& game = m_session.games.rows[static_cast<size_t>(row)];
-  const std::string& dir = m_session.dir.Root();
-  const std::string line = LaunchCommandLine(game, OptionsText(), m_session.dir);
+  const EmulatorRoute route = EmulatorRouteFor(m_session.dir);
+  const std::string line = LaunchCommandLine(game, OptionsText(), m_session.dir, route);
   // Never start a line that would give the emulator another game or another controller file.
-  if (const std::string_view refusal = LaunchRefusal(game, line, m_session.dir); !refusal.empty())
+  if (const std::string_view refusal = LaunchRefusal(game, line, m_session.dir, route);
+      !refusal.empty())
   {
     ShowMessage(this, MessageKind::Warning, refusal);
     return;
   }
   if (!ConfirmLaunchWithoutGameFile(this, m_session, game.set_name))
     return;
-  SetCurrentDir(dir);
+  SetCurrentDir(m_session.dir.Root());
+  // The line shown is the line started, Wine's name included.
   if (m_session.settings.ShowCmdFlag == 1)
     ShowMessage(this, MessageKind::Plain, line);
-  // The start-up check was long ago; the emulator may have gone since, and no zinc.exe found
-  // elsewhere on PATH may stand in for it.
-  const std::string emulator = m_session.dir.File("zinc.exe");
-  if (!IsRegularFile(emulator))
-    ReportLaunch(game,
-                 {IsDirectory(emulator) ? StartFailure::NotAProgram : StartFailure::FileMissing,
-                  emulator, 0});
-  else
-    ReportLaunch(game, StartProgram(line, dir));
+  ReportLaunch(game, StartGame(line, m_session.dir, route));
 }
 
 void MainWindow::LaunchItem(QListWidgetItem* item)
@@ -107,6 +106,16 @@ void MainWindow::ManageZincOptions()
 
 void MainWindow::ManageRendererConfig()
 {
+#ifndef _WIN32
+  // Notepad offers to create a missing file; the openers here would only fail on it.
+  if (!IsRegularFile(m_session.dir.File(RENDERER_CONFIG_FILE)))
+  {
+    ShowMessage(this, MessageKind::Warning,
+                std::string(Messages::RENDERER_CONFIG_MISSING) + ": " +
+                    m_session.dir.File(RENDERER_CONFIG_FILE));
+    return;
+  }
+#endif
   EditOrReport(this, m_session.dir, RENDERER_CONFIG_FILE);
 }
 

@@ -5,6 +5,7 @@
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
+#include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/QtText.h"
 
 #include <QFrame>
@@ -43,6 +44,15 @@ void MainWindow::ClearBinding(const BindingRow& row)
 {
   m_session.bindings.Set(m_players.SelectedSlot(row), std::string());
   RefreshBindingButtons();
+}
+
+void MainWindow::changeEvent(QEvent* event)
+{
+  // Keys are named in the keyboard layout in force: a player who switched layouts elsewhere
+  // finds the new names on coming back.
+  if (IsKeyboardLayoutMoment(*event, *this))
+    RefreshBindingButtons();
+  QWidget::changeEvent(event);
 }
 
 void MainWindow::RefreshBindingButtons()

@@ -31,18 +31,17 @@ void MainWindow::ShowStatus(const QString& text)
   // Announcer call site: a screen reader should hear `text` here.
 }
 
-void MainWindow::ReportLaunch(const GameRow& game, const StartResult& started)
+void MainWindow::ReportLaunch(const GameRow& game, const Outcome& started)
 {
   const QString name =
       ToQString(game.title) + QStringLiteral(" (") + ToQString(game.set_name) + QLatin1Char(')');
-  if (started.Started())
+  if (started.Ok())
   {
     ShowStatus(ToQString(Messages::LAUNCH_STARTED) + QLatin1Char(' ') + name);
     return;
   }
   ShowStatus(ToQString(Messages::LAUNCH_NOT_STARTED) + QLatin1Char(' ') + name);
-  ShowMessage(this, MessageKind::Warning,
-              std::string(Messages::LAUNCH_FAILED) + ": " + DescribeStartFailure(started));
+  ShowMessage(this, MessageKind::Warning, started.Describe());
 }
 
 } // namespace corvane

@@ -9,6 +9,7 @@
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/PlayerChoice.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/SaveCancelRow.h"
@@ -34,16 +35,30 @@ constexpr int FAMILY_SHIFT = 44; // the family pages' buttons start lower than n
 constexpr int BOTTOM_TOP = 470;
 constexpr int HEIGHT = 516;
 
+// Only the changed slots are written over the session's own keys: every other line of the file
+// keeps its bytes.
+void ApplyChanges(GameKeys& keys, const std::string& set_name,
+                  const std::vector<std::pair<std::string, std::optional<std::string>>>& changes)
+{
+  for (const auto& [slot, token] : changes)
+  {
+    if (token)
+      keys.SetOwn(set_name, slot, *token);
+    else
+      keys.ClearOwn(set_name, slot);
+  }
+}
+
 } // namespace
 
 OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent)
     : QDialog(parent), m_session(session), m_set_name(session.games.rows.at(game_row).set_name),
-      m_family(family), m_keys(session.game_keys.value_or(GameKeys()))
+      m_family(family)
 {
   setObjectName("frmGameKeys");
   const std::string& title = session.games.rows.at(game_row).title;
   m_caption = tr("Own Keys: %1 (%2)").arg(ToQString(title), ToQString(m_set_name));
-  m_opened_keys = m_keys.Applying(m_set_name, m_family);
+  m_opened_keys = KeysShown().Applying(m_set_name, m_family);
   setWindowTitle(m_caption);
   setAttribute(Qt::WA_DeleteOnClose);
   if (parent)
@@ -96,22 +111,38 @@ void OwnKeysWindow::CreateBindingFrame(const char* name, int page, int top, int 
   }
 }
 
+void OwnKeysWindow::changeEvent(QEvent* event)
+{
+  // Keys are named in the keyboard layout in force, which may have changed meanwhile.
+  if (IsKeyboardLayoutMoment(*event, *this))
+    Refresh();
+  QDialog::changeEvent(event);
+}
+
+GameKeys OwnKeysWindow::KeysShown() const
+{
+  GameKeys keys = m_session.game_keys.value_or(GameKeys());
+  ApplyChanges(keys, m_set_name, m_changes);
+  return keys;
+}
+
 void OwnKeysWindow::Refresh()
 {
   // The game's keys as it gets them: its own over its family's.
+  const GameKeys keys = KeysShown();
   BindingTable effective = m_session.bindings;
-  for (const auto& [slot, token] : m_keys.Applying(m_set_name, m_family))
+  for (const auto& [slot, token] : keys.Applying(m_set_name, m_family))
     effective.Set(slot, token);
   const ClashMap clashes = KeyCodeManager::FindClashes(effective, m_family);
-  const auto inherits = [this](std::string_view slot)
-  { return !m_keys.Own(m_set_name, slot).has_value(); };
+  const auto inherits = [&](std::string_view slot)
+  { return !keys.Own(m_set_name, slot).has_value(); };
   for (const auto& [row, button] : m_buttons)
     ShowBinding(*button, *row, m_players.SelectedSlot(*row), effective, clashes, inherits);
   const std::string slot = m_capture.CurrentSlotKey;
   m_capture = effective;
   m_capture.CurrentSlotKey = slot;
   // Marked as the main window is while its own keys differ from those it opened with.
-  const bool unsaved = m_keys.Applying(m_set_name, m_family) != m_opened_keys;
+  const bool unsaved = keys.Applying(m_set_name, m_family) != m_opened_keys;
   setWindowTitle(unsaved ? ToQString(Messages::UNSAVED_MARK) + m_caption : m_caption);
 }
 
@@ -130,7 +161,7 @@ void OwnKeysWindow::TakeCapturedKey()
 QString OwnKeysWindow::KeyTakenNote(std::string_view slot)
 {
   const std::string taken(slot); // Refresh rebuilds the table the view points into
-  m_keys.SetOwn(m_set_name, taken, m_capture.Get(taken));
+  m_changes.emplace_back(taken, m_capture.Get(taken));
   Refresh();
   return ClashText(taken, KeyCodeManager::FindClashes(m_capture, m_family));
 }
@@ -145,17 +176,25 @@ void OwnKeysWindow::BindAll()
 
 void OwnKeysWindow::UseFamilyKey(const BindingRow& row)
 {
-  m_keys.ClearOwn(m_set_name, m_players.SelectedSlot(row));
+  m_changes.emplace_back(m_players.SelectedSlot(row), std::nullopt);
   Refresh();
 }
 
 void OwnKeysWindow::Save()
 {
-  m_session.game_keys = m_keys;
-  Outcome outcome = KeyCodeManager::SaveGameKeys(m_session.dir, m_keys);
+  // Own keys no one could read are never replaced by these alone.
+  if (!m_session.game_keys)
+  {
+    ShowMessage(this, MessageKind::Warning, Messages::OWN_KEYS_UNREADABLE);
+    return;
+  }
+  GameKeys& keys = *m_session.game_keys; // every game's, whichever window changed them
+  ApplyChanges(keys, m_set_name, m_changes);
+  m_changes.clear();
+  Outcome outcome = KeyCodeManager::SaveGameKeys(m_session.dir, keys);
   // The copies follow the family files and lists as last saved.
   const GroupLists saved_lists = ZincListMan::LoadGroupLists(m_session.dir);
-  outcome.Append(KeyCodeManager::MakePerGameControllerFiles(m_session.dir, saved_lists, &m_keys));
+  outcome.Append(KeyCodeManager::MakePerGameControllerFiles(m_session.dir, saved_lists, &keys));
   if (!outcome.Ok())
     ShowProblems(this, {}, outcome.Describe());
   close();

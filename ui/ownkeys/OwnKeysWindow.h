@@ -6,6 +6,8 @@
 // the key the game gets, its own key plainly and its family's dimmed in brackets. A key taken
 // becomes the game's own; "Use Family Key" (or Delete) gives the slot back to the family. Save
 // writes the own keys and the game's controller file; Cancel drops the window's changes.
+// The session holds every game's own keys, and each window only its changes until Save hands
+// them over, so windows open for several games side by side never undo each other's.
 
 #include "app/Session.h"
 #include "ui/widgets/BindingPages.h"
@@ -15,6 +17,7 @@
 #include <QDialog>
 #include <QPointer>
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -35,6 +38,9 @@ public:
   OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent = nullptr);
   ~OwnKeysWindow() override;
 
+protected:
+  void changeEvent(QEvent* event) override;
+
 private:
   void CreateLayout();
   void CreateBindingFrame(const char* name, int page, int top, int height);
@@ -46,12 +52,15 @@ private:
   QString KeyTakenNote(std::string_view slot);
   void BindAll();
   void UseFamilyKey(const BindingRow& row);
+  // Every game's own keys as the session holds them, with this window's changes over them.
+  GameKeys KeysShown() const;
   void Save();
 
   Session& m_session;
   std::string m_set_name;
   GroupId m_family;
-  GameKeys m_keys;                      // the window's copy, given to the session by Save
+  // The game's slots this window changed, in order: its own token, or nullopt for the family's.
+  std::vector<std::pair<std::string, std::optional<std::string>>> m_changes;
   std::vector<SlotToken> m_opened_keys; // the game's own keys when the window opened
   QString m_caption;
   BindingTable m_capture; // what the key dialog edits: the game's keys as it gets them

@@ -55,12 +55,9 @@ void BindingButton::paintEvent(QPaintEvent*)
   initStyleOption(&option);
   option.text.clear(); // the bevel without a caption; the caption follows, wrapped
   style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
-  QFont key_font = font();
-  key_font.setPointSizeF(font().pointSizeF() * KEY_TYPE_SCALE);
-  key_font.setBold(true); // told apart from the caption at a glance
+  const QFont key_font = KeyFont();
   const int key_height = QFontMetrics(key_font).height();
-  const QRect inside =
-      rect().adjusted(CAPTION_MARGIN, CAPTION_MARGIN, -CAPTION_MARGIN, -CAPTION_MARGIN);
+  const QRect inside = Inside();
   const QRect caption_area = inside.adjusted(0, 0, 0, -key_height);
   painter.setFont(FittingFont(caption_area));
   painter.setPen(
@@ -70,6 +67,24 @@ void BindingButton::paintEvent(QPaintEvent*)
   PaintKeyLine(painter, inside.adjusted(0, inside.height() - key_height, 0, 0));
 }
 
+QFont BindingButton::KeyFont() const
+{
+  QFont key_font = font();
+  key_font.setPointSizeF(font().pointSizeF() * KEY_TYPE_SCALE);
+  key_font.setBold(true); // told apart from the caption at a glance
+  return key_font;
+}
+
+QRect BindingButton::Inside() const
+{
+  return rect().adjusted(CAPTION_MARGIN, CAPTION_MARGIN, -CAPTION_MARGIN, -CAPTION_MARGIN);
+}
+
+int BindingButton::KeyLineWidth() const
+{
+  return Inside().width();
+}
+
 void BindingButton::PaintKeyLine(QPainter& painter, const QRect& area) const
 {
   QString line = m_look.key_label.isEmpty() ? NOTHING_BOUND : m_look.key_label;
@@ -77,13 +92,20 @@ void BindingButton::PaintKeyLine(QPainter& painter, const QRect& area) const
     line = QStringLiteral("(%1)").arg(line);
   if (m_look.clash)
     line.prepend(CLASH_SIGN);
-  QColor pen = palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                               QPalette::ButtonText);
+  QColor pen =
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText);
   // Dimmed, yet still easy to read: an empty slot and a key that comes from a lower layer.
   if (m_look.key_label.isEmpty() || m_look.inherited)
     pen.setAlphaF(DIMMED_ALPHA);
   painter.setPen(pen);
-  // A long name loses its end behind an ellipsis, never half a letter; the tooltip has it whole.
+  // Key names are short enough for the line; a marked one (clash sign, brackets) or a name read
+  // from a file takes a smaller type, and only past the smallest loses its end behind an
+  // ellipsis, never half a letter. The tooltip has it whole.
+  QFont font = painter.font();
+  while (font.pointSizeF() > SMALLEST_POINT_SIZE &&
+         QFontMetrics(font).horizontalAdvance(line) > area.width())
+    font.setPointSizeF(font.pointSizeF() - POINT_STEP);
+  painter.setFont(font);
   const QString shown = painter.fontMetrics().elidedText(line, Qt::ElideRight, area.width());
   painter.drawText(area, Qt::AlignHCenter | Qt::AlignBottom, shown);
 }

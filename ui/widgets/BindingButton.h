@@ -29,6 +29,10 @@ public:
 
   const BindingLook& Look() const { return m_look; }
 
+  // The type of the key line under the caption, and the width the line has.
+  QFont KeyFont() const;
+  int KeyLineWidth() const;
+
   // The text of the context menu's entry that removes the binding ("Clear" unless set).
   void SetClearText(const QString& text) { m_clear_text = text; }
 
@@ -43,6 +47,7 @@ protected:
 
 private:
   QFont FittingFont(const QRect& area) const;
+  QRect Inside() const;
   void PaintKeyLine(QPainter& painter, const QRect& area) const;
   void ShowMenu(const QPoint& global_position);
 

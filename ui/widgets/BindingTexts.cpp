@@ -3,6 +3,7 @@
 #include "base/Messages.h"
 #include "controls/KeyLabels.h"
 #include "ui/widgets/BindingButton.h"
+#include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/QtText.h"
 
 #include <QCoreApplication>
@@ -28,9 +29,9 @@ QString PlayerPrefix(const BindingInput& row, std::string_view slot)
 
 // The key in words, and whose it is when layers are shown.
 QString LayeredText(const BindingInput& row, std::string_view slot, const BindingTable& table,
-                    const InheritsKey& inherits)
+                    const InheritsKey& inherits, const KeyCodeManager::LayoutCharacter& layout)
 {
-  QString text = BindingText(row, slot, table.Get(slot));
+  QString text = BindingText(row, slot, table.Get(slot), layout);
   if (inherits)
     text += inherits(slot) ? Tr(" (family key)") : Tr(" (own key)");
   return text;
@@ -38,9 +39,10 @@ QString LayeredText(const BindingInput& row, std::string_view slot, const Bindin
 
 } // namespace
 
-QString BindingText(const BindingInput& row, std::string_view slot, const std::string& token)
+QString BindingText(const BindingInput& row, std::string_view slot, const std::string& token,
+                    const KeyCodeManager::LayoutCharacter& layout)
 {
-  const std::string label = KeyCodeManager::KeyLabelFromKeyToken(token);
+  const std::string label = KeyCodeManager::KeyLabelFromKeyToken(token, layout);
   const QString who = row.slot_p1 == row.slot_p2 ? Tr("Both players") : PlayerPrefix(row, slot);
   return who.trimmed() + QStringLiteral(": ") +
          (label.empty() ? Tr("not bound") : ToQString(label));
@@ -72,16 +74,19 @@ void ShowBinding(BindingButton& button, const BindingRow& row, std::string_view 
 {
   const QString clash = ClashText(slot, clashes);
   const bool inherited = inherits && inherits(slot);
-  button.ShowBinding({ToQString(KeyCodeManager::KeyLabelFromKeyToken(table.Get(slot))),
-                      !clash.isEmpty(), inherited});
-  QString tip = LayeredText(row, row.slot_p1, table, inherits);
+  // Named in the layout in force now: a player who switches layouts sees the keys' new names
+  // the next time the buttons are shown.
+  const KeyCodeManager::LayoutCharacter layout = CurrentLayoutCharacter();
+  const auto label = KeyCodeManager::KeyLabelsFromKeyToken(table.Get(slot), layout);
+  button.ShowBinding({ToQString(label.short_label), !clash.isEmpty(), inherited});
+  QString tip = LayeredText(row, row.slot_p1, table, inherits, layout);
   if (row.slot_p2 != row.slot_p1)
-    tip += QLatin1Char('\n') + LayeredText(row, row.slot_p2, table, inherits);
+    tip += QLatin1Char('\n') + LayeredText(row, row.slot_p2, table, inherits, layout);
   const QString clash_line = clash.isEmpty() ? QString() : QLatin1Char('\n') + clash;
   // The last line says how to clear: the context menu and Delete are found nowhere else.
   const std::string_view clear = inherits ? Messages::CLEAR_HINT_FAMILY : Messages::CLEAR_HINT;
   button.setToolTip(tip + clash_line + QLatin1Char('\n') + ToQString(clear));
-  button.setAccessibleDescription(LayeredText(row, slot, table, inherits) + clash_line);
+  button.setAccessibleDescription(LayeredText(row, slot, table, inherits, layout) + clash_line);
 }
 
 } // namespace corvane

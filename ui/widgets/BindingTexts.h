@@ -4,6 +4,7 @@
 // with. Shared by every window that shows binding buttons.
 
 #include "controls/BindingClashes.h"
+#include "controls/KeyLabels.h"
 #include "ui/widgets/BindingPages.h"
 
 #include <QString>
@@ -15,8 +16,10 @@
 namespace corvane
 {
 
-// "Player 1: A", "Player 2: not bound", or for an input of both players "Both players: A".
-QString BindingText(const BindingInput& row, std::string_view slot, const std::string& token);
+// "Player 1: A", "Player 2: not bound", or for an input of both players "Both players: A"; the
+// key by its full name, in the layout given.
+QString BindingText(const BindingInput& row, std::string_view slot, const std::string& token,
+                    const KeyCodeManager::LayoutCharacter& layout = {});
 
 // What the key dialog binds: "Low Punch - Player 2", or for an input of both players
 // "Start 1 - shared".

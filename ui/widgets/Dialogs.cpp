@@ -2,12 +2,11 @@
 
 #include "base/Messages.h"
 #include "base/Process.h"
+#include "base/TextEditor.h"
 #include "ui/widgets/QtText.h"
 
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QUrl>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -139,7 +138,7 @@ bool OpenInEditor(const AppDir& dir, std::string_view file_name)
   // Notepad is the editor every Windows has.
   return StartDetached(NotepadCommandLine(path), dir.Root());
 #else
-  return QDesktopServices::openUrl(QUrl::fromLocalFile(ToQString(path)));
+  return OpenInTextEditor(path, dir.Root(), ProcessEnvironment());
 #endif
 }
 

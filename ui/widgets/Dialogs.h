@@ -45,8 +45,8 @@ UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text);
 // list is empty.
 void ShowProblems(QWidget* parent, std::string_view heading, const std::string& problems);
 
-// Opens a file of the start-up directory in the platform's text editor without waiting; false
-// when the editor could not be started.
+// Opens a file of the start-up directory in a text editor without waiting: Notepad on Windows,
+// elsewhere the desktop's opener or the fallbacks of OpenInTextEditor. False when none started.
 bool OpenInEditor(const AppDir& dir, std::string_view file_name);
 
 // Asks where to write a file, in a save dialog that offers `filter` ("PDF (*.pdf)") and adds

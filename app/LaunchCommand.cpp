@@ -1,0 +1,80 @@
+#include "app/LaunchCommand.h"
+
+#include "base/CommandLine.h"
+#include "base/FileIo.h"
+#include "base/Messages.h"
+#include "base/Process.h"
+#include "controls/SavePipeline.h"
+
+namespace corvane
+{
+namespace
+{
+
+constexpr std::string_view CONTROLLER_SWITCH = "--use-controller-cfg-file=";
+
+// The controller file as the emulator must name it to open it.
+std::string ControllerFilePath(const GameRow& game, const AppDir& dir, const EmulatorRoute& route)
+{
+  return PathForEmulator(route, dir.CtrlrFile(game.set_name + ".ini"));
+}
+
+} // namespace
+
+std::string LaunchCommandLine(const GameRow& game, std::string_view options_text, const AppDir& dir,
+                              const EmulatorRoute& route)
+{
+  std::string path = ControllerFilePath(game, dir, route);
+  // Unquoted, a blank or a tab in the directory would split the path into several arguments.
+  if (path.find_first_of(" \t") != std::string::npos)
+    path = "\"" + path + "\"";
+  std::string line = LaunchLinePrefix(route) + "zinc.exe " + game.number + " ";
+  line += options_text;
+  line += " " + std::string(CONTROLLER_SWITCH) + path;
+  return line;
+}
+
+std::string_view LaunchRefusal(const GameRow& game, std::string_view line, const AppDir& dir,
+                               const EmulatorRoute& route)
+{
+  std::vector<std::string> arguments = SplitWindowsCommandLine(line);
+  // Wine hands the emulator the arguments after its own name.
+  if (route.kind == RouteKind::Wine)
+  {
+    if (arguments.empty() || arguments.front() != route.wine)
+      return Messages::LAUNCH_BAD_ENTRY;
+    arguments.erase(arguments.begin());
+  }
+  if (game.number.empty() || !KeyCodeManager::IsPlainSetName(game.set_name) ||
+      arguments.size() < 3 || arguments[1] != game.number)
+    return Messages::LAUNCH_BAD_ENTRY;
+  if (arguments.back() != std::string(CONTROLLER_SWITCH) + ControllerFilePath(game, dir, route))
+    return Messages::LAUNCH_PATH_SPLIT;
+  return {};
+}
+
+Outcome StartGame(const std::string& line, const AppDir& dir, const EmulatorRoute& route)
+{
+  Outcome outcome = RouteProblem(route, dir);
+  if (!outcome.Ok())
+    return outcome;
+  // The start-up check was long ago; the emulator may have gone since, and no zinc.exe found
+  // elsewhere on PATH may stand in for it.
+  const std::string emulator = dir.File("zinc.exe");
+  StartResult started;
+  if (!IsRegularFile(emulator))
+    started = {IsDirectory(emulator) ? StartFailure::NotAProgram : StartFailure::FileMissing,
+               emulator, 0};
+  else
+    started = StartProgram(line, dir.Root());
+  if (started.Started())
+    return outcome;
+  if (route.kind == RouteKind::Wine && started.failure == StartFailure::FileMissing &&
+      started.program != emulator)
+    outcome.Add(std::string(Messages::WINE_MISSING), route.wine);
+  else
+    outcome.Add(std::string(Messages::LAUNCH_FAILED) + ": " + DescribeStartFailure(started));
+  return outcome;
+}
+
+} // namespace corvane

@@ -1,0 +1,23 @@
+#pragma once
+
+// What each physical key types in the keyboard layout in force, asked of the platform: the X
+// server's XKB keymap, or the Windows keyboard layout.
+
+#include "controls/KeyLabels.h"
+
+class QEvent;
+class QWidget;
+
+namespace corvane
+{
+
+// The layout in force now, for naming keys; an empty function where the platform cannot tell
+// (no X server, the offscreen platform, macOS), so that keys keep their US names.
+KeyCodeManager::LayoutCharacter CurrentLayoutCharacter();
+
+// Whether a window's change event may come with another layout, so that its key names are
+// drawn again: the layout changed while it was active (where the platform says so), or it has
+// just become active.
+bool IsKeyboardLayoutMoment(const QEvent& event, const QWidget& window);
+
+} // namespace corvane

@@ -1,0 +1,78 @@
+#include "ui/widgets/WaitingWindow.h"
+
+#include "base/Messages.h"
+#include "ui/widgets/QtText.h"
+
+#include <QEventLoop>
+#include <QLabel>
+#include <QProgressBar>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+
+namespace corvane
+{
+namespace
+{
+
+std::unique_ptr<QWidget> MakeWaitingWindow(std::string_view text)
+{
+  auto window = std::make_unique<QWidget>(nullptr, Qt::Dialog);
+  window->setObjectName("frmWait");
+  window->setWindowTitle(ToQString(Messages::APP_TITLE));
+  auto* label = new QLabel(ToQString(text), window.get());
+  label->setObjectName("lblWait");
+  label->setWordWrap(true);
+  auto* bar = new QProgressBar(window.get());
+  bar->setRange(0, 0); // no end known: a busy bar
+  bar->setTextVisible(false);
+  bar->setAccessibleName(ToQString(text));
+  auto* layout = new QVBoxLayout(window.get());
+  layout->addWidget(label);
+  layout->addWidget(bar);
+  window->setMinimumWidth(360);
+  return window;
+}
+
+} // namespace
+
+void RunWithWaitingWindow(const std::function<void()>& work, std::string_view text,
+                          std::chrono::milliseconds delay)
+{
+  std::atomic<bool> done = false;
+  std::thread worker(
+      [&work, &done]
+      {
+        work();
+        done = true;
+      });
+  std::unique_ptr<QWidget> window;
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &loop,
+                   [&]
+                   {
+                     if (done)
+                       loop.quit();
+                   });
+  QTimer show_later;
+  show_later.setSingleShot(true);
+  QObject::connect(&show_later, &QTimer::timeout, &loop,
+                   [&]
+                   {
+                     if (done)
+                       return;
+                     window = MakeWaitingWindow(text);
+                     window->show();
+                   });
+  show_later.start(delay);
+  poll.start(20);
+  loop.exec();
+  worker.join();
+}
+
+} // namespace corvane
