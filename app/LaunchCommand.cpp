@@ -73,7 +73,8 @@ Outcome StartGame(const std::string& line, const AppDir& dir, const EmulatorRout
       started.program != emulator)
     outcome.Add(std::string(Messages::WINE_MISSING), route.wine);
   else
-    outcome.Add(std::string(Messages::LAUNCH_FAILED) + ": " + DescribeStartFailure(started));
+    outcome.Add(std::string(Messages::LAUNCH_FAILED) + ": " + StartFailureReason(started),
+                started.program);
   return outcome;
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
-// The emulator's command line for one game of the game table, and its start. Qt-free, so that
-// the exact bytes can be tested without a window.
+// The emulator's command line for one game of the game table, and whether it may be started.
+// Qt-free, so that the exact bytes can be tested without a window.
 
 #include "base/AppDir.h"
 #include "base/EmulatorRoute.h"
-#include "base/Outcome.h"
 #include "catalogue/GameTable.h"
 
 #include <string>

@@ -24,6 +24,8 @@ inline constexpr std::string_view WRAPPER_NOT_FOUND =
 inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, default cfg created";
 // The key dialog's name line for a slot that holds no key yet.
 inline constexpr std::string_view PRESS_A_KEY = "Press a key";
+// The key dialog's line for a key the emulator cannot read; the dialog stays open.
+inline constexpr std::string_view KEY_CANNOT_BE_BOUND = "Cannot bind this key. Press another.";
 // The key dialog's line on how it is used and left, the same after a clash, and its button.
 inline constexpr std::string_view KEYS_HINT =
     "Every key binds, Escape too. Alt+F4 or Close keeps the current key; Delete or right-click "
@@ -38,9 +40,6 @@ inline constexpr std::string_view UNSAVED_QUESTION =
 // The last line of a binding button's tooltip.
 inline constexpr std::string_view CLEAR_HINT = "Delete or right-click to clear";
 inline constexpr std::string_view CLEAR_HINT_FAMILY = "Delete or right-click to use the family key";
-// The key dialog's line for a key the emulator cannot read; the dialog stays open.
-inline constexpr std::string_view KEY_CANNOT_BE_BOUND =
-    "This key cannot be bound. Press another key.";
 
 // Names a screen reader gives controls that have no caption or label of their own, and the
 // grouping window's keyboard menu.

@@ -49,24 +49,24 @@ bool StartDetached(const std::string& command_line, const std::string& dir)
   return StartProgram(command_line, dir).Started();
 }
 
-std::string DescribeStartFailure(const StartResult& result)
+std::string StartFailureReason(const StartResult& result)
 {
   switch (result.failure)
   {
   case StartFailure::None:
     return {};
   case StartFailure::FileMissing:
-    return std::string(Messages::START_FILE_MISSING) + ": " + result.program;
+    return std::string(Messages::START_FILE_MISSING);
   case StartFailure::NotExecutable:
-    return std::string(Messages::START_NOT_EXECUTABLE) + ": " + result.program;
+    return std::string(Messages::START_NOT_EXECUTABLE);
   case StartFailure::NotAProgram:
-    return std::string(Messages::START_NOT_A_PROGRAM) + ": " + result.program;
+    return std::string(Messages::START_NOT_A_PROGRAM);
   case StartFailure::Other:
     break;
   }
   // The system's own words for a refusal we have no sentence of our own for.
   return std::string(Messages::START_REFUSED) + " (" +
-         std::system_category().message(result.system_error) + "): " + result.program;
+         std::system_category().message(result.system_error) + ")";
 }
 
 #ifdef _WIN32

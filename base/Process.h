@@ -65,8 +65,8 @@ StartResult StartProgram(const std::string& command_line, const std::string& dir
 // StartProgram, for callers that only need to know whether it started.
 bool StartDetached(const std::string& command_line, const std::string& dir);
 
-// "there is no such file: /emu/zinc.exe", the reason and the file; empty for a started program.
-std::string DescribeStartFailure(const StartResult& result);
+// Why the program did not start, in words ("there is no such file"); empty for a started one.
+std::string StartFailureReason(const StartResult& result);
 
 #ifndef _WIN32
 // Starts a program (arguments[0] is its path) from `dir` in a session of its own, its stderr

@@ -6,6 +6,7 @@
 #include "app/LaunchCommand.h"
 #include "app/StartUp.h"
 #include "base/Messages.h"
+#include "base/Process.h"
 #include "controls/SavePipeline.h"
 #include "e2e/EmulatorDir.h"
 #include "generate/EmulatorConfig.h"
@@ -149,7 +150,7 @@ TEST_F(ThroughWine, ALaunchReadsTheFilesTheProgramWrote)
   const std::string line =
       LaunchCommandLine(game, "--use-config-file=zinc.cfg", session.dir, route);
   ASSERT_EQ(LaunchRefusal(game, line, session.dir, route), "");
-  ASSERT_TRUE(StartGame(line, session.dir, route).Ok());
+  ASSERT_TRUE(StartProgram(line, session.dir.Root()).Started());
   const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
   while (!emu.Has("zinc-launch.log") && std::chrono::steady_clock::now() < deadline)
     std::this_thread::sleep_for(std::chrono::milliseconds(50));

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 
 namespace corvane
 {
@@ -128,6 +129,48 @@ private slots:
     QVERIFY(!OpenOwnKeys(window, 0));
     QCOMPARE(log.boxes.size(), size_t(1));
     QCOMPARE(log.boxes[0].second, std::string(Messages::OWN_KEYS_UNREADABLE));
+  }
+
+  void ClosingAsksAboutUnsavedOwnKeys_data()
+  {
+    QTest::addColumn<QString>("way"); // the Own Keys close box, its Cancel, the main close box
+    QTest::addColumn<UnsavedAnswer>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("close box, save") << "close box" << UnsavedAnswer::Save << true << true;
+    QTest::newRow("close box, discard") << "close box" << UnsavedAnswer::Discard << true << false;
+    QTest::newRow("close box, cancel") << "close box" << UnsavedAnswer::Cancel << true << false;
+    QTest::newRow("Cancel never asks") << "Cancel" << UnsavedAnswer::Cancel << false << false;
+    QTest::newRow("main close box, save") << "main" << UnsavedAnswer::Save << true << true;
+  }
+
+  void ClosingAsksAboutUnsavedOwnKeys()
+  {
+    QFETCH(QString, way);
+    QFETCH(UnsavedAnswer, answer);
+    QFETCH(bool, asked);
+    QFETCH(bool, saved);
+    test::EmulatorFolder folder;
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
+    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+    folder.session.game_keys = GameKeys();
+    MainWindow window(folder.session);
+    window.show();
+    QPointer<OwnKeysWindow> own = OpenOwnKeys(window, 0);
+    own->findChild<BindingButton*>("CapPunch1")->click();
+    QTest::keyClick(test::OpenKeyDialog(), Qt::Key_Z);
+    QCOMPARE(own->windowTitle(), QString("*Own Keys: Street Fighter EX (sfex)"));
+    test::MessageLog log;
+    log.unsaved_answer = answer;
+    if (way == "Cancel")
+      own->findChild<QPushButton*>("cmdCancel")->click();
+    else
+      (way == "main" ? static_cast<QWidget*>(&window) : own.data())->close();
+    QCOMPARE(log.questions.size(), size_t(asked ? 1 : 0));
+    const bool kept_open = answer == UnsavedAnswer::Cancel && asked;
+    QTRY_COMPARE(bool(own), kept_open);
+    QCOMPARE(folder.ReadFile("corvane-games.ini"),
+             saved ? "[sfex]\r\ncappunch1p1=k2C\r\n" : "<missing>");
   }
 
   void GameWithoutFamilyIsTold()

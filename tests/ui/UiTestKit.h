@@ -33,6 +33,9 @@ template <> inline char* toString(const std::vector<std::string>& texts)
 }
 } // namespace QTest
 
+// The answers to the question about unsaved changes, as a column of data-driven tests.
+Q_DECLARE_METATYPE(corvane::UnsavedAnswer)
+
 namespace corvane::test
 {
 

@@ -46,7 +46,6 @@ void Tick(MainWindow& window, const char* box)
 } // namespace corvane
 
 Q_DECLARE_METATYPE(corvane::Change)
-Q_DECLARE_METATYPE(corvane::UnsavedAnswer)
 
 namespace corvane
 {

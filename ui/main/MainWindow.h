@@ -4,7 +4,6 @@
 // launches a game to try its keys.
 
 #include "app/Session.h"
-#include "base/Process.h"
 #include "controls/BindingClashes.h"
 #include "controls/SavePipeline.h"
 #include "ui/widgets/BindingPages.h"

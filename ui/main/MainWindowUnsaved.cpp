@@ -3,6 +3,7 @@
 
 #include "base/Messages.h"
 #include "ui/main/MainWindow.h"
+#include "ui/ownkeys/OwnKeysWindow.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/QtText.h"
 
@@ -65,6 +66,10 @@ void MainWindow::UpdateUnsavedMark()
 
 bool MainWindow::MayClose()
 {
+  // Each Own Keys window asks about its own keys first; one kept open keeps this one open.
+  for (OwnKeysWindow* own : findChildren<OwnKeysWindow*>())
+    if (own->isVisible() && !own->close())
+      return false;
   if (!HasUnsavedChanges())
     return true;
   switch (AskAboutUnsaved(this, Messages::UNSAVED_QUESTION))

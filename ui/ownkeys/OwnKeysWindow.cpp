@@ -14,6 +14,7 @@
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/SaveCancelRow.h"
 
+#include <QCloseEvent>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
@@ -82,7 +83,7 @@ void OwnKeysWindow::CreateLayout()
   m_save_row = CreateSaveCancelRow(this, QPoint(WIDTH - 124, BOTTOM_TOP));
   connect(m_players.player1, &QRadioButton::toggled, this, &OwnKeysWindow::Refresh);
   connect(m_save_row.save, &QPushButton::clicked, this, &OwnKeysWindow::Save);
-  connect(m_save_row.cancel, &QPushButton::clicked, this, &OwnKeysWindow::close);
+  connect(m_save_row.cancel, &QPushButton::clicked, this, &OwnKeysWindow::Leave);
   // Left of Save, clear of the player choice: nothing else in the window moves.
   cmdBindAll = new QPushButton(tr("Bind &All..."), this);
   cmdBindAll->setObjectName("cmdBindAll");
@@ -142,8 +143,12 @@ void OwnKeysWindow::Refresh()
   m_capture = effective;
   m_capture.CurrentSlotKey = slot;
   // Marked as the main window is while its own keys differ from those it opened with.
-  const bool unsaved = keys.Applying(m_set_name, m_family) != m_opened_keys;
-  setWindowTitle(unsaved ? ToQString(Messages::UNSAVED_MARK) + m_caption : m_caption);
+  setWindowTitle(HasUnsavedChanges() ? ToQString(Messages::UNSAVED_MARK) + m_caption : m_caption);
+}
+
+bool OwnKeysWindow::HasUnsavedChanges() const
+{
+  return KeysShown().Applying(m_set_name, m_family) != m_opened_keys;
 }
 
 void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)
@@ -182,11 +187,38 @@ void OwnKeysWindow::UseFamilyKey(const BindingRow& row)
 
 void OwnKeysWindow::Save()
 {
+  if (WriteKeys())
+    Leave();
+}
+
+void OwnKeysWindow::Leave()
+{
+  m_leaving = true;
+  close();
+}
+
+void OwnKeysWindow::closeEvent(QCloseEvent* event)
+{
+  // The close box asks before unsaved own keys go; Save and Cancel were the player's choice.
+  if (!m_leaving && HasUnsavedChanges())
+  {
+    const UnsavedAnswer answer = AskAboutUnsaved(this, Messages::UNSAVED_QUESTION);
+    if (answer == UnsavedAnswer::Cancel || (answer == UnsavedAnswer::Save && !WriteKeys()))
+    {
+      event->ignore();
+      return;
+    }
+  }
+  QDialog::closeEvent(event);
+}
+
+bool OwnKeysWindow::WriteKeys()
+{
   // Own keys no one could read are never replaced by these alone.
   if (!m_session.game_keys)
   {
     ShowMessage(this, MessageKind::Warning, Messages::OWN_KEYS_UNREADABLE);
-    return;
+    return false;
   }
   GameKeys& keys = *m_session.game_keys; // every game's, whichever window changed them
   ApplyChanges(keys, m_set_name, m_changes);
@@ -197,7 +229,7 @@ void OwnKeysWindow::Save()
   outcome.Append(KeyCodeManager::MakePerGameControllerFiles(m_session.dir, saved_lists, &keys));
   if (!outcome.Ok())
     ShowProblems(this, {}, outcome.Describe());
-  close();
+  return true;
 }
 
 } // namespace corvane

@@ -38,8 +38,13 @@ public:
   OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent = nullptr);
   ~OwnKeysWindow() override;
 
+  // True while the game's own keys differ from those the window opened with.
+  bool HasUnsavedChanges() const;
+
 protected:
   void changeEvent(QEvent* event) override;
+  // The close box asks Save / Discard / Cancel when own keys are unsaved.
+  void closeEvent(QCloseEvent* event) override;
 
 private:
   void CreateLayout();
@@ -55,6 +60,11 @@ private:
   // Every game's own keys as the session holds them, with this window's changes over them.
   GameKeys KeysShown() const;
   void Save();
+  // Writes the own keys and the game's controller file; false, after a warning, when the own
+  // keys could not be read at start and so may not be replaced.
+  bool WriteKeys();
+  // Closes without the question: Save or Cancel was the player's choice.
+  void Leave();
 
   Session& m_session;
   std::string m_set_name;
@@ -63,6 +73,7 @@ private:
   std::vector<std::pair<std::string, std::optional<std::string>>> m_changes;
   std::vector<SlotToken> m_opened_keys; // the game's own keys when the window opened
   QString m_caption;
+  bool m_leaving = false;
   BindingTable m_capture; // what the key dialog edits: the game's keys as it gets them
   std::vector<std::pair<const BindingRow*, BindingButton*>> m_buttons;
   QPointer<KeyDialog> m_dialog;
