@@ -84,8 +84,7 @@ void BindAllWalk::Skip()
 
 void BindAllWalk::End()
 {
-  if (m_dialog)
-    m_dialog->disconnect(this);
+  // Reached as the dialog is destroyed (its connections go with it), or with no dialog at all.
   emit Finished();
   deleteLater();
 }
