@@ -50,6 +50,8 @@ inline constexpr std::string_view GROUP_ENTRY_UNKNOWN =
     "No game of the emulator's list has this set name";
 inline constexpr std::string_view GAME_LIST_NAME = "Games";
 inline constexpr std::string_view MOVE_TO = "Move to";
+inline constexpr std::string_view GROUP_KEYBOARD_WAY =
+    "Ctrl+1 to Ctrl+5, or the Move to menu (menu key or Shift+F10), move the selected game";
 
 // Problems the program reports in a warning (window) or one stderr line (batch mode).
 inline constexpr std::string_view LISTING_TIMED_OUT =

@@ -316,7 +316,8 @@ private slots:
     QCOMPARE(node->role(), QAccessible::Dialog);
     QCOMPARE(node->text(QAccessible::Name), QString("Press The Key You Wish to Bind"));
     const QString hint = QString::fromStdString(std::string(Messages::KEYS_HINT));
-    QCOMPARE(node->text(QAccessible::Description), "LSHIFT k2A " + hint);
+    // Read from its lines only: a description repeating them had Orca say them twice.
+    QVERIFY(node->text(QAccessible::Description).isEmpty());
     QStringList texts;
     for (int child = 0; child < node->childCount(); ++child)
       if (node->child(child)->role() == QAccessible::StaticText &&

@@ -6,7 +6,9 @@
 #include "ui/grouping/AccessibleGroupList.h"
 #include "ui/grouping/GroupListModel.h"
 #include "ui/grouping/GroupListView.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/KeyboardReach.h"
 #include "ui/widgets/QtText.h"
 
 #include <QCloseEvent>
@@ -73,11 +75,19 @@ GroupingWindow::GroupingWindow(Session& session, QWidget* parent)
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                  Qt::MSWindowsFixedSizeDialogHint);
   setWindowTitle(ToQString(Messages::GROUP_CAPTION));
+  // The caption speaks of dragging; a screen reader also says the keyboard's way.
+  setAccessibleDescription(ToQString(Messages::GROUP_KEYBOARD_WAY));
   setFixedSize(CLIENT_WIDTH, CLIENT_HEIGHT);
   InstallAccessibleGroupLists(); // before the lists exist, or they get the default interface
   CreateLayout();
   CreateMoveMenu();
   ConnectWidgets();
+  EnterPressesButtons(this);
+  m_move_settled.setSingleShot(true);
+  m_move_settled.setInterval(0);
+  connect(&m_move_settled, &QTimer::timeout, this, [this] { Announce(this, m_move_said); });
+  for (GroupListView* list : m_lists)
+    SpeakCurrentEntryOnFocus(list);
 }
 
 void GroupingWindow::CreateLayout()
@@ -174,6 +184,8 @@ void GroupingWindow::ShowMoveMenu(GroupListView* list)
   const QModelIndex current = list->currentIndex();
   const QRect entry = current.isValid() ? list->visualRect(current) : QRect();
   m_move_menu->popup(list->viewport()->mapToGlobal(entry.bottomLeft()));
+  // A menu that opens with no entry chosen is silent to a screen reader: its name is said here.
+  Announce(this, tr("%1 menu").arg(m_move_menu->title()));
 }
 
 void GroupingWindow::ConnectWidgets()
@@ -187,14 +199,25 @@ void GroupingWindow::ConnectWidgets()
 
 bool GroupingWindow::MoveSelectedEntry(GroupId from, GroupId to)
 {
-  if (!MoveGroupEntry(m_session.groups, from, m_lists[IndexOf(from)]->SelectedRow(), to))
+  const GroupListView* source = m_lists[IndexOf(from)];
+  const QString entry = source->model()->index(source->SelectedRow(), 0).data().toString();
+  if (!MoveGroupEntry(m_session.groups, from, source->SelectedRow(), to))
     return false;
+  // Said once the lists have settled: a reader hears the list's new current entry first, then
+  // this, which is what the player needs to hear.
+  m_move_said = tr("%1 moved to %2").arg(entry, ListName(to));
+  m_move_settled.start();
   m_models[IndexOf(from)]->Reset();
   if (to != from)
     m_models[IndexOf(to)]->Reset();
   // The moved entry is now the last of the target: bring it into view.
   m_lists[IndexOf(to)]->scrollToBottom();
   return true;
+}
+
+QString GroupingWindow::ListName(GroupId id) const
+{
+  return m_lists[IndexOf(id)]->accessibleName();
 }
 
 bool GroupingWindow::MoveEntryKeepingPlace(GroupId from, int row, GroupId to)

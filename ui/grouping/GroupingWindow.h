@@ -8,6 +8,7 @@
 
 #include "app/Session.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -39,6 +40,8 @@ public:
   // entry that took its place is selected, so that the user can go on from there. False,
   // changing nothing, when `row` is not an entry of `from`.
   bool MoveEntryKeepingPlace(GroupId from, int row, GroupId to);
+  // The name a screen reader gives the list of a group: its heading.
+  QString ListName(GroupId id) const;
 
 signals:
   // After Save wrote the list files: the main window's save of everything else runs here.
@@ -84,7 +87,9 @@ private:
   QPushButton* Command1 = nullptr;                       // Save
   QPushButton* Command2 = nullptr;                       // Cancel
   QPushButton* Command3 = nullptr;                       // Scan For Changes
-  QMenu* m_move_menu = nullptr;                          // one entry per list, in column order
+  QString m_move_said; // what the last move says, once the lists have settled
+  QTimer m_move_settled;
+  QMenu* m_move_menu = nullptr; // one entry per list, in column order
 };
 
 } // namespace corvane

@@ -5,6 +5,7 @@
 #include "controls/KeyLabels.h"
 #include "controls/ScanCodes.h"
 #include "ui/keys/VirtualKeys.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/KeyboardLayout.h"
 #include "ui/widgets/QtText.h"
 
@@ -190,7 +191,6 @@ void KeyDialog::SetHint(const QString& hint)
 void KeyDialog::ShowHint(const QString& hint)
 {
   lblHint->setText(hint);
-  Describe();
   FitHeight();
 }
 
@@ -222,6 +222,7 @@ void KeyDialog::RefuseKey()
 {
   // Nothing is stored; the dialog waits for another key.
   ShowNote(ToQString(Messages::KEY_CANNOT_BE_BOUND));
+  Announce(this, lblClash->text());
 }
 
 void KeyDialog::ShowNote(const QString& note)
@@ -248,16 +249,8 @@ void KeyDialog::ShowToken(const QString& key_name, const std::string& key_token)
 {
   Label1->setText(key_name);
   Label2->setText(ToQString(key_token));
-  Describe();
-}
-
-void KeyDialog::Describe()
-{
-  // The dialog itself holds the focus; a screen reader announcing it reads its description, so
-  // the two labels and the way out are read with the caption when it opens.
-  setAccessibleDescription(QStringList{Label1->text(), Label2->text(), lblHint->text()}
-                               .join(QLatin1Char(' '))
-                               .trimmed());
+  // No accessible description: a screen reader reads the dialog's lines with its caption when it
+  // opens, and a description repeating them had Orca say the key and the hint twice.
 }
 
 bool KeyDialog::event(QEvent* event)

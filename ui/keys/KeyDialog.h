@@ -75,7 +75,6 @@ protected:
 private:
   void CreateLayout();
   void ShowHint(const QString& hint);
-  void Describe();
   void ReadKey(const QKeyEvent& key);
   void ShowToken(const QString& key_name, const std::string& key_token);
   void ShowSlotKey();

@@ -4,7 +4,9 @@
 #include "catalogue/GroupCoverage.h"
 #include "generate/WrapperConfig.h"
 #include "ui/keys/KeyDialog.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/Dialogs.h"
+#include "ui/widgets/KeyboardReach.h"
 #include "ui/widgets/QtText.h"
 #include "ui/widgets/TabStrip.h"
 
@@ -80,6 +82,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QWidget(parent), m_s
   SetFocusOrder();
   CreateKeyboardShortcuts();
   CreateStatusLine();
+  EnterPressesButtons(this);
   ConnectWidgets();
   Load();
   TrackUnsavedChanges();
@@ -100,6 +103,7 @@ void MainWindow::Load()
   m_players.player1->setChecked(true);
   RefreshBindingButtons();
   FillGameList();
+  SpeakCurrentEntryOnFocus(lstGames);
   SwitchPage();
 }
 
@@ -176,7 +180,13 @@ void MainWindow::SwitchPage()
 void MainWindow::TurnPage(int step)
 {
   const int count = TabStrip1->count();
-  TabStrip1->setCurrentIndex((TabStrip1->currentIndex() + step + count) % count);
+  const int shown = (TabStrip1->currentIndex() + step + count) % count;
+  TabStrip1->setCurrentIndex(shown);
+  // Focus on a page has moved to the new page and the strip says its own tab; from below the
+  // pages nothing else would tell a screen reader user that the page turned.
+  const QWidget* focus = focusWidget();
+  if (!TabStrip1->hasFocus() && !(focus && fraOpt.at(shown)->isAncestorOf(focus)))
+    Announce(this, tr("%1 page").arg(TabStrip1->tabText(shown)));
 }
 
 std::string MainWindow::OptionsText() const

@@ -57,6 +57,9 @@ void MainWindow::OpenOwnKeys()
     auto* window = new OwnKeysWindow(m_session, static_cast<size_t>(row), *family, this);
     window->setWindowFlag(Qt::Window);
     window->show();
+    // It takes the focus as the key dialog does, so the keyboard and a screen reader are there.
+    window->raise();
+    window->activateWindow();
   }
 }
 

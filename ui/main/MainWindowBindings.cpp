@@ -3,6 +3,7 @@
 #include "ui/chart/KeyChartWindow.h"
 #include "ui/keys/KeyDialog.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
 #include "ui/widgets/KeyboardLayout.h"
@@ -37,13 +38,22 @@ void MainWindow::OpenKeyCapture(const BindingRow& row)
 
 void MainWindow::TakeCapturedKey()
 {
-  m_keys->ShowClash(KeyTakenNote(m_session.bindings.CurrentSlotKey));
+  const std::string slot = m_session.bindings.CurrentSlotKey;
+  const QString note = KeyTakenNote(slot);
+  m_keys->ShowClash(note);
+  // A clash keeps the dialog open and is heard there; a key taken is heard in this window, which
+  // outlives the closing dialog.
+  QWidget* heard_in = note.isEmpty() ? static_cast<QWidget*>(this) : m_keys.data();
+  Announce(heard_in, SpokenCapture(slot, m_session.bindings,
+                                   KeyCodeManager::FindClashes(m_session.bindings)));
 }
 
 void MainWindow::ClearBinding(const BindingRow& row)
 {
-  m_session.bindings.Set(m_players.SelectedSlot(row), std::string());
+  const std::string_view slot = m_players.SelectedSlot(row);
+  m_session.bindings.Set(slot, std::string());
   RefreshBindingButtons();
+  Announce(this, SpokenBinding(row, slot, std::string()));
 }
 
 void MainWindow::changeEvent(QEvent* event)

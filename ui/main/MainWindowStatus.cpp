@@ -2,6 +2,7 @@
 
 #include "base/Messages.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/Dialogs.h"
 #include "ui/widgets/QtText.h"
 
@@ -28,7 +29,7 @@ void MainWindow::ShowStatus(const QString& text)
 {
   lblStatus->setText(text);
   lblStatus->setToolTip(text);
-  // Announcer call site: a screen reader should hear `text` here.
+  Announce(this, text);
 }
 
 void MainWindow::ReportLaunch(const GameRow& game, const Outcome& started)

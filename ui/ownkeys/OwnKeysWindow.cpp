@@ -6,6 +6,7 @@
 #include "controls/SavePipeline.h"
 #include "ui/keys/BindAllWalk.h"
 #include "ui/keys/KeyDialog.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
 #include "ui/widgets/Dialogs.h"
@@ -160,7 +161,14 @@ void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)
 
 void OwnKeysWindow::TakeCapturedKey()
 {
-  m_dialog->ShowClash(KeyTakenNote(m_capture.CurrentSlotKey));
+  const std::string slot = m_capture.CurrentSlotKey;
+  const QString note = KeyTakenNote(slot);
+  m_dialog->ShowClash(note);
+  // A clash keeps the dialog open and is heard there; a key taken is heard in this window, which
+  // outlives the closing dialog.
+  QWidget* heard_in = note.isEmpty() ? static_cast<QWidget*>(this) : m_dialog.data();
+  Announce(heard_in,
+           SpokenCapture(slot, m_capture, KeyCodeManager::FindClashes(m_capture, m_family)));
 }
 
 QString OwnKeysWindow::KeyTakenNote(std::string_view slot)
@@ -181,8 +189,11 @@ void OwnKeysWindow::BindAll()
 
 void OwnKeysWindow::UseFamilyKey(const BindingRow& row)
 {
-  m_changes.emplace_back(m_players.SelectedSlot(row), std::nullopt);
+  const std::string_view slot = m_players.SelectedSlot(row);
+  m_changes.emplace_back(slot, std::nullopt);
   Refresh();
+  // The slot now has its family's key, which is what the player hears.
+  Announce(this, SpokenBinding(row, slot, m_capture.Get(slot)) + tr(" (family key)"));
 }
 
 void OwnKeysWindow::Save()

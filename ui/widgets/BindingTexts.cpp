@@ -37,6 +37,22 @@ QString LayeredText(const BindingInput& row, std::string_view slot, const Bindin
   return text;
 }
 
+// "Player 2 Low Punch, Capcom 6 Button; Start 1, General": the inputs that share the slot's key.
+QString OthersText(std::string_view slot, const ClashMap& clashes)
+{
+  QStringList others;
+  for (const std::string_view other : clashes.Others(slot))
+  {
+    for (const BindingRow& row : BindingRows())
+    {
+      if (row.slot_p1 == other || row.slot_p2 == other)
+        others << PlayerPrefix(row, other) + CaptionText(row.caption) + QStringLiteral(", ") +
+                      PageCaption(row.page);
+    }
+  }
+  return others.join(QStringLiteral("; "));
+}
+
 } // namespace
 
 QString BindingText(const BindingInput& row, std::string_view slot, const std::string& token,
@@ -56,17 +72,36 @@ QString TargetText(const BindingInput& row, std::string_view slot)
 
 QString ClashText(std::string_view slot, const ClashMap& clashes)
 {
-  QStringList others;
-  for (const std::string_view other : clashes.Others(slot))
-  {
-    for (const BindingRow& row : BindingRows())
-    {
-      if (row.slot_p1 == other || row.slot_p2 == other)
-        others << PlayerPrefix(row, other) + CaptionText(row.caption) + QStringLiteral(", ") +
-                      PageCaption(row.page);
-    }
-  }
-  return others.isEmpty() ? QString() : Tr("Also ") + others.join(QStringLiteral("; "));
+  const QString others = OthersText(slot, clashes);
+  return others.isEmpty() ? QString() : Tr("Also ") + others;
+}
+
+QString SpokenBinding(const BindingRow& row, std::string_view slot, const std::string& token)
+{
+  const std::string label = KeyCodeManager::KeyLabelFromKeyToken(token);
+  const QString who = PlayerPrefix(row, slot).trimmed();
+  return CaptionText(row.caption) + (who.isEmpty() ? QString() : QStringLiteral(", ") + who) +
+         QStringLiteral(": ") + (label.empty() ? Tr("not bound") : ToQString(label));
+}
+
+QString SpokenClash(std::string_view slot, const BindingTable& table, const ClashMap& clashes)
+{
+  const QString others = OthersText(slot, clashes);
+  if (others.isEmpty())
+    return {};
+  const QString key = ToQString(KeyCodeManager::KeyLabelFromKeyToken(table.Get(slot)));
+  return key + Tr(" is also ") + others + QStringLiteral(": ") +
+         ToQString(Messages::KEYS_CLASH_HINT);
+}
+
+QString SpokenCapture(std::string_view slot, const BindingTable& table, const ClashMap& clashes)
+{
+  if (QString clash = SpokenClash(slot, table, clashes); !clash.isEmpty())
+    return clash;
+  for (const BindingRow& row : BindingRows())
+    if (row.slot_p1 == slot || row.slot_p2 == slot)
+      return SpokenBinding(row, slot, table.Get(slot));
+  return {};
 }
 
 void ShowBinding(BindingButton& button, const BindingRow& row, std::string_view slot,

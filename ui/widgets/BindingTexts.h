@@ -28,6 +28,18 @@ QString TargetText(const BindingInput& row, std::string_view slot);
 // "Also Player 2 Low Punch, Capcom 6 Button; Start 1, General"; empty when the key is alone.
 QString ClashText(std::string_view slot, const ClashMap& clashes);
 
+// What a screen reader says when a slot's key changes: "Up, Player 1: A", "Start 1: B",
+// "Low Kick, Player 2: not bound".
+QString SpokenBinding(const BindingRow& row, std::string_view slot, const std::string& token);
+
+// What it says when a key just taken clashes: "A is also Start 1, General: press another key to
+// replace it, or close to keep it"; empty when the key is alone.
+QString SpokenClash(std::string_view slot, const BindingTable& table, const ClashMap& clashes);
+
+// What a screen reader says once a key is taken for a slot: the clash if the key clashes, else
+// the slot's new key; empty for a slot no button binds.
+QString SpokenCapture(std::string_view slot, const BindingTable& table, const ClashMap& clashes);
+
 class BindingButton;
 
 // Which slots take their key from a lower layer (a game's family under its own keys).

@@ -40,6 +40,9 @@ TabStrip::TabStrip(QWidget* parent) : QWidget(parent)
   // Tab reaches the strip, a click does not focus it: a mouse user sees no focus mark.
   setFocusPolicy(Qt::TabFocus);
   InstallAccessibleTabs();
+  m_focus_settled.setSingleShot(true);
+  m_focus_settled.setInterval(0);
+  connect(&m_focus_settled, &QTimer::timeout, this, &TabStrip::AnnounceFocus);
 }
 
 int TabStrip::addTab(const QString& text, const QString& tool_tip)
@@ -243,7 +246,9 @@ void TabStrip::focusInEvent(QFocusEvent* event)
 {
   QWidget::focusInEvent(event);
   update();
-  AnnounceFocus();
+  // Qt tells the reader that the strip itself has the focus after this; told again once the
+  // focus has settled, the reader lands on the current tab and says its name.
+  m_focus_settled.start();
 }
 
 void TabStrip::focusOutEvent(QFocusEvent* event)

@@ -8,6 +8,7 @@
 
 #include <QFrame>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include <vector>
@@ -70,6 +71,7 @@ private:
 
   std::vector<Tab> m_tabs;
   int m_current = -1;
+  QTimer m_focus_settled; // tells the reader the current tab once the focus has settled
   int m_row_count = 0;
 };
 
