@@ -24,8 +24,9 @@ struct Session
   GroupLists groups;
   FrontendSettings settings;
   BindingTable bindings;
+  BindingTable saved_bindings; // as last loaded or saved in full: what differs is not saved yet
   std::optional<GameKeys> game_keys; // every game's own keys; none when their file is unreadable
-  Outcome startup_problems; // what went wrong while preparing, for the window or stderr
+  Outcome startup_problems;          // what went wrong while preparing, for the window or stderr
 };
 
 } // namespace corvane

@@ -159,4 +159,30 @@ inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
     "it writes need the rest of the 260 Windows allows) or holds characters outside the "
     "system's code page";
 
+// Bind All: the key dialog walks through a page's inputs, one key each.
+inline constexpr std::string_view BIND_ALL_CAPTION = "Bind All";
+inline constexpr std::string_view WALK_SKIP = "Skip";
+inline constexpr std::string_view WALK_STOP = "Stop";
+inline constexpr std::string_view WALK_HINT =
+    "Every key binds, Escape too. Alt+S or Skip keeps this input's key and goes on; Alt+F4 or "
+    "Stop ends Bind All, keeping the keys taken.";
+inline constexpr std::string_view WALK_CLASH_HINT =
+    "Press another key to replace it, or Alt+S or Skip to keep it and go on.";
+
+// The key chart: its caption, what its cells say besides a key's name, and its legend.
+inline constexpr std::string_view KEY_CHART_CAPTION = "Key Chart";
+inline constexpr std::string_view CHART_INPUT = "Input";
+inline constexpr std::string_view CHART_PLAYER_1 = "Player 1";
+inline constexpr std::string_view CHART_PLAYER_2 = "Player 2";
+inline constexpr std::string_view CHART_NOT_BOUND = "not bound";
+inline constexpr std::string_view CHART_SAME_AS_FAMILY = "family key";
+inline constexpr std::string_view CHART_UNSAVED = "not saved yet";
+inline constexpr std::string_view CHART_ALSO = "also";
+inline constexpr std::string_view CHART_OWN_KEYS = "Games with keys of their own";
+inline constexpr std::string_view CHART_HOLDS_UNSAVED =
+    "This chart shows keys not saved yet; Save writes them to the controller files.";
+inline constexpr std::string_view CHART_LEGEND =
+    "Each family's table holds the keys every game of the family gets; an input of both players "
+    "has one key. A warning sign marks a key that also drives another input of the same game.";
+
 } // namespace corvane::Messages

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Shows the main window, the grouping window and a game's own-keys window under a virtual
-# display on a demo emulator directory (the built program beside the stand-in emulator, with
-# keys bound, one key on two inputs, and one game's own key), turns to every page and saves a
-# picture of each into build/screenshots/.
+# Shows the main window, the grouping window, a game's own-keys window, Bind All and the key
+# chart under a virtual display on a demo emulator directory (the built program beside the
+# stand-in emulator, with keys bound, one key on two inputs, and one game's own key), turns to
+# every page and saves a picture of each into build/screenshots/.
 # Usage: scripts/screenshots.sh [folder with the built corvane and zinc.exe]
 set -euo pipefail
 
@@ -42,6 +42,9 @@ if [ "${1:-}" = "--inside" ]; then
   groups="$(xdotool search --sync --onlyvisible --name 'Drag Roms Back and Forth' | head -n 1)"
   xdotool windowfocus --sync "$groups"
   xdotool mousemove --window "$groups" 465 334 click 1
+  # The first start sorted the games already, so Scan says there is nothing to change.
+  box="$(xdotool search --sync --onlyvisible --name '^Corvane$' | head -n 1)"
+  xdotool windowfocus --sync "$box" key Return
   sleep 0.5
   import -window "$groups" "$out/grouping.png"
   # Save the sorting, then open the first game's own keys from the Launch page.
@@ -56,6 +59,25 @@ if [ "${1:-}" = "--inside" ]; then
   own="$(xdotool search --sync --onlyvisible --name 'Own Keys' | head -n 1)"
   sleep 0.5
   import -window "$own" "$out/ownkeys.png"
+  xdotool windowfocus --sync "$own" key Escape
+  # Bind All on the Capcom page for Player 1, two keys in: the dialog waits for Fierce Punch.
+  xdotool windowfocus --sync "$window"
+  for _ in 1 2 3 4 5; do xdotool key --clearmodifiers ctrl+Prior; done
+  xdotool key --clearmodifiers alt+a
+  keys="$(xdotool search --sync --onlyvisible --name 'Press The Key You Wish to Bind' | head -n 1)"
+  xdotool windowfocus --sync "$keys" key u key i
+  sleep 0.5
+  import -window "$keys" "$out/bindall.png"
+  # Fierce Kick takes Start 1's "1" again: the clash keeps the dialog there until Alt+S skips on.
+  xdotool key o key j key k key 1
+  sleep 0.3
+  xdotool key --clearmodifiers alt+s
+  # The chart of every family, from the General page, with those keys marked unsaved.
+  xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+Prior
+  xdotool key --clearmodifiers alt+h
+  chart="$(xdotool search --sync --onlyvisible --name '^Key Chart$' | head -n 1)"
+  sleep 0.5
+  import -window "$chart" "$out/keychart.png"
   kill "$program"
   exit 0
 fi

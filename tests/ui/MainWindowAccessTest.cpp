@@ -154,13 +154,15 @@ private slots:
     const QStringList below = {"optP1",   "chkCfgWrapper", "chkMakeDat",
                                "cmdSave", "cmdCancel",     "TabStrip1"};
     QTest::newRow("General") << 0
-                             << QStringList{"UP",         "cmdStart1",  "CmdStart2", "Left",
-                                            "Right",      "CmdCoin1",   "cmdCoin2",  "Down",
-                                            "cmdTest",    "cmdService", "chkError",  "txtError",
-                                            "cmdManCont", "Command1",   "Command2"} +
+                             << QStringList{"UP",          "cmdStart1",   "CmdStart2",  "Left",
+                                            "Right",       "CmdCoin1",    "cmdCoin2",   "Down",
+                                            "cmdTest",     "cmdService",  "chkError",   "txtError",
+                                            "cmdKeyChart", "cmdBindAll0", "cmdManCont", "Command1",
+                                            "Command2"} +
                                     below;
     QTest::newRow("Soul Edge") << 5
-                               << QStringList{"SEAttackHor", "SEAttackVert", "SEKick", "SEGuard"} +
+                               << QStringList{"SEAttackHor", "SEAttackVert", "SEKick", "SEGuard",
+                                              "cmdBindAll5"} +
                                       below;
     QTest::newRow("Launch") << 6
                             << QStringList{"lstGames", "chkShowcmd", "cmdLaunch", "cmdOwnKeys",

@@ -106,6 +106,7 @@ KeyDialog::KeyDialog(BindingTable& table, QWidget* parent) : QDialog(parent), m_
   AddCommand("cmdClose", ToQString(Messages::KEYS_CLOSE),
              QKeyCombination(Qt::AltModifier, Qt::Key_F4), [this] { close(); });
   SetHint(ToQString(Messages::KEYS_HINT));
+  SetClashHint(ToQString(Messages::KEYS_CLASH_HINT));
   ShowSlotKey();
 }
 
@@ -176,6 +177,9 @@ void KeyDialog::Retarget(const QString& target)
   ShowHint(m_hint);
   ShowSlotKey();
   FitHeight();
+  // A new input waits for its own key, also when it follows one just taken.
+  m_captured = false;
+  m_retargeted = true;
 }
 
 void KeyDialog::SetHint(const QString& hint)
@@ -208,7 +212,7 @@ void KeyDialog::ShowClash(const QString& note)
   if (note.isEmpty())
     return;
   ShowNote(QStringLiteral("\u26A0 ") + note);
-  ShowHint(ToQString(Messages::KEYS_CLASH_HINT));
+  ShowHint(m_clash_hint);
   // Stays open: the next key is a new capture.
   m_clash_shown = true;
   m_captured = false;
@@ -298,8 +302,9 @@ void KeyDialog::Capture(const QKeyEvent& key)
   // was open has retargeted it.
   m_table.Set(m_table.CurrentSlotKey, token);
   m_clash_shown = false;
-  emit KeyTaken(); // the owner may answer with ShowClash, which keeps the dialog open
-  if (!m_clash_shown)
+  m_retargeted = false;
+  emit KeyTaken(); // the owner may answer with ShowClash or Retarget, which keep the dialog open
+  if (!m_clash_shown && !m_retargeted)
     close();
 }
 

@@ -61,8 +61,12 @@ public:
   // dialog is turned to another slot.
   void SetHint(const QString& hint);
 
+  // Replaces the line shown after a clash, which says how to replace or keep the key.
+  void SetClashHint(const QString& hint) { m_clash_hint = hint; }
+
 signals:
-  // A key was taken and stored in the slot; the owner answers with ShowClash.
+  // A key was taken and stored in the slot; the owner answers with ShowClash, or with Retarget
+  // to go on to another slot.
   void KeyTaken();
 
 protected:
@@ -82,12 +86,14 @@ private:
   BindingTable& m_table;
   bool m_captured = false;
   bool m_clash_shown = false; // by the owner, in answer to the key just taken
+  bool m_retargeted = false;  // the same, by a walk that goes on
   QLabel* lblTarget = nullptr;
   QLabel* Label1 = nullptr;
   QLabel* Label2 = nullptr;
   QLabel* lblClash = nullptr;
   QLabel* lblHint = nullptr;
   QString m_hint;
+  QString m_clash_hint;
   KeyChords m_chords;
   std::vector<std::function<void()>> m_commands; // by chord index
   QHBoxLayout* m_command_row = nullptr;

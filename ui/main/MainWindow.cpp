@@ -133,6 +133,7 @@ void MainWindow::ArrangePages()
 void MainWindow::LoadBindings()
 {
   const GeneralOptions general = KeyCodeManager::LoadAllBindings(m_session.dir, m_session.bindings);
+  m_session.saved_bindings = m_session.bindings;
   ShowState(chkError, general.no_error);
   m_loaded_error_output = general.output;
   txtError->setText(ToQString(m_loaded_error_output));
@@ -229,6 +230,8 @@ void MainWindow::SaveAllChanges()
       },
       m_session.game_keys ? &*m_session.game_keys : nullptr};
   const auto saved = KeyCodeManager::SaveAllChanges(m_session.dir, request, m_session.groups);
+  if (saved.outcome.Ok())
+    m_session.saved_bindings = m_session.bindings;
   emit GroupListsReloaded();
   // After a partial failure the mark stays: not everything shown is in the files.
   if (saved.outcome.Ok())

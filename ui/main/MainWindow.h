@@ -31,6 +31,7 @@ namespace corvane
 {
 
 class BindingButton;
+class KeyChartWindow;
 class KeyDialog;
 class TabStrip;
 
@@ -124,6 +125,13 @@ private:
   void ClearBinding(const BindingRow& row);
   void TakeCapturedKey();
 
+  // Bind All and the key chart (MainWindowWalk.cpp).
+  void CreateWalkButtons();
+  void BindAll(int page);
+  void OpenKeyChart();
+  // Shows a key the dialog has just taken into `slot`; the inputs it clashes with, if any.
+  QString KeyTakenNote(std::string_view slot);
+
   // What the buttons do (MainWindow.cpp, MainWindowActions.cpp).
   void OpenKeyCapture(const BindingRow& row);
   void LaunchSelected();
@@ -142,6 +150,7 @@ private:
 
   Session& m_session;
   QPointer<KeyDialog> m_keys;
+  QPointer<KeyChartWindow> m_chart;
   std::string m_loaded_options;      // txtCommand's bytes as loaded
   std::string m_loaded_error_output; // txtError's bytes as loaded
   bool m_ending = false;
@@ -160,6 +169,7 @@ private:
   QPushButton* cmdManCont = nullptr;
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
+  QPushButton* cmdKeyChart = nullptr;
   // Launch page.
   QLabel* Label1 = nullptr;
   QListWidget* lstGames = nullptr;

@@ -1,5 +1,6 @@
 // The binding buttons: one table row per button, one handler for all of them.
 
+#include "ui/chart/KeyChartWindow.h"
 #include "ui/keys/KeyDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/Announcer.h"
@@ -18,8 +19,8 @@ void MainWindow::CreateBindingButtons()
 {
   for (const BindingRow& row : BindingRows())
   {
-    auto* button = new BindingButton(QString::fromLatin1(row.caption), fraOpt.at(row.page));
-    button->setObjectName(QString::fromLatin1(row.name));
+    auto* button = new BindingButton(CaptionText(row.caption), fraOpt.at(row.page));
+    button->setObjectName(CaptionText(row.name));
     button->setGeometry(row.x, row.y, BINDING_BUTTON_SIZE, BINDING_BUTTON_SIZE);
     m_binding_buttons.push_back(button);
     connect(button, &QPushButton::clicked, this, [this, &row] { OpenKeyCapture(row); });
@@ -37,15 +38,14 @@ void MainWindow::OpenKeyCapture(const BindingRow& row)
 
 void MainWindow::TakeCapturedKey()
 {
-  RefreshBindingButtons();
-  const std::string& slot = m_session.bindings.CurrentSlotKey;
-  const ClashMap clashes = KeyCodeManager::FindClashes(m_session.bindings);
-  const QString note = ClashText(slot, clashes);
+  const std::string slot = m_session.bindings.CurrentSlotKey;
+  const QString note = KeyTakenNote(slot);
   m_keys->ShowClash(note);
   // A clash keeps the dialog open and is heard there; a key taken is heard in this window, which
   // outlives the closing dialog.
   QWidget* heard_in = note.isEmpty() ? static_cast<QWidget*>(this) : m_keys.data();
-  Announce(heard_in, SpokenCapture(slot, m_session.bindings, clashes));
+  Announce(heard_in, SpokenCapture(slot, m_session.bindings,
+                                   KeyCodeManager::FindClashes(m_session.bindings)));
 }
 
 void MainWindow::ClearBinding(const BindingRow& row)
@@ -72,6 +72,8 @@ void MainWindow::RefreshBindingButtons()
   const std::vector<BindingRow>& rows = BindingRows();
   for (size_t i = 0; i < rows.size(); ++i)
     ShowBinding(*m_binding_buttons.at(i), rows[i], m_players.SelectedSlot(rows[i]), table, clashes);
+  if (m_chart)
+    m_chart->Refresh(); // an open chart follows the keys as they change
   UpdateUnsavedMark();
 }
 

@@ -53,6 +53,7 @@ void MainWindow::CreateLayout()
   CreateBindingButtons();
   CreateGeneralPage();
   CreateLaunchPage();
+  CreateWalkButtons();
   CreateBottomControls();
 }
 

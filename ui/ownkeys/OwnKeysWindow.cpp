@@ -4,6 +4,7 @@
 #include "controls/BindingClashes.h"
 #include "controls/ControllerFiles.h"
 #include "controls/SavePipeline.h"
+#include "ui/keys/BindAllWalk.h"
 #include "ui/keys/KeyDialog.h"
 #include "ui/widgets/Announcer.h"
 #include "ui/widgets/BindingButton.h"
@@ -35,18 +36,6 @@ constexpr int FAMILY_HEIGHT = 200;
 constexpr int FAMILY_SHIFT = 44; // the family pages' buttons start lower than needed here
 constexpr int BOTTOM_TOP = 470;
 constexpr int HEIGHT = 516;
-
-// The main window's page of a family: General comes first.
-int PageOf(GroupId family)
-{
-  return static_cast<int>(family) + 1;
-}
-
-bool FileHolds(GroupId family, std::string_view slot)
-{
-  const auto& file_slots = KeyCodeManager::GroupFileSlots(family);
-  return std::find(file_slots.begin(), file_slots.end(), slot) != file_slots.end();
-}
 
 // Only the changed slots are written over the session's own keys: every other line of the file
 // keeps its bytes.
@@ -96,6 +85,11 @@ void OwnKeysWindow::CreateLayout()
   connect(m_players.player1, &QRadioButton::toggled, this, &OwnKeysWindow::Refresh);
   connect(m_save_row.save, &QPushButton::clicked, this, &OwnKeysWindow::Save);
   connect(m_save_row.cancel, &QPushButton::clicked, this, &OwnKeysWindow::Leave);
+  // Left of Save, clear of the player choice: nothing else in the window moves.
+  cmdBindAll = new QPushButton(tr("Bind &All..."), this);
+  cmdBindAll->setObjectName("cmdBindAll");
+  cmdBindAll->setGeometry(WIDTH - 220, BOTTOM_TOP, 90, 30);
+  connect(cmdBindAll, &QPushButton::clicked, this, &OwnKeysWindow::BindAll);
 }
 
 // The page's binding buttons that the family's file holds, where the main window has them.
@@ -107,10 +101,10 @@ void OwnKeysWindow::CreateBindingFrame(const char* name, int page, int top, int 
   const int shift = page == GENERAL_PAGE ? -16 : FAMILY_SHIFT;
   for (const BindingRow& row : BindingRows())
   {
-    if (row.page != page || !FileHolds(m_family, row.slot_p1))
+    if (row.page != page || !FamilyFileHolds(m_family, row.slot_p1))
       continue;
-    auto* button = new BindingButton(QString::fromLatin1(row.caption), frame);
-    button->setObjectName(QString::fromLatin1(row.name));
+    auto* button = new BindingButton(CaptionText(row.caption), frame);
+    button->setObjectName(CaptionText(row.name));
     button->setGeometry(row.x, row.y - shift, BINDING_BUTTON_SIZE, BINDING_BUTTON_SIZE);
     button->SetClearText(tr("Use Family Key"));
     connect(button, &QPushButton::clicked, this, [this, &row] { OpenKeyCapture(row); });
@@ -168,15 +162,29 @@ void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)
 void OwnKeysWindow::TakeCapturedKey()
 {
   const std::string slot = m_capture.CurrentSlotKey;
-  m_changes.emplace_back(slot, m_capture.Get(slot));
-  Refresh();
-  const ClashMap clashes = KeyCodeManager::FindClashes(m_capture, m_family);
-  const QString note = ClashText(slot, clashes);
+  const QString note = KeyTakenNote(slot);
   m_dialog->ShowClash(note);
   // A clash keeps the dialog open and is heard there; a key taken is heard in this window, which
   // outlives the closing dialog.
   QWidget* heard_in = note.isEmpty() ? static_cast<QWidget*>(this) : m_dialog.data();
-  Announce(heard_in, SpokenCapture(slot, m_capture, clashes));
+  Announce(heard_in,
+           SpokenCapture(slot, m_capture, KeyCodeManager::FindClashes(m_capture, m_family)));
+}
+
+QString OwnKeysWindow::KeyTakenNote(std::string_view slot)
+{
+  const std::string taken(slot); // Refresh rebuilds the table the view points into
+  m_changes.emplace_back(taken, m_capture.Get(taken));
+  Refresh();
+  return ClashText(taken, KeyCodeManager::FindClashes(m_capture, m_family));
+}
+
+void OwnKeysWindow::BindAll()
+{
+  const Player player = m_players.player2->isChecked() ? Player::Two : Player::One;
+  BindAllWalk::Start(
+      m_dialog, m_capture, FamilyWalk(m_family, player),
+      [this](std::string_view slot) { return KeyTakenNote(slot); }, this);
 }
 
 void OwnKeysWindow::UseFamilyKey(const BindingRow& row)

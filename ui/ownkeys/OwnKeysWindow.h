@@ -52,6 +52,10 @@ private:
   void Refresh();
   void OpenKeyCapture(const BindingRow& row);
   void TakeCapturedKey();
+  // Makes the key the dialog has just taken into `slot` the game's own; the inputs it clashes
+  // with, if any.
+  QString KeyTakenNote(std::string_view slot);
+  void BindAll();
   void UseFamilyKey(const BindingRow& row);
   // Every game's own keys as the session holds them, with this window's changes over them.
   GameKeys KeysShown() const;
@@ -73,6 +77,7 @@ private:
   BindingTable m_capture; // what the key dialog edits: the game's keys as it gets them
   std::vector<std::pair<const BindingRow*, BindingButton*>> m_buttons;
   QPointer<KeyDialog> m_dialog;
+  QPushButton* cmdBindAll = nullptr;
 
   PlayerChoice m_players;
   SaveCancelRow m_save_row;

@@ -20,7 +20,7 @@ QString Tr(const char* text)
 }
 
 // "Player 2 " for a player's slot, nothing for an input of both players.
-QString PlayerPrefix(const BindingRow& row, std::string_view slot)
+QString PlayerPrefix(const BindingInput& row, std::string_view slot)
 {
   if (row.slot_p1 == row.slot_p2)
     return {};
@@ -28,7 +28,7 @@ QString PlayerPrefix(const BindingRow& row, std::string_view slot)
 }
 
 // The key in words, and whose it is when layers are shown.
-QString LayeredText(const BindingRow& row, std::string_view slot, const BindingTable& table,
+QString LayeredText(const BindingInput& row, std::string_view slot, const BindingTable& table,
                     const InheritsKey& inherits, const KeyCodeManager::LayoutCharacter& layout)
 {
   QString text = BindingText(row, slot, table.Get(slot), layout);
@@ -46,8 +46,8 @@ QString OthersText(std::string_view slot, const ClashMap& clashes)
     for (const BindingRow& row : BindingRows())
     {
       if (row.slot_p1 == other || row.slot_p2 == other)
-        others << PlayerPrefix(row, other) + QString::fromLatin1(row.caption) +
-                      QStringLiteral(", ") + PageCaption(row.page);
+        others << PlayerPrefix(row, other) + CaptionText(row.caption) + QStringLiteral(", ") +
+                      PageCaption(row.page);
     }
   }
   return others.join(QStringLiteral("; "));
@@ -55,7 +55,7 @@ QString OthersText(std::string_view slot, const ClashMap& clashes)
 
 } // namespace
 
-QString BindingText(const BindingRow& row, std::string_view slot, const std::string& token,
+QString BindingText(const BindingInput& row, std::string_view slot, const std::string& token,
                     const KeyCodeManager::LayoutCharacter& layout)
 {
   const std::string label = KeyCodeManager::KeyLabelFromKeyToken(token, layout);
@@ -64,10 +64,10 @@ QString BindingText(const BindingRow& row, std::string_view slot, const std::str
          (label.empty() ? Tr("not bound") : ToQString(label));
 }
 
-QString TargetText(const BindingRow& row, std::string_view slot)
+QString TargetText(const BindingInput& row, std::string_view slot)
 {
   const QString who = row.slot_p1 == row.slot_p2 ? Tr("shared") : PlayerPrefix(row, slot).trimmed();
-  return QString::fromLatin1(row.caption) + QStringLiteral(" - ") + who;
+  return CaptionText(row.caption) + QStringLiteral(" - ") + who;
 }
 
 QString ClashText(std::string_view slot, const ClashMap& clashes)
@@ -80,9 +80,8 @@ QString SpokenBinding(const BindingRow& row, std::string_view slot, const std::s
 {
   const std::string label = KeyCodeManager::KeyLabelFromKeyToken(token);
   const QString who = PlayerPrefix(row, slot).trimmed();
-  return QString::fromLatin1(row.caption) +
-         (who.isEmpty() ? QString() : QStringLiteral(", ") + who) + QStringLiteral(": ") +
-         (label.empty() ? Tr("not bound") : ToQString(label));
+  return CaptionText(row.caption) + (who.isEmpty() ? QString() : QStringLiteral(", ") + who) +
+         QStringLiteral(": ") + (label.empty() ? Tr("not bound") : ToQString(label));
 }
 
 QString SpokenClash(std::string_view slot, const BindingTable& table, const ClashMap& clashes)

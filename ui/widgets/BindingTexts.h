@@ -18,12 +18,12 @@ namespace corvane
 
 // "Player 1: A", "Player 2: not bound", or for an input of both players "Both players: A"; the
 // key by its full name, in the layout given.
-QString BindingText(const BindingRow& row, std::string_view slot, const std::string& token,
+QString BindingText(const BindingInput& row, std::string_view slot, const std::string& token,
                     const KeyCodeManager::LayoutCharacter& layout = {});
 
 // What the key dialog binds: "Low Punch - Player 2", or for an input of both players
 // "Start 1 - shared".
-QString TargetText(const BindingRow& row, std::string_view slot);
+QString TargetText(const BindingInput& row, std::string_view slot);
 
 // "Also Player 2 Low Punch, Capcom 6 Button; Start 1, General"; empty when the key is alone.
 QString ClashText(std::string_view slot, const ClashMap& clashes);

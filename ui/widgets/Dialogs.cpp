@@ -5,6 +5,7 @@
 #include "base/TextEditor.h"
 #include "ui/widgets/QtText.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 
 #ifdef _WIN32
@@ -37,6 +38,12 @@ UnsavedHook& CurrentUnsavedHook()
 EditorHook& CurrentEditorHook()
 {
   static EditorHook hook;
+  return hook;
+}
+
+SavePathHook& CurrentSavePathHook()
+{
+  static SavePathHook hook;
   return hook;
 }
 
@@ -135,6 +142,18 @@ bool OpenInEditor(const AppDir& dir, std::string_view file_name)
 #endif
 }
 
+QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix)
+{
+  if (const auto& hook = CurrentSavePathHook())
+    return hook(filter);
+  QFileDialog dialog(parent, QString(), QString(), filter);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setDefaultSuffix(suffix);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    return {};
+  return dialog.selectedFiles().constFirst();
+}
+
 void SetMessageHook(MessageHook hook)
 {
   CurrentMessageHook() = std::move(hook);
@@ -153,6 +172,11 @@ void SetUnsavedHook(UnsavedHook hook)
 void SetEditorHook(EditorHook hook)
 {
   CurrentEditorHook() = std::move(hook);
+}
+
+void SetSavePathHook(SavePathHook hook)
+{
+  CurrentSavePathHook() = std::move(hook);
 }
 
 } // namespace corvane

@@ -49,6 +49,10 @@ void ShowProblems(QWidget* parent, std::string_view heading, const std::string& 
 // elsewhere the desktop's opener or the fallbacks of OpenInTextEditor. False when none started.
 bool OpenInEditor(const AppDir& dir, std::string_view file_name);
 
+// Asks where to write a file, in a save dialog that offers `filter` ("PDF (*.pdf)") and adds
+// `suffix` to a name typed without one; empty when the player cancels.
+QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix);
+
 // What a test puts in place of the message boxes: it gets each box's kind and text.
 using MessageHook = std::function<void(MessageKind kind, const QString& text)>;
 // What a test puts in place of the question boxes: it gets each question and answers it.
@@ -58,6 +62,9 @@ using UnsavedHook = std::function<UnsavedAnswer(const QString& text)>;
 // What a test puts in place of the editor: it gets the file's full path and answers for it.
 using EditorHook = std::function<bool(const std::string& path)>;
 
+// What a test puts in place of the save dialog: it gets the filter and answers with a path.
+using SavePathHook = std::function<QString(const QString& filter)>;
+
 // Replaces the boxes (an empty hook restores them).
 void SetMessageHook(MessageHook hook);
 // Replaces the question boxes (an empty hook restores them).
@@ -66,5 +73,7 @@ void SetQuestionHook(QuestionHook hook);
 void SetUnsavedHook(UnsavedHook hook);
 // Replaces the editor (an empty hook restores it).
 void SetEditorHook(EditorHook hook);
+// Replaces the save dialog (an empty hook restores it).
+void SetSavePathHook(SavePathHook hook);
 
 } // namespace corvane

@@ -1,0 +1,100 @@
+#include "ui/keys/BindAllWalk.h"
+
+#include "base/Messages.h"
+#include "ui/keys/KeyDialog.h"
+#include "ui/widgets/BindingTexts.h"
+#include "ui/widgets/QtText.h"
+
+#include <QPushButton>
+
+namespace corvane
+{
+
+BindAllWalk::BindAllWalk(BindingTable& table, std::vector<WalkStep> steps, TakeKey take_key,
+                         QObject* owner)
+    : QObject(owner), m_table(table), m_steps(std::move(steps)), m_take_key(std::move(take_key))
+{
+}
+
+BindAllWalk* BindAllWalk::Start(QPointer<KeyDialog>& dialog, BindingTable& table,
+                                std::vector<WalkStep> steps, TakeKey take_key, QObject* owner)
+{
+  // A single binding's dialog goes first, keeping its key, so the walk has a dialog of its own.
+  delete dialog.data();
+  auto* walk = new BindAllWalk(table, std::move(steps), std::move(take_key), owner);
+  if (walk->m_steps.empty())
+  {
+    walk->End();
+    return walk;
+  }
+  dialog = new KeyDialog(table);
+  // While it walks, nothing else may retarget the dialog.
+  dialog->setWindowModality(Qt::ApplicationModal);
+  walk->m_dialog = dialog;
+  walk->AddWalkCommands();
+  connect(dialog, &KeyDialog::KeyTaken, walk, &BindAllWalk::KeyTaken);
+  connect(dialog, &QObject::destroyed, walk, &BindAllWalk::End);
+  walk->ShowStep(0);
+  return walk;
+}
+
+void BindAllWalk::AddWalkCommands()
+{
+  // Skip and Stop never bind: chords the dialog reads as commands, and buttons that never take
+  // the keyboard focus. Stop is the dialog's own Close, which keeps the current key.
+  m_dialog->AddCommand("cmdSkip", ToQString(Messages::WALK_SKIP),
+                       QKeyCombination(Qt::AltModifier, Qt::Key_S), [this] { Skip(); });
+  if (auto* close = m_dialog->findChild<QPushButton*>("cmdClose"))
+    close->setText(ToQString(Messages::WALK_STOP));
+  m_dialog->SetHint(ToQString(Messages::WALK_HINT));
+  m_dialog->SetClashHint(ToQString(Messages::WALK_CLASH_HINT));
+  // A screen reader says what the dialog is for with its caption.
+  m_dialog->setAccessibleName(ToQString(Messages::KEYS_CAPTION) + QStringLiteral(" - ") +
+                              ToQString(Messages::BIND_ALL_CAPTION));
+}
+
+void BindAllWalk::ShowStep(size_t position)
+{
+  m_position = position;
+  const WalkStep& step = m_steps[position];
+  KeyDialog::OpenFor(m_dialog, m_table, step.slot, WalkStepText(position, m_steps.size(), step));
+}
+
+void BindAllWalk::KeyTaken()
+{
+  const QString clash = m_take_key(m_table.CurrentSlotKey);
+  if (!clash.isEmpty())
+  {
+    // As a single binding: the next key replaces this one, or the player moves on.
+    m_dialog->ShowClash(clash);
+    return;
+  }
+  // The dialog closes itself after the last key; before that it turns to the next input.
+  if (m_position + 1 < m_steps.size())
+    ShowStep(m_position + 1);
+}
+
+void BindAllWalk::Skip()
+{
+  if (m_position + 1 < m_steps.size())
+    ShowStep(m_position + 1);
+  else
+    m_dialog->close();
+}
+
+void BindAllWalk::End()
+{
+  // Reached as the dialog is destroyed (its connections go with it), or with no dialog at all.
+  emit Finished();
+  deleteLater();
+}
+
+QString WalkStepText(size_t position, size_t count, const WalkStep& step)
+{
+  return QStringLiteral("%1 of %2: %3")
+      .arg(position + 1)
+      .arg(count)
+      .arg(TargetText(*step.input, step.slot));
+}
+
+} // namespace corvane
