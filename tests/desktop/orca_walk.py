@@ -85,7 +85,7 @@ STEPS = [
     ("Ctrl+Tab below the pages", lambda: press("ctrl+Tab"), ["Capcom 6 Button page"], []),
     ("Tab to the strip", lambda: press("Tab"), ["Capcom 6 Button page tab"], []),
     ("Ctrl+Shift+Tab on the strip", lambda: press("ctrl+shift+Tab"), ["General page tab"], []),
-    ("Tab to Manage Control Groupings", lambda: press(*["Tab"] * 13),
+    ("Tab to Manage Control Groupings", lambda: press(*["Tab"] * 15),
      ["Manage Control Groupings"], []),
     ("Enter opens the grouping window", lambda: press("Return"), [GROUPING, "ts2u"], []),
     ("Ctrl+3 moves the first game", lambda: press("ctrl+3"), ["ts2u moved to Tekken Games"], []),
