@@ -4,6 +4,7 @@
 #include "UiTestKit.h"
 #include "ui/main/MainWindow.h"
 #include "ui/ownkeys/OwnKeysWindow.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/TabStrip.h"
 
 #include <QLabel>
@@ -141,6 +142,10 @@ private slots:
     for (const int key : {Qt::Key_8, Qt::Key_2, Qt::Key_4, Qt::Key_6})
       QTest::keyClick(dialog, Qt::Key(key));
     QCOMPARE(Target(dialog), QString("5 of 10: Start 1 - shared"));
+    // A screen reader hears the key taken and the next input in the dialog.
+    QCOMPARE(LastAnnouncement(dialog), QString("Right, Player 2: 6. 5 of 10: Start 1 - shared"));
+    Click(dialog, "cmdSkip");
+    QCOMPARE(LastAnnouncement(dialog), QString("6 of 10: Start 2 - shared"));
     Click(dialog, "cmdClose");
     QTRY_VERIFY(!dialog);
     QCOMPARE(folder.session.bindings.Get("rightp2"), "k07");

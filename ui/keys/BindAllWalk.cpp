@@ -2,6 +2,7 @@
 
 #include "base/Messages.h"
 #include "ui/keys/KeyDialog.h"
+#include "ui/widgets/Announcer.h"
 #include "ui/widgets/BindingTexts.h"
 #include "ui/widgets/QtText.h"
 
@@ -34,7 +35,7 @@ BindAllWalk* BindAllWalk::Start(QPointer<KeyDialog>& dialog, BindingTable& table
   walk->AddWalkCommands();
   connect(dialog, &KeyDialog::KeyTaken, walk, &BindAllWalk::KeyTaken);
   connect(dialog, &QObject::destroyed, walk, &BindAllWalk::End);
-  walk->ShowStep(0);
+  walk->ShowStep(0, {});
   return walk;
 }
 
@@ -53,31 +54,41 @@ void BindAllWalk::AddWalkCommands()
                               ToQString(Messages::BIND_ALL_CAPTION));
 }
 
-void BindAllWalk::ShowStep(size_t position)
+void BindAllWalk::ShowStep(size_t position, const QString& heard_first)
 {
   m_position = position;
   const WalkStep& step = m_steps[position];
-  KeyDialog::OpenFor(m_dialog, m_table, step.slot, WalkStepText(position, m_steps.size(), step));
+  const QString text = WalkStepText(position, m_steps.size(), step);
+  KeyDialog::OpenFor(m_dialog, m_table, step.slot, text);
+  // A screen reader hears no change of the dialog's lines: the next input is said, after the key
+  // just taken. The first is read with the dialog as it opens.
+  if (position > 0)
+    Announce(m_dialog, heard_first + text);
 }
 
 void BindAllWalk::KeyTaken()
 {
-  const QString clash = m_take_key(m_table.CurrentSlotKey);
+  const std::string slot = m_table.CurrentSlotKey;
+  const QString clash = m_take_key(slot);
   if (!clash.isEmpty())
   {
     // As a single binding: the next key replaces this one, or the player moves on.
     m_dialog->ShowClash(clash);
     return;
   }
-  // The dialog closes itself after the last key; before that it turns to the next input.
+  const QString taken = SpokenCapture(slot, m_table, {});
+  // The dialog closes itself after the last key, which is then heard in the window beneath;
+  // before that it turns to the next input.
   if (m_position + 1 < m_steps.size())
-    ShowStep(m_position + 1);
+    ShowStep(m_position + 1, taken + QStringLiteral(". "));
+  else if (auto* window = qobject_cast<QWidget*>(parent()))
+    Announce(window, taken);
 }
 
 void BindAllWalk::Skip()
 {
   if (m_position + 1 < m_steps.size())
-    ShowStep(m_position + 1);
+    ShowStep(m_position + 1, {});
   else
     m_dialog->close();
 }

@@ -44,7 +44,8 @@ signals:
 private:
   BindAllWalk(BindingTable& table, std::vector<WalkStep> steps, TakeKey take_key, QObject* owner);
   void AddWalkCommands();
-  void ShowStep(size_t position);
+  // Turns the dialog to the input at `position`; a screen reader hears `heard_first`, then it.
+  void ShowStep(size_t position, const QString& heard_first);
   void KeyTaken();
   void Skip();
   void End();
