@@ -7,6 +7,20 @@
 
 namespace corvane
 {
+namespace
+{
+
+// A game's section as the file reads it back, so the keys in memory and in the file never part:
+// a name that loses a tab or a vertical tab there is the same game here, and a name no header
+// can hold (a line break, or a "]" that ends the header early) is no game: empty.
+std::string_view SectionName(std::string_view set_name)
+{
+  if (set_name.find_first_of("\r\n]") != std::string_view::npos)
+    return {};
+  return TrimIniBlanks(set_name);
+}
+
+} // namespace
 
 GameKeys::GameKeys(IniDocument document) : m_document(std::move(document))
 {
@@ -20,7 +34,7 @@ GameKeys::GameKeys(IniDocument document) : m_document(std::move(document))
 
 const GameKeys::SlotTokens* GameKeys::Find(std::string_view set_name) const
 {
-  const auto found = m_own.find(ToLowerAscii(Trim(set_name)));
+  const auto found = m_own.find(ToLowerAscii(SectionName(set_name)));
   return found == m_own.end() ? nullptr : &found->second;
 }
 
@@ -36,19 +50,20 @@ std::optional<std::string> GameKeys::Own(std::string_view set_name, std::string_
 void GameKeys::SetOwn(std::string_view set_name, std::string_view slot_key, std::string_view token)
 {
   const auto slot = BindingTable::IndexOf(slot_key);
-  if (!slot || Trim(set_name).empty())
+  const std::string_view section = SectionName(set_name);
+  if (!slot || section.empty())
     return;
-  m_document.Write(set_name, slot_key, token);
-  m_own[ToLowerAscii(Trim(set_name))][*slot] = std::string(Trim(token));
+  m_document.Write(section, slot_key, token);
+  m_own[ToLowerAscii(section)][*slot] = std::string(Trim(token));
 }
 
 void GameKeys::ClearOwn(std::string_view set_name, std::string_view slot_key)
 {
   const auto slot = BindingTable::IndexOf(slot_key);
-  const auto found = m_own.find(ToLowerAscii(Trim(set_name)));
+  const auto found = m_own.find(ToLowerAscii(SectionName(set_name)));
   if (!slot || found == m_own.end())
     return;
-  m_document.Remove(set_name, slot_key);
+  m_document.Remove(SectionName(set_name), slot_key);
   found->second[*slot].reset();
 }
 

@@ -32,14 +32,6 @@ Line LineAt(std::string_view bytes, size_t begin)
   return {begin, stop, stop + (crlf ? 2 : 1)};
 }
 
-std::string_view TrimBlanks(std::string_view text)
-{
-  const size_t first = text.find_first_not_of(FILE_BLANKS);
-  if (first == std::string_view::npos)
-    return {};
-  return text.substr(first, text.find_last_not_of(FILE_BLANKS) - first + 1);
-}
-
 bool SameName(std::string_view a, std::string_view b)
 {
   const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
@@ -71,12 +63,13 @@ ParsedLine Parse(std::string_view content)
   {
     // The name ends at the first "]"; a header without one runs to the end of the line.
     const std::string_view inside = text.substr(1);
-    return {LineKind::Header, TrimBlanks(inside.substr(0, inside.find(']'))), {}};
+    return {LineKind::Header, TrimIniBlanks(inside.substr(0, inside.find(']'))), {}};
   }
   const size_t equals = text.find('=');
   if (text[0] == ';' || equals == std::string_view::npos)
     return {};
-  return {LineKind::Entry, TrimBlanks(text.substr(0, equals)), TrimBlanks(text.substr(equals + 1))};
+  return {LineKind::Entry, TrimIniBlanks(text.substr(0, equals)),
+          TrimIniBlanks(text.substr(equals + 1))};
 }
 
 // Where a key stands: only the first section of that name counts, and in it the first entry.
@@ -138,6 +131,14 @@ std::string OneLine(std::string_view text)
 }
 
 } // namespace
+
+std::string_view TrimIniBlanks(std::string_view text)
+{
+  const size_t first = text.find_first_not_of(FILE_BLANKS);
+  if (first == std::string_view::npos)
+    return {};
+  return text.substr(first, text.find_last_not_of(FILE_BLANKS) - first + 1);
+}
 
 std::string IniDocument::Read(std::string_view section, std::string_view key,
                               size_t buffer_size) const

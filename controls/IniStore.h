@@ -55,6 +55,10 @@ private:
   std::string m_bytes;
 };
 
+// A name or value as the file side reads it: spaces, tabs and vertical tabs trimmed at both ends
+// (the caller's names lose spaces only).
+std::string_view TrimIniBlanks(std::string_view text);
+
 // The file's document; empty when the file is missing, nullopt when it exists but cannot be read.
 std::optional<IniDocument> LoadIniDocument(const std::string& path);
 

@@ -67,6 +67,21 @@ TEST(GameKeys, ClearingRemovesEveryRepeatOfTheKeyInTheGamesSection)
   EXPECT_EQ(reloaded.Own("ts2", "cappunch1p1"), "k12");
 }
 
+// The file reads "[sfex\t]" as sfex: a name it trims that way is that game here too, and a name
+// no header can hold is none, so a clear by the plain name leaves nothing for a reload to bring
+// back.
+TEST(GameKeys, NamesTheFileTrimsAreOneGame)
+{
+  GameKeys keys{IniDocument(std::string("[sfex\t]\r\ncappunch1p1=k10\r\n"))};
+  keys.SetOwn("ts2\v", "cappunch1p1", "k11");
+  EXPECT_EQ(keys.Own("ts2", "cappunch1p1"), "k11");
+  keys.SetOwn("\nsfex", "cappunch1p1", "k12"); // no header holds it: nothing is written
+  keys.ClearOwn("sfex", "cappunch1p1");
+  const GameKeys reloaded{IniDocument(keys.Document().Bytes())};
+  EXPECT_EQ(reloaded.Own("sfex", "cappunch1p1"), std::nullopt);
+  EXPECT_EQ(reloaded.Own("ts2", "cappunch1p1"), "k11");
+}
+
 TEST(GameKeys, LayerWritesKeysAndCopyKeysInPlace)
 {
   struct Case
