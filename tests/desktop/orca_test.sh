@@ -13,13 +13,27 @@ if [ "${1:-}" = "--inside" ]; then
   shift 2
   /usr/libexec/at-spi-bus-launcher --launch-immediately >/dev/null 2>&1 &
   launcher=$!
-  /usr/bin/python3 "$here/orca_flushed.py" "$work/orca" "$work/orca.log" >/dev/null 2>&1 &
-  orca=$!
+  orca=""
   trap 'kill "${program:-}" "$orca" "$launcher" 2>/dev/null || true' EXIT
+  # An Orca started before the accessibility bus answers may stall as it starts, on a busy
+  # machine most: wait for the bus, and give Orca a second start if the first one stalls.
   for _ in $(seq 100); do
-    grep -q "ORCA: Starting registry" "$work/orca.log" 2>/dev/null && break
+    dbus-send --session --print-reply --dest=org.a11y.Bus /org/a11y/bus \
+      org.a11y.Bus.GetAddress >/dev/null 2>&1 && break
     sleep 0.1
   done
+  start_orca() {
+    /usr/bin/python3 "$here/orca_flushed.py" "$work/orca" "$work/orca.log" >/dev/null 2>&1 &
+    orca=$!
+    for _ in $(seq 150); do
+      grep -q "ORCA: Starting registry" "$work/orca.log" 2>/dev/null && return 0
+      sleep 0.1
+    done
+    kill "$orca" 2>/dev/null || true
+    wait "$orca" 2>/dev/null || true
+    return 1
+  }
+  start_orca || start_orca || { echo "orca: did not start"; exit 1; }
   cd "$work/demo"
   QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 ./corvane >/dev/null 2>&1 &
   program=$!
