@@ -3,6 +3,7 @@
 // display in the desktop label; elsewhere it skips.
 
 #include "TempDir.h"
+#include "UiTestKit.h"
 #include "app/Session.h"
 #include "ui/grouping/GroupListView.h"
 #include "ui/grouping/GroupingWindow.h"
@@ -20,8 +21,7 @@ class GroupingDragUnderX : public QObject
 private slots:
   void initTestCase()
   {
-    if (QGuiApplication::platformName() != "xcb" ||
-        QStandardPaths::findExecutable("xdotool").isEmpty())
+    if (!test::CanSendRealInput())
       QSKIP("needs an X display and xdotool");
   }
 

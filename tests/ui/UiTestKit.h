@@ -9,6 +9,7 @@
 #include "ui/widgets/Dialogs.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <QTest>
 #include <QWidget>
 
@@ -135,6 +136,13 @@ inline std::string LaunchLog(const EmulatorFolder& folder)
   while (!log.empty() && (log.back() == '\n' || log.back() == '\r'))
     log.pop_back();
   return log;
+}
+
+// True where a test can send real input through the X server: the xcb platform and xdotool.
+inline bool CanSendRealInput()
+{
+  return QGuiApplication::platformName() == "xcb" &&
+         !QStandardPaths::findExecutable("xdotool").isEmpty();
 }
 
 // The visible key-capture dialog, or nullptr.
