@@ -3,9 +3,9 @@
 #include "app/StartUp.h"
 #include "base/EmulatorRoute.h"
 #include "base/Messages.h"
+#include "ui/desktop/Dialogs.h"
 #include "ui/grouping/GroupingWindow.h"
 #include "ui/main/MainWindow.h"
-#include "ui/widgets/Dialogs.h"
 #include "ui/widgets/WaitingWindow.h"
 
 #include <QApplication>

@@ -2,9 +2,9 @@
 // binding, with skip, stop and the clash rule of a single binding.
 
 #include "UiTestKit.h"
+#include "ui/access/Announcer.h"
 #include "ui/main/MainWindow.h"
 #include "ui/ownkeys/OwnKeysWindow.h"
-#include "ui/widgets/Announcer.h"
 #include "ui/widgets/TabStrip.h"
 
 #include <QLabel>

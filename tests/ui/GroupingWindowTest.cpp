@@ -5,8 +5,8 @@
 #include "TempDir.h"
 #include "base/Messages.h"
 #include "catalogue/GroupLists.h"
+#include "ui/desktop/Dialogs.h"
 #include "ui/grouping/GroupListView.h"
-#include "ui/widgets/Dialogs.h"
 
 #include <QDrag>
 #include <QLabel>

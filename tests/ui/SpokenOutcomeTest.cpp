@@ -4,12 +4,12 @@
 
 #include "UiTestKit.h"
 #include "base/Messages.h"
+#include "ui/access/Announcer.h"
 #include "ui/grouping/GroupListView.h"
 #include "ui/grouping/GroupingWindow.h"
 #include "ui/keys/KeyDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/ownkeys/OwnKeysWindow.h"
-#include "ui/widgets/Announcer.h"
 
 #include <QListWidget>
 #include <QPointer>

@@ -5,8 +5,8 @@
 
 #include "TempDir.h"
 #include "app/Session.h"
+#include "ui/desktop/Dialogs.h"
 #include "ui/keys/KeyDialog.h"
-#include "ui/widgets/Dialogs.h"
 
 #include <QApplication>
 #include <QStandardPaths>

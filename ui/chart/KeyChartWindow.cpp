@@ -3,9 +3,9 @@
 #include "base/FileIo.h"
 #include "base/Messages.h"
 #include "controls/KeyChartHtml.h"
-#include "ui/widgets/Dialogs.h"
-#include "ui/widgets/KeyboardLayout.h"
-#include "ui/widgets/QtText.h"
+#include "ui/desktop/Dialogs.h"
+#include "ui/desktop/QtText.h"
+#include "ui/keyboard/KeyboardLayout.h"
 
 #include <QBuffer>
 #include <QEvent>

@@ -1,10 +1,10 @@
 #include "ui/grouping/AccessibleGroupList.h"
 
 #include "base/Messages.h"
+#include "ui/access/AccessibleLeaf.h"
+#include "ui/desktop/QtText.h"
 #include "ui/grouping/GroupListView.h"
 #include "ui/grouping/GroupingWindow.h"
-#include "ui/widgets/AccessibleLeaf.h"
-#include "ui/widgets/QtText.h"
 
 #include <QAccessibleWidget>
 

@@ -1,7 +1,7 @@
 #include "ui/grouping/GroupListModel.h"
 
 #include "base/Messages.h"
-#include "ui/widgets/QtText.h"
+#include "ui/desktop/QtText.h"
 
 #include <algorithm>
 

@@ -3,13 +3,13 @@
 #include "base/Messages.h"
 #include "catalogue/GroupMove.h"
 #include "catalogue/GroupScan.h"
+#include "ui/access/Announcer.h"
+#include "ui/access/KeyboardReach.h"
+#include "ui/desktop/Dialogs.h"
+#include "ui/desktop/QtText.h"
 #include "ui/grouping/AccessibleGroupList.h"
 #include "ui/grouping/GroupListModel.h"
 #include "ui/grouping/GroupListView.h"
-#include "ui/widgets/Announcer.h"
-#include "ui/widgets/Dialogs.h"
-#include "ui/widgets/KeyboardReach.h"
-#include "ui/widgets/QtText.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>

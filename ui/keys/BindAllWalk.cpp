@@ -1,10 +1,10 @@
 #include "ui/keys/BindAllWalk.h"
 
 #include "base/Messages.h"
+#include "ui/access/Announcer.h"
+#include "ui/desktop/QtText.h"
 #include "ui/keys/KeyDialog.h"
-#include "ui/widgets/Announcer.h"
 #include "ui/widgets/BindingTexts.h"
-#include "ui/widgets/QtText.h"
 
 #include <QPushButton>
 

@@ -4,10 +4,10 @@
 #include "controls/KeyCodeManager.h"
 #include "controls/KeyLabels.h"
 #include "controls/ScanCodes.h"
+#include "ui/access/Announcer.h"
+#include "ui/desktop/QtText.h"
+#include "ui/keyboard/KeyboardLayout.h"
 #include "ui/keys/VirtualKeys.h"
-#include "ui/widgets/Announcer.h"
-#include "ui/widgets/KeyboardLayout.h"
-#include "ui/widgets/QtText.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
 #include "ui/main/LaunchCheck.h"
 
 #include "catalogue/GroupCoverage.h"
-#include "ui/widgets/Dialogs.h"
+#include "ui/desktop/Dialogs.h"
 
 namespace corvane
 {

@@ -3,11 +3,11 @@
 #include "base/Messages.h"
 #include "catalogue/GroupCoverage.h"
 #include "generate/WrapperConfig.h"
+#include "ui/access/Announcer.h"
+#include "ui/access/KeyboardReach.h"
+#include "ui/desktop/Dialogs.h"
+#include "ui/desktop/QtText.h"
 #include "ui/keys/KeyDialog.h"
-#include "ui/widgets/Announcer.h"
-#include "ui/widgets/Dialogs.h"
-#include "ui/widgets/KeyboardReach.h"
-#include "ui/widgets/QtText.h"
 #include "ui/widgets/TabStrip.h"
 
 #include <QApplication>

@@ -2,8 +2,8 @@
 // caption, the pages' keyboard shortcuts, Enter on the game list, and the focus order.
 
 #include "base/Messages.h"
+#include "ui/desktop/QtText.h"
 #include "ui/main/MainWindow.h"
-#include "ui/widgets/QtText.h"
 #include "ui/widgets/TabStrip.h"
 
 #include <QCheckBox>

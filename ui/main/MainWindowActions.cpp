@@ -5,10 +5,10 @@
 #include "base/Messages.h"
 #include "base/Process.h"
 #include "generate/EmulatorConfig.h"
+#include "ui/desktop/Dialogs.h"
 #include "ui/main/LaunchCheck.h"
 #include "ui/main/MainWindow.h"
 #include "ui/ownkeys/OwnKeysWindow.h"
-#include "ui/widgets/Dialogs.h"
 
 #include <QListWidget>
 

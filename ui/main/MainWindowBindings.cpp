@@ -1,13 +1,13 @@
 // The binding buttons: one table row per button, one handler for all of them.
 
+#include "ui/access/Announcer.h"
 #include "ui/chart/KeyChartWindow.h"
+#include "ui/desktop/QtText.h"
+#include "ui/keyboard/KeyboardLayout.h"
 #include "ui/keys/KeyDialog.h"
 #include "ui/main/MainWindow.h"
-#include "ui/widgets/Announcer.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
-#include "ui/widgets/KeyboardLayout.h"
-#include "ui/widgets/QtText.h"
 
 #include <QFrame>
 #include <QRadioButton>

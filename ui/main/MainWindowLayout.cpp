@@ -1,8 +1,8 @@
 // Building the main window: the tab strip, the pages and the controls below them.
 
+#include "ui/desktop/QtText.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/PlayerChoice.h"
-#include "ui/widgets/QtText.h"
 #include "ui/widgets/SaveCancelRow.h"
 #include "ui/widgets/TabStrip.h"
 

@@ -1,10 +1,10 @@
 // The status line above the pages: what the last launch did, until the next button is pressed.
 
 #include "base/Messages.h"
+#include "ui/access/Announcer.h"
+#include "ui/desktop/Dialogs.h"
+#include "ui/desktop/QtText.h"
 #include "ui/main/MainWindow.h"
-#include "ui/widgets/Announcer.h"
-#include "ui/widgets/Dialogs.h"
-#include "ui/widgets/QtText.h"
 
 #include <QAbstractButton>
 #include <QLabel>

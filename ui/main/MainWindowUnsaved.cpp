@@ -2,10 +2,10 @@
 // throw it away.
 
 #include "base/Messages.h"
+#include "ui/desktop/Dialogs.h"
+#include "ui/desktop/QtText.h"
 #include "ui/main/MainWindow.h"
 #include "ui/ownkeys/OwnKeysWindow.h"
-#include "ui/widgets/Dialogs.h"
-#include "ui/widgets/QtText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 #include "ui/widgets/AccessibleTabs.h"
 
-#include "ui/widgets/AccessibleLeaf.h"
+#include "ui/access/AccessibleLeaf.h"
 #include "ui/widgets/TabStrip.h"
 
 #include <QAccessibleWidget>

@@ -2,9 +2,9 @@
 
 #include "base/Messages.h"
 #include "controls/KeyLabels.h"
+#include "ui/desktop/QtText.h"
+#include "ui/keyboard/KeyboardLayout.h"
 #include "ui/widgets/BindingButton.h"
-#include "ui/widgets/KeyboardLayout.h"
-#include "ui/widgets/QtText.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #include "ui/widgets/WaitingWindow.h"
 
 #include "base/Messages.h"
-#include "ui/widgets/QtText.h"
+#include "ui/desktop/QtText.h"
 
 #include <QEventLoop>
 #include <QLabel>

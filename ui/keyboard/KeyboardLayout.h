@@ -1,5 +1,7 @@
 #pragma once
 
+// The keyboard room: key names as the keyboard layout in force writes them.
+//
 // What each physical key types in the keyboard layout in force, asked of the platform: the X
 // server's XKB keymap, or the Windows keyboard layout.
 

@@ -1,6 +1,6 @@
-#include "ui/widgets/Announcer.h"
+#include "ui/access/Announcer.h"
 
-#include "ui/widgets/AccessibleLeaf.h"
+#include "ui/access/AccessibleLeaf.h"
 
 #include <QAccessibleWidget>
 #include <QWidget>

@@ -1,5 +1,8 @@
 #pragma once
 
+// The desktop room: what the windows hand to the desktop (message boxes, the text editor) and
+// the texts they pass between the core and Qt.
+//
 // Everything the windows hand to the desktop: message boxes and the outside text editor. Both
 // go through here so that tests can answer them instead of a person.
 

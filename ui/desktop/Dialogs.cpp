@@ -1,9 +1,9 @@
-#include "ui/widgets/Dialogs.h"
+#include "ui/desktop/Dialogs.h"
 
 #include "base/Messages.h"
 #include "base/Process.h"
 #include "base/TextEditor.h"
-#include "ui/widgets/QtText.h"
+#include "ui/desktop/QtText.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

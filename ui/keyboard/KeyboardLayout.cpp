@@ -1,4 +1,4 @@
-#include "ui/widgets/KeyboardLayout.h"
+#include "ui/keyboard/KeyboardLayout.h"
 
 #include "base/WindowsKeyboard.h"
 #include "controls/ScanCodes.h"

@@ -1,5 +1,8 @@
 #pragma once
 
+// The screen-reader room: what a screen reader hears and how the keyboard reaches each control
+// (the announcer, the accessible interfaces, keyboard reach).
+//
 // Spoken outcomes: a short text a screen reader says the moment something happens (a key taken,
 // a binding cleared, a game moved, a page turned), wherever the keyboard focus is.
 

@@ -1,4 +1,4 @@
-#include "ui/widgets/KeyboardReach.h"
+#include "ui/access/KeyboardReach.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
