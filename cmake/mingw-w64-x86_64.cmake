@@ -3,9 +3,11 @@
 # GCC 12 has no std::thread or std::mutex.
 
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
-set(CORVANE_MINGW_PREFIX x86_64-w64-mingw32)
+# mingw-w64-i686.cmake sets the 32-bit pair first and takes the rest from here.
+if(NOT CORVANE_MINGW_PREFIX)
+  set(CMAKE_SYSTEM_PROCESSOR x86_64)
+  set(CORVANE_MINGW_PREFIX x86_64-w64-mingw32)
+endif()
 find_program(CMAKE_C_COMPILER NAMES ${CORVANE_MINGW_PREFIX}-gcc-posix ${CORVANE_MINGW_PREFIX}-gcc
              REQUIRED)
 find_program(CMAKE_CXX_COMPILER NAMES ${CORVANE_MINGW_PREFIX}-g++-posix ${CORVANE_MINGW_PREFIX}-g++
