@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <fstream>
+#include <string_view>
 
 namespace corvane
 {
@@ -23,17 +24,11 @@ std::uint32_t LittleEndian(const unsigned char* bytes, int count)
   return value;
 }
 
-bool Is64BitPrefix(const std::string& wine_prefix)
+// Wine's notes on a prefix it has just made or updated: no error, though they come first.
+bool IsPrefixNote(std::string_view line)
 {
-  // Wine marks the prefix's architecture in the head of system.reg: "#arch=win64".
-  std::ifstream registry(wine_prefix + "/system.reg");
-  std::string line;
-  for (int i = 0; i < 10 && std::getline(registry, line); ++i)
-  {
-    if (line.starts_with("#arch="))
-      return line.starts_with("#arch=win64");
-  }
-  return false;
+  return line.find("created the configuration directory") != std::string_view::npos ||
+         line.find("has been updated") != std::string_view::npos;
 }
 
 } // namespace
@@ -67,8 +62,10 @@ bool PrefixLacks32Bit(const std::string& wine_prefix, std::string_view wine_erro
   if (wine_errors.find("wine32 is missing") != std::string_view::npos ||
       wine_errors.find("load_wow64_ntdll") != std::string_view::npos)
     return true;
-  return Is64BitPrefix(wine_prefix) &&
-         !IsRegularFile(wine_prefix + "/drive_c/windows/syswow64/ntdll.dll");
+  // Only a 64-bit prefix has the folder (a 32-bit one runs its programs from system32). Its
+  // registry is not to be read: on the first run Wine writes it only after the program ended.
+  const std::string syswow64 = wine_prefix + "/drive_c/windows/syswow64";
+  return IsDirectory(syswow64) && !IsRegularFile(syswow64 + "/ntdll.dll");
 }
 
 std::string FirstWineErrorLine(std::string_view wine_errors)
@@ -80,6 +77,8 @@ std::string FirstWineErrorLine(std::string_view wine_errors)
     if (first == std::string_view::npos)
       continue;
     const std::string_view text = line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+    if (IsPrefixNote(text))
+      continue;
     if (text.starts_with("wine:") || text.find(":err:") != std::string_view::npos)
       return std::string(text);
     if (first_text.empty())

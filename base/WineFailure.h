@@ -32,6 +32,7 @@ bool PrefixLacks32Bit(const std::string& wine_prefix, std::string_view wine_erro
 
 // The first line of Wine's stderr that says what went wrong: one from the loader ("wine: ...")
 // or an error channel (":err:"), else the first line with text; empty when it said nothing.
+// Wine's notes on a prefix it made or updated are passed over.
 std::string FirstWineErrorLine(std::string_view wine_errors);
 
 struct WineEnding

@@ -102,7 +102,7 @@ TEST_P(ListingThroughFailingWine, IsNoListingAndSaysWhy)
   dir.Write("fake-wine", std::string("#!/bin/sh\n") + c.wine + "\n");
   fs::permissions(dir.Path() + "/fake-wine", fs::perms::owner_all);
   if (c.prefix != Prefix::Missing)
-    dir.Write("prefix/system.reg", "WINE REGISTRY Version 2\n#arch=win64\n");
+    fs::create_directories(dir.Path() + "/prefix/drive_c/windows/syswow64");
   if (c.prefix == Prefix::With32Bit)
     dir.Write("prefix/drive_c/windows/syswow64/ntdll.dll", "MZ");
   ScopedVariable wine("CORVANE_WINE", dir.Path() + "/fake-wine");
@@ -130,8 +130,9 @@ TEST_P(ListingThroughFailingWine, IsNoListingAndSaysWhy)
 using ZincListMan::ListingEnd;
 constexpr const char* DEBIAN_HINT = "echo 'it looks like wine32 is missing, you should install "
                                     "it.' >&2; exit 0";
-constexpr const char* BROKEN_PREFIX = "echo 'it looks like nothing' >&2; echo 'wine: cannot use "
-                                      "directory /x : Not a directory' >&2; exit 1";
+constexpr const char* BROKEN_PREFIX =
+    "echo 'it looks like nothing' >&2; echo \"wine: created the configuration directory '/x'\" "
+    ">&2; echo 'wine: cannot use directory /x : Not a directory' >&2; exit 1";
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ListingThroughFailingWine,
@@ -139,6 +140,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A 32-bit program under a Wine without 32-bit support ends with 0 and no word.
         EndingCase{"x86_prefix_without_syswow64", 0x014C, Prefix::Without32Bit, "exit 0",
                    ListingEnd::WineFailed, Messages::WINE_CANNOT_RUN_32_BIT, "{exe}"},
+        // A 32-bit prefix has no syswow64 and runs 32-bit programs: Wine failed otherwise.
+        EndingCase{"x86_in_32_bit_prefix", 0x014C, Prefix::Missing, "exit 0",
+                   ListingEnd::WineFailed, Messages::WINE_RUN_FAILED,
+                   "{wine} ran nothing and said nothing (exit status 0)"},
         EndingCase{"x86_debian_wine_says_wine32_missing", 0x014C, Prefix::Missing, DEBIAN_HINT,
                    ListingEnd::WineFailed, Messages::WINE_CANNOT_RUN_32_BIT, "{exe}"},
         // zinc.exe never lists nothing: an empty listing through Wine is Wine's failure.
