@@ -18,6 +18,10 @@ set(CMAKE_FIND_ROOT_PATH /usr/${CORVANE_MINGW_PREFIX})
 if(CORVANE_WITH_UI AND NOT CORVANE_QT_MINGW)
   execute_process(COMMAND ${CMAKE_CURRENT_LIST_DIR}/../scripts/build-qt-mingw.sh --path
                   OUTPUT_VARIABLE CORVANE_QT_MINGW OUTPUT_STRIP_TRAILING_WHITESPACE)
+  if(NOT EXISTS ${CORVANE_QT_MINGW}/complete)
+    message(FATAL_ERROR "No Qt for mingw-w64 in ${CORVANE_QT_MINGW}: build it with "
+                        "scripts/build-qt-mingw.sh (once per machine), or set CORVANE_QT_MINGW")
+  endif()
 endif()
 if(CORVANE_QT_MINGW)
   list(APPEND CMAKE_FIND_ROOT_PATH ${CORVANE_QT_MINGW})
