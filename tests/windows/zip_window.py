@@ -168,8 +168,8 @@ def run(zip_path, zinc_exe, work):
     environment.update(WINEPREFIX=prefix, WINEARCH="win64", WINEDEBUG="-all",
                        WINEDLLOVERRIDES="mscoree,mshtml=")
     started = time.monotonic()
-    subprocess.run(["wineboot", "-i"], env=environment, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, check=True)
+    subprocess.run(["wineboot", "-i"], env=dict(environment, DISPLAY=""),
+                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=True)
     subprocess.run(["wineserver", "-w"], env=environment, check=True)
     print(f"  fresh Wine prefix: {time.monotonic() - started:.1f} s")
     folder = os.path.join(prefix, "drive_c", "Zinc")
