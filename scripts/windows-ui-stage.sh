@@ -61,9 +61,9 @@ main() {
   local started
   started=$(date +%s)
   if ! ensure_qt "$@"; then
-    loud "WINDOWS WINDOW TESTS NOT RUN: no Qt for mingw-w64 in $(scripts/build-qt-mingw.sh \
-      --path). Build it once (about 1 h 30 on 2 cores): scripts/build-qt-mingw.sh, or run this" \
-      "stage with CORVANE_BUILD_QT=1."
+    loud "WINDOWS WINDOW TESTS NOT RUN: no Qt for mingw-w64 in" \
+      "$(scripts/build-qt-mingw.sh --path). Build it once (some 40 minutes on two idle cores):" \
+      "scripts/build-qt-mingw.sh, or run this stage with CORVANE_BUILD_QT=1."
     exit 0
   fi
   CORVANE_QT_MINGW="$(scripts/build-qt-mingw.sh --path)"
