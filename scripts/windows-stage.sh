@@ -110,7 +110,7 @@ if [ -x build/dev/bin/corvane ] && [ -x build/dev/bin/zinc.exe ]; then
   # zinc.exe goes through Wine (this stage's prefix, its server warm).
   echo "The Linux program beside the Windows zinc.exe, through Wine:"
   CORVANE_WINDOWS_ZINC="$PWD/build/windows/bin/zinc.exe" ctest --preset dev -j2 --timeout 300 \
-    --output-log build/windows/ctest-linux-wine.log -R 'ThroughWine|NoWine|DatPathWithDashes'
+    --output-log build/windows/ctest-linux-wine.log -R 'ThroughWine|NoWine|WineFails|DatPathWithDashes'
   if command -v xvfb-run >/dev/null && command -v xdotool >/dev/null &&
     [ -x build/dev/bin/corvane ] && ldd build/dev/bin/corvane | grep -q Qt6Widgets; then
     xvfb-run -a -n 95 -s "-screen 0 1024x768x24 -noreset" \
