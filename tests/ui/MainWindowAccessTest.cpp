@@ -5,6 +5,8 @@
 #include "UiTestKit.h"
 #include "base/Messages.h"
 #include "base/Settings.h"
+#include "ui/grouping/GroupingWindow.h"
+#include "ui/keys/KeyDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/TabStrip.h"
 
@@ -127,6 +129,8 @@ private slots:
                                          << "Launch";
     QTest::newRow("flag box") << "chkShowcmd"
                               << "Show Command Line";
+    QTest::newRow("game filter") << "txtFilter"
+                                 << "Filter";
   }
 
   void ControlsHaveNamesAListenerUnderstands()
@@ -136,6 +140,27 @@ private slots:
     EmulatorFolder folder;
     MainWindow window(folder.session);
     QCOMPARE(Accessible(window.findChild<QWidget*>(control))->text(QAccessible::Name), name);
+  }
+
+  // Orca reads a window's title from the frame above the focus: each window is one, named by its
+  // title.
+  void WindowsReportAsFramesWithTheirTitles()
+  {
+    EmulatorFolder folder;
+    MainWindow window(folder.session);
+    KeyDialog keys(folder.session.bindings);
+    GroupingWindow grouping(folder.session);
+    const std::pair<QWidget*, QString> windows[] = {
+        {&window, "Corvane Control Configuration Manager"},
+        {&keys, "Press The Key You Wish to Bind"},
+        {&grouping, "Drag Roms Back and Forth to Change Grouping"},
+    };
+    for (const auto& [shown, title] : windows)
+    {
+      QAccessibleInterface* frame = Accessible(shown);
+      QCOMPARE(frame->role(), QAccessible::Window);
+      QCOMPARE(frame->text(QAccessible::Name), title);
+    }
   }
 
   void StartsWithTheFocusOnTheFirstControl()
@@ -154,19 +179,20 @@ private slots:
     const QStringList below = {"optP1",   "chkCfgWrapper", "chkMakeDat",
                                "cmdSave", "cmdCancel",     "TabStrip1"};
     QTest::newRow("General") << 0
-                             << QStringList{"UP",          "cmdStart1",   "CmdStart2",  "Left",
-                                            "Right",       "CmdCoin1",    "cmdCoin2",   "Down",
-                                            "cmdTest",     "cmdService",  "chkError",   "txtError",
-                                            "cmdKeyChart", "cmdBindAll0", "cmdManCont", "Command1",
-                                            "Command2"} +
+                             << QStringList{"UP",         "cmdStart1",     "CmdStart2",
+                                            "Left",       "Right",         "CmdCoin1",
+                                            "cmdCoin2",   "Down",          "cmdTest",
+                                            "cmdService", "chkWalkShared", "chkError",
+                                            "txtError",   "cmdKeyChart",   "cmdBindAll0",
+                                            "cmdManCont", "Command1",      "Command2"} +
                                     below;
     QTest::newRow("Soul Edge") << 5
                                << QStringList{"SEAttackHor", "SEAttackVert", "SEKick", "SEGuard",
                                               "cmdBindAll5"} +
                                       below;
     QTest::newRow("Launch") << 6
-                            << QStringList{"lstGames", "chkShowcmd", "cmdLaunch", "cmdOwnKeys",
-                                           "txtCommand"} +
+                            << QStringList{"txtFilter", "lstGames",   "chkShowcmd",
+                                           "cmdLaunch", "cmdOwnKeys", "txtCommand"} +
                                    below;
   }
 
