@@ -9,7 +9,6 @@
 
 #include <vector>
 
-class QAbstractItemView;
 class QListView;
 class QModelIndex;
 
