@@ -1,6 +1,7 @@
 #include "ui/widgets/FilterField.h"
 
-#include <QAccessible>
+#include "ui/access/Announcer.h"
+
 #include <QCoreApplication>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
@@ -61,14 +62,12 @@ void FilterField::focusInEvent(QFocusEvent* event)
 {
   QLineEdit::focusInEvent(event);
   // Reached by a page turn, the field takes the focus while its page is still being shown and
-  // Orca drops the news; told again once the page stands, it says the field.
+  // Orca drops the news: once the page stands, the field's name is said.
   QTimer::singleShot(0, this,
                      [this]
                      {
-                       if (!hasFocus() || !QAccessible::isActive())
-                         return;
-                       QAccessibleEvent focus(this, QAccessible::Focus);
-                       QAccessible::updateAccessibility(&focus);
+                       if (hasFocus())
+                         Announce(this, accessibleName());
                      });
 }
 
