@@ -146,6 +146,10 @@ inline constexpr std::string_view SCAN_ORDER_ONLY =
 inline constexpr std::string_view SCAN_DROPS_ENTRIES = "entries that name no game are dropped.";
 inline constexpr std::string_view SCAN_DROPS_ENTRY = "entry that names no game is dropped.";
 inline constexpr std::string_view SCAN_CONTINUE = "Continue?";
+inline constexpr std::string_view SCAN_MOVED = "Moved:";
+inline constexpr std::string_view SCAN_MOVED_TO = "to";
+inline constexpr std::string_view SCAN_NO_FAMILY = "no family";
+inline constexpr std::string_view SCAN_MORE = "more";
 inline constexpr std::string_view SCAN_NOTHING_TO_DO =
     "Every game is in its automatic family already and the five lists say so, so Scan wrote "
     "nothing.";
