@@ -4,6 +4,8 @@
 #include "base/FileIo.h"
 #include "base/Messages.h"
 #include "base/Process.h"
+#include "base/Text.h"
+#include "generate/EmulatorConfig.h"
 #include "controls/SavePipeline.h"
 
 namespace corvane
@@ -51,6 +53,19 @@ std::string_view LaunchRefusal(const GameRow& game, std::string_view line, const
   if (arguments.back() != std::string(CONTROLLER_SWITCH) + ControllerFilePath(game, dir, route))
     return Messages::LAUNCH_PATH_SPLIT;
   return {};
+}
+
+bool NamesMissingEmulatorConfig(std::string_view options_text, const AppDir& dir)
+{
+  constexpr std::string_view SWITCH = "--use-config-file=";
+  // Read as the emulator reads its arguments, so a quoted name counts as the same file.
+  for (const std::string& argument : SplitWindowsCommandLine(options_text))
+  {
+    if (StartsWith(ToLowerAscii(argument), SWITCH) &&
+        ToLowerAscii(std::string_view(argument).substr(SWITCH.size())) == EMULATOR_CONFIG_FILE)
+      return !IsRegularFile(dir.File(EMULATOR_CONFIG_FILE));
+  }
+  return false;
 }
 
 Outcome StartGame(const std::string& line, const AppDir& dir, const EmulatorRoute& route)
