@@ -5,8 +5,8 @@
 #include "base/Messages.h"
 #include "base/Process.h"
 #include "base/Text.h"
-#include "generate/EmulatorConfig.h"
 #include "controls/SavePipeline.h"
+#include "generate/EmulatorConfig.h"
 
 namespace corvane
 {

@@ -55,10 +55,15 @@ void SavedRecord::NoteListsRewritten()
 
 bool SavedRecord::Holds(const KeyCodeManager::SaveRequest& request) const
 {
+  return HoldsGameFiles(request) && request.options_text == m_options &&
+         FlagsOf(request.settings) == m_flags;
+}
+
+bool SavedRecord::HoldsGameFiles(const KeyCodeManager::SaveRequest& request) const
+{
   return !m_lists_rewritten && SameKeys(request.bindings, m_bindings) &&
          request.general.no_error == m_general.no_error &&
-         request.general.output == m_general.output && request.options_text == m_options &&
-         FlagsOf(request.settings) == m_flags;
+         request.general.output == m_general.output;
 }
 
 std::vector<SlotToken> SavedRecord::OwnKeysOf(std::string_view set_name, GroupId family) const

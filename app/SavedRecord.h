@@ -41,6 +41,11 @@ public:
   // options text and flags, and no lists rewritten since.
   bool Holds(const KeyCodeManager::SaveRequest& request) const;
 
+  // True when the files a game reads hold what the request would write there: the keys and the
+  // General options, with no lists rewritten since (the options text and the flags aside, which
+  // a launch uses as shown).
+  bool HoldsGameFiles(const KeyCodeManager::SaveRequest& request) const;
+
   // The controller files' keys as last loaded or saved.
   const BindingTable& Bindings() const { return m_bindings; }
 

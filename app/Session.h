@@ -25,7 +25,7 @@ struct Session
   GroupLists groups;
   FrontendSettings settings;
   BindingTable bindings;
-  SavedRecord saved; // what the files hold: what differs from it is not saved yet
+  SavedRecord saved;                 // what the files hold: what differs from it is not saved yet
   std::optional<GameKeys> game_keys; // every game's own keys; none when their file is unreadable
   Outcome startup_problems;          // what went wrong while preparing, for the window or stderr
 };

@@ -30,6 +30,7 @@ struct RecordCase
   const char* name;
   std::function<void(Shown&, SavedRecord&)> change;
   bool held;
+  bool game_files_held; // what a launch reads
 };
 
 class RecordHolds : public testing::TestWithParam<RecordCase>
@@ -45,6 +46,7 @@ TEST_P(RecordHolds, WhatTheFilesHoldAfterALoadAndASave)
   ASSERT_TRUE(record.Holds(shown.Request()));
   GetParam().change(shown, record);
   EXPECT_EQ(record.Holds(shown.Request()), GetParam().held);
+  EXPECT_EQ(record.HoldsGameFiles(shown.Request()), GetParam().game_files_held);
   // Whatever changed, a save that wrote it makes the files hold it.
   record.TakeSave(shown.Request());
   EXPECT_TRUE(record.Holds(shown.Request()));
@@ -54,16 +56,17 @@ TEST_P(RecordHolds, WhatTheFilesHoldAfterALoadAndASave)
 INSTANTIATE_TEST_SUITE_P(
     Changes, RecordHolds,
     testing::Values(
-        RecordCase{"binding", [](Shown& s, SavedRecord&) { s.bindings.Set("start1", "k1E"); }, false},
+        RecordCase{"binding", [](Shown& s, SavedRecord&) { s.bindings.Set("start1", "k1E"); },
+                   false, false},
         RecordCase{"binding_cleared", [](Shown& s, SavedRecord&) { s.bindings.Set("start1", ""); },
-                   false},
+                   false, false},
         RecordCase{"binding_set_back",
                    [](Shown& s, SavedRecord&)
                    {
                      s.bindings.Set("start1", "k1E");
                      s.bindings.Set("start1", "k48");
                    },
-                   true},
+                   true, true},
         // The key dialog's working values are no binding.
         RecordCase{"working_values",
                    [](Shown& s, SavedRecord&)
@@ -71,19 +74,20 @@ INSTANTIATE_TEST_SUITE_P(
                      s.bindings.CurrentKey = "k1E";
                      s.bindings.CurrentSlotKey = "start1";
                    },
-                   true},
-        RecordCase{"halt_on_errors", [](Shown& s, SavedRecord&) { s.general.no_error = 0; },
+                   true, true},
+        RecordCase{"halt_on_errors", [](Shown& s, SavedRecord&) { s.general.no_error = 0; }, false,
                    false},
-        RecordCase{"error_output", [](Shown& s, SavedRecord&) { s.general.output = "x"; }, false},
-        RecordCase{"options", [](Shown& s, SavedRecord&) { s.options = "-x"; }, false},
+        RecordCase{"error_output", [](Shown& s, SavedRecord&) { s.general.output = "x"; }, false,
+                   false},
+        RecordCase{"options", [](Shown& s, SavedRecord&) { s.options = "-x"; }, false, true},
         RecordCase{"wrapper_flag", [](Shown& s, SavedRecord&) { s.settings.CfgWrapperFlag = 1; },
-                   false},
-        RecordCase{"show_command_line",
-                   [](Shown& s, SavedRecord&) { s.settings.ShowCmdFlag = 1; }, false},
-        RecordCase{"lists_rewritten", [](Shown&, SavedRecord& r) { r.NoteListsRewritten(); },
+                   false, true},
+        RecordCase{"show_command_line", [](Shown& s, SavedRecord&) { s.settings.ShowCmdFlag = 1; },
+                   false, true},
+        RecordCase{"lists_rewritten", [](Shown&, SavedRecord& r) { r.NoteListsRewritten(); }, false,
                    false},
         // Only a Save writes the DAT path; the window does not show it.
-        RecordCase{"dat_path", [](Shown& s, SavedRecord&) { s.settings.DatPath = "x.dat"; },
+        RecordCase{"dat_path", [](Shown& s, SavedRecord&) { s.settings.DatPath = "x.dat"; }, true,
                    true}),
     [](const auto& info) { return std::string(info.param.name); });
 

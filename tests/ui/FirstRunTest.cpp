@@ -60,7 +60,8 @@ private slots:
     LaunchRow(window, static_cast<int>(game - rows.begin()));
     // A folder without settings starts with the emulator's default config named, and the launch
     // offers to make it, as the player needs it for the ROM folder.
-    QCOMPARE(log.questions, std::vector<std::string>{std::string(Messages::LAUNCH_NO_EMULATOR_CONFIG)});
+    QCOMPARE(log.questions,
+             std::vector<std::string>{std::string(Messages::LAUNCH_NO_EMULATOR_CONFIG)});
     QVERIFY(folder.Exists("emu/zinc.cfg"));
     const std::string path = folder.File("ctrlr/" + set_name + ".ini");
     QCOMPARE(test::LaunchLog(folder), "[" + game->number +

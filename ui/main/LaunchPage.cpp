@@ -65,8 +65,8 @@ void LaunchPage::CreateControls(QFrame& page)
   lstGames->setAccessibleName(ToQString(Messages::GAME_LIST_NAME));
   chkShowcmd = Place(new QCheckBox(QStringLiteral("Show Command Line"), &page), "chkShowcmd",
                      QRect(8, 240, 180, 20));
-  cmdLaunch = Place(new QPushButton(QStringLiteral("&Launch"), &page), "cmdLaunch",
-                    QRect(8, 262, 90, 26));
+  cmdLaunch =
+      Place(new QPushButton(QStringLiteral("&Launch"), &page), "cmdLaunch", QRect(8, 262, 90, 26));
   cmdOwnKeys =
       Place(new QPushButton(tr("Own &Keys..."), &page), "cmdOwnKeys", QRect(104, 262, 90, 26));
   lstGames->setContextMenuPolicy(Qt::ActionsContextMenu);

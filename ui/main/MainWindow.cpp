@@ -142,8 +142,7 @@ void MainWindow::ColourControls()
   const QColor colour = fraOpt.front()->palette().color(QPalette::Window);
   for (QWidget* widget :
        std::initializer_list<QWidget*>{m_players.box, chkError, chkMakeDat, chkCfgWrapper,
-                                       m_players.player1, m_players.player2,
-                                       m_launch->chkShowcmd})
+                                       m_players.player1, m_players.player2, m_launch->chkShowcmd})
     SetBackground(widget, colour);
 }
 

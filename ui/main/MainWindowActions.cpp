@@ -9,7 +9,6 @@
 #include "ui/main/MainWindow.h"
 #include "ui/ownkeys/OwnKeysWindow.h"
 
-
 namespace corvane
 {
 namespace

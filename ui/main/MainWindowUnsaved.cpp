@@ -26,8 +26,7 @@ KeyCodeManager::SaveRequest MainWindow::ShownRequest() const
           m_session.settings,
           [this, options]
           {
-            auto written =
-                ZincListMan::WriteWrapperConfig(m_session.dir, m_session.games, options);
+            auto written = ZincListMan::WriteWrapperConfig(m_session.dir, m_session.games, options);
             return KeyCodeManager::WrapperStepResult{written.wrapper_missing, written.outcome};
           },
           m_session.game_keys ? &*m_session.game_keys : nullptr};
@@ -94,8 +93,11 @@ bool MainWindow::MayClose()
 bool MainWindow::MayLaunch()
 {
   // The game reads its keys from the files: starting it quietly with the old ones would look
-  // as if the changes did nothing.
-  return m_unsaved->MayLeave(Messages::LAUNCH_UNSAVED_QUESTION, UnsavedMoment::Launching,
+  // as if the changes did nothing. The options and Show Command Line count as shown.
+  const bool files_wait = !m_session.saved.HoldsGameFiles(ShownRequest()) ||
+                          (m_grouping_moves_pending && m_grouping_moves_pending());
+  return !files_wait ||
+         m_unsaved->MayLeave(Messages::LAUNCH_UNSAVED_QUESTION, UnsavedMoment::Launching,
                              [this] { SaveWithGroupingMoves(); });
 }
 

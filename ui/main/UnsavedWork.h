@@ -41,8 +41,7 @@ public:
   // Asks Save / Discard / Cancel with the buttons of `moment` while work is unsaved; Save runs
   // `save`. True when the work may go: nothing unsaved, saved, or discarded; false on Cancel and
   // after a save that left something unsaved (it has told why).
-  bool MayLeave(std::string_view question, UnsavedMoment moment,
-                const std::function<void()>& save);
+  bool MayLeave(std::string_view question, UnsavedMoment moment, const std::function<void()>& save);
 
 public slots:
   // Puts the mark in the title, or takes it away.
