@@ -37,7 +37,9 @@ class TabStrip;
 class UnsavedWork;
 
 // The main window: a tab strip over seven pages (the shared inputs, one page per controller
-// layout, the launch page), the player choice, two option boxes, Save and Cancel.
+// layout, the launch page), the player choice, two option boxes, Save and Cancel. It builds the
+// binding pages itself and wires its parts: the Launch page (LaunchPage) and the unsaved work
+// (UnsavedWork) over the session's record of what is saved.
 class MainWindow : public QWidget
 {
   Q_OBJECT
