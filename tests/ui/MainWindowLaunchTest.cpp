@@ -269,6 +269,7 @@ private slots:
     QFETCH(QString, message);
     QFETCH(QString, status);
     EmulatorFolder folder(subfolder.toStdString());
+    folder.WriteFile("zinc.cfg", ""); // a missing config is offered first, as another test shows
     folder.session.games.rows[0].set_name = set_name.toStdString();
     const std::string zinc = folder.File("zinc.exe");
     if (emulator != "present")
