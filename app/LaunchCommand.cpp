@@ -4,8 +4,10 @@
 #include "base/FileIo.h"
 #include "base/Messages.h"
 #include "base/Process.h"
+#include "base/Text.h"
 #include "base/WineFailure.h"
 #include "controls/SavePipeline.h"
+#include "generate/EmulatorConfig.h"
 
 namespace corvane
 {
@@ -92,6 +94,19 @@ Outcome StartThroughWine(const std::string& line, const AppDir& dir, const Emula
 }
 
 } // namespace
+
+bool NamesMissingEmulatorConfig(std::string_view options_text, const AppDir& dir)
+{
+  constexpr std::string_view SWITCH = "--use-config-file=";
+  // Read as the emulator reads its arguments, so a quoted name counts as the same file.
+  for (const std::string& argument : SplitWindowsCommandLine(options_text))
+  {
+    if (StartsWith(ToLowerAscii(argument), SWITCH) &&
+        ToLowerAscii(std::string_view(argument).substr(SWITCH.size())) == EMULATOR_CONFIG_FILE)
+      return !IsRegularFile(dir.File(EMULATOR_CONFIG_FILE));
+  }
+  return false;
+}
 
 Outcome StartGame(const std::string& line, const AppDir& dir, const EmulatorRoute& route)
 {

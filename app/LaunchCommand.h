@@ -29,6 +29,10 @@ std::string LaunchCommandLine(const GameRow& game, std::string_view options_text
 std::string LaunchRefusal(const GameRow& game, std::string_view line, const AppDir& dir,
                           const EmulatorRoute& route = {});
 
+// True when the options name the default emulator config ("--use-config-file=zinc.cfg", the
+// name in any case, quoted or not) and the start-up directory holds no such file.
+bool NamesMissingEmulatorConfig(std::string_view options_text, const AppDir& dir);
+
 // Starts a launch line from the directory, without waiting for the game. Through Wine it watches
 // the first seconds, and Wine ending with a failure in them is a start that failed. Problems: no
 // Wine can run zinc.exe, it could not be started (with the system's reason and the file), or

@@ -3,6 +3,7 @@
 // Everything the program holds for one run: the start-up directory, the mode, the game table,
 // the group lists, the settings and the bindings. One instance lives from start to exit.
 
+#include "app/SavedRecord.h"
 #include "base/AppDir.h"
 #include "base/Outcome.h"
 #include "base/Settings.h"
@@ -24,7 +25,7 @@ struct Session
   GroupLists groups;
   FrontendSettings settings;
   BindingTable bindings;
-  BindingTable saved_bindings; // as last loaded or saved in full: what differs is not saved yet
+  SavedRecord saved;                 // what the files hold: what differs from it is not saved yet
   std::optional<GameKeys> game_keys; // every game's own keys; none when their file is unreadable
   Outcome startup_problems;          // what went wrong while preparing, for the window or stderr
   // zinc.exe could not be run at all (Wine could not run it): nothing may be made from it, and

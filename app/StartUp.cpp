@@ -76,6 +76,9 @@ void PrepareSession(Session& session)
   {
     session.startup_problems.Append(lists_read);
     LoadOwnKeys(session);
+    // A first start offers the emulator's own config, which "Manage Zinc Options" makes.
+    if (!MayExist(session.dir.File(SETTINGS_FILE)))
+      session.settings.CommandOptions = FIRST_START_OPTIONS;
   }
 }
 

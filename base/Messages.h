@@ -37,6 +37,12 @@ inline constexpr std::string_view KEYS_CLOSE = "Close";
 inline constexpr std::string_view UNSAVED_MARK = "*";
 inline constexpr std::string_view UNSAVED_QUESTION =
     "Some changes are not saved yet. Save them before closing?";
+// Before a launch while changes wait: the game reads its keys from the files.
+inline constexpr std::string_view LAUNCH_UNSAVED_QUESTION =
+    "Some changes are not saved yet, and the game would start with the keys last saved.";
+inline constexpr std::string_view SAVE_AND_LAUNCH = "Save and launch";
+inline constexpr std::string_view LAUNCH_WITH_SAVED = "Launch with the saved keys";
+inline constexpr std::string_view CANCEL = "Cancel";
 // The last line of a binding button's tooltip.
 inline constexpr std::string_view CLEAR_HINT = "Delete or right-click to clear";
 inline constexpr std::string_view CLEAR_HINT_FAMILY = "Delete or right-click to use the family key";
@@ -69,6 +75,11 @@ inline constexpr std::string_view OPTION_LIST_UNREADABLE =
     "The emulator's option list could not be read, so no default zinc.cfg was made";
 inline constexpr std::string_view FILE_NOT_WRITTEN = "Could not write";
 inline constexpr std::string_view FILE_NOT_READ = "Could not read";
+// A file the player made read-only is left as it is, and a save still counts as done.
+inline constexpr std::string_view FILE_PROTECTED = "Read-only, so left as it is";
+inline constexpr std::string_view SAVED_EXCEPT_PROTECTED =
+    "All changes were saved, except into these files, which are read-only and were left as "
+    "they are:";
 inline constexpr std::string_view FOLDER_NOT_CREATED = "Could not create the folder";
 inline constexpr std::string_view SAVE_INCOMPLETE = "Some changes could not be saved:";
 inline constexpr std::string_view BAD_SET_NAME = "Skipped a set name that is not a plain file name";
@@ -163,6 +174,10 @@ inline constexpr std::string_view LAUNCH_NO_FAMILY =
 inline constexpr std::string_view LAUNCH_NOT_SAVED =
     "This game has no controller file yet, so it would start without the keys set here. Press "
     "Save to write it.\n\nStart it anyway?";
+// Before a launch whose options name a "zinc.cfg" that is not there.
+inline constexpr std::string_view LAUNCH_NO_EMULATOR_CONFIG =
+    "The options name zinc.cfg, which does not exist yet, so the emulator would start without "
+    "its settings (the ROM folder among them). Make the default zinc.cfg first?";
 // Told after "All Changes Saved" when games of the list stand in no group list.
 inline constexpr std::string_view GAMES_WITHOUT_FAMILY =
     "games have no family yet and get no controller file";

@@ -1,7 +1,14 @@
 #include "base/Outcome.h"
 
+#include "base/Messages.h"
+
 namespace corvane
 {
+
+void Outcome::AddProtected(std::string file)
+{
+  problems.push_back({std::string(Messages::FILE_PROTECTED), std::move(file), true});
+}
 
 std::string Outcome::Describe() const
 {

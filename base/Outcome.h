@@ -13,6 +13,8 @@ struct Problem
 {
   std::string what; // a sentence for the user, without the file name
   std::string file; // the full path concerned, or empty
+  // A file the player made read-only, left as it is: told, yet no failure of the operation.
+  bool protected_file = false;
 };
 
 struct Outcome
@@ -24,6 +26,8 @@ struct Outcome
   {
     problems.push_back({std::move(what), std::move(file)});
   }
+  // Reports a file left as it is because the player made it read-only.
+  void AddProtected(std::string file);
   void Append(const Outcome& other)
   {
     problems.insert(problems.end(), other.problems.begin(), other.problems.end());

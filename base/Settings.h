@@ -23,6 +23,8 @@ struct FrontendSettings
 };
 
 inline constexpr std::string_view SETTINGS_FILE = "corvane.cfg";
+// The options box on a first start (no settings file yet): the emulator's default config.
+inline constexpr std::string_view FIRST_START_OPTIONS = "--use-config-file=zinc.cfg";
 
 namespace ZincListMan
 {

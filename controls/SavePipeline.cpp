@@ -197,7 +197,13 @@ Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists,
   if (!name_case)
     name_case = CaseOfTargets(dir.CtrlrDir(), writes);
   for (const std::string& path : WriteFilesAtomic(FinalWrites(writes, *name_case)))
-    outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), path);
+  {
+    // A player protects a game's file to keep it as it is: told, and no failure of the save.
+    if (IsReadOnlyFile(path))
+      outcome.AddProtected(path);
+    else
+      outcome.Add(std::string(Messages::FILE_NOT_WRITTEN), path);
+  }
   return outcome;
 }
 

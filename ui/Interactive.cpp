@@ -57,6 +57,12 @@ void ConnectWindows(MainWindow& main_window, GroupingWindow& group_window)
                    &GroupingWindow::RefreshLists);
   QObject::connect(&group_window, &GroupingWindow::ListsRewritten, &main_window,
                    &MainWindow::NoteListsRewritten);
+  // Moves waiting in the grouping window are unsaved work of the run, which the main window's
+  // mark and questions count.
+  main_window.CountGroupingMoves([&group_window] { return group_window.HasUnsavedMoves(); },
+                                 [&group_window] { group_window.SaveLists(); });
+  QObject::connect(&group_window, &GroupingWindow::UnsavedMovesChanged, &main_window,
+                   &MainWindow::UpdateUnsavedMark);
 }
 
 } // namespace corvane

@@ -6,6 +6,7 @@
 #include "base/Messages.h"
 #include "ui/main/MainWindow.h"
 
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -57,11 +58,16 @@ private slots:
     const auto game = std::find_if(rows.begin(), rows.end(),
                                    [&](const GameRow& row) { return row.set_name == set_name; });
     LaunchRow(window, static_cast<int>(game - rows.begin()));
-    QVERIFY(log.questions.empty());
+    // A folder without settings starts with the emulator's default config named, and the launch
+    // offers to make it, as the player needs it for the ROM folder.
+    QCOMPARE(log.questions,
+             std::vector<std::string>{std::string(Messages::LAUNCH_NO_EMULATOR_CONFIG)});
+    QVERIFY(folder.Exists("emu/zinc.cfg"));
     const std::string path = folder.File("ctrlr/" + set_name + ".ini");
-    // A folder without settings has no options either.
-    QCOMPARE(test::LaunchLog(folder),
-             "[" + game->number + "] [--use-controller-cfg-file=" + path + "]");
+    QCOMPARE(test::LaunchLog(folder), "[" + game->number +
+                                          "] [--use-config-file=zinc.cfg] "
+                                          "[--use-controller-cfg-file=" +
+                                          path + "]");
     const std::string family_file = folder.ReadFile("ctrlr/capcfg.ini");
     QVERIFY(family_file.find("btn1=k2C") != std::string::npos);
     QCOMPARE(folder.ReadFile("ctrlr/" + set_name + ".ini"), family_file);
@@ -74,6 +80,32 @@ private slots:
     StartUp(folder.session);
     QCOMPARE(folder.FilesIn("ctrlr"), std::vector<std::string>{"qma.lst"});
     QCOMPARE(folder.ReadFile("ctrlr/qma.lst"), "myangel3\r\n");
+  }
+
+  // The options box starts with the emulator's default config only where no settings file
+  // exists yet; a settings file keeps its options, even none.
+  void FirstStartNamesTheEmulatorsConfig()
+  {
+    const struct
+    {
+      const char* settings; // nullptr: no file
+      std::string options;
+    } cases[] = {
+        {nullptr, "--use-config-file=zinc.cfg"},
+        {"\r\n 0 \r\n 0 \r\n 0 \r\n", ""},
+        {"-x\r\n 0 \r\n 0 \r\n 0 \r\n", "-x"},
+    };
+    for (const auto& c : cases)
+    {
+      EmulatorFolder folder;
+      folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
+      if (c.settings)
+        folder.WriteFile("corvane.cfg", c.settings);
+      StartUp(folder.session);
+      MainWindow window(folder.session);
+      QCOMPARE(window.findChild<QLineEdit*>("txtCommand")->text().toStdString(), c.options);
+      QCOMPARE(window.HasUnsavedChanges(), false);
+    }
   }
 
   void UnreadableListFileIsToldAtStartUp()
@@ -101,6 +133,7 @@ private slots:
     for (const auto& c : cases)
     {
       EmulatorFolder folder;
+      folder.WriteFile("zinc.cfg", ""); // the config question is another test's
       if (c.in_a_family)
         folder.session.groups[GroupId::Cap] = {"sfex"};
       if (c.file_written)

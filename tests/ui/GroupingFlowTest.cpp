@@ -69,6 +69,41 @@ private slots:
     QVERIFY(w.groups.isVisible()); // the main window's Save leaves the grouping window open
   }
 
+  // Moves waiting in the grouping window are unsaved work: the main window marks them, and its
+  // close box asks; Save writes them as the grouping window's Save would.
+  void UnsavedMovesCountInTheMainWindow_data()
+  {
+    QTest::addColumn<UnsavedAnswer>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<QString>("tekken_list");
+    QTest::newRow("save") << UnsavedAnswer::Save << true << "sfex\r\n";
+    QTest::newRow("discard") << UnsavedAnswer::Discard << true << "";
+    QTest::newRow("cancel") << UnsavedAnswer::Cancel << false << "";
+  }
+
+  void UnsavedMovesCountInTheMainWindow()
+  {
+    QFETCH(UnsavedAnswer, answer);
+    QFETCH(bool, closed);
+    QFETCH(QString, tekken_list);
+    TwoWindows w;
+    w.window.show();
+    w.groups.ShowReloaded();
+    QVERIFY(!w.window.HasUnsavedChanges());
+    SelectFirst(w.groups, "lstCap");
+    QVERIFY(w.groups.MoveSelectedEntry(GroupId::Cap, GroupId::Tekken));
+    QVERIFY(w.window.HasUnsavedChanges());
+    QVERIFY(w.window.windowTitle().startsWith('*'));
+    w.messages.unsaved_answer = answer;
+    w.window.close();
+    QCOMPARE(w.messages.questions.size(), size_t{1});
+    QCOMPARE(w.window.isVisible(), !closed);
+    QCOMPARE(QString::fromStdString(w.folder.ReadFile("ctrlr/tekken.lst")), tekken_list);
+    // Cancel in the grouping window drops the moves, and with them the mark.
+    w.groups.CancelChanges();
+    QVERIFY(!w.window.HasUnsavedChanges());
+  }
+
   void GroupSaveWritesListsThenEverythingThenHides()
   {
     TwoWindows w;

@@ -303,6 +303,7 @@ private slots:
     QFETCH(QString, message);
     QFETCH(QString, status);
     EmulatorFolder folder(subfolder.toStdString());
+    folder.WriteFile("zinc.cfg", ""); // a missing config is offered first, as another test shows
     folder.session.games.rows[0].set_name = set_name.toStdString();
     const std::string zinc = folder.File("zinc.exe");
     if (emulator != "present")
@@ -339,6 +340,80 @@ private slots:
     QVERIFY(!LaunchLog(folder).empty());
     window.findChild<QCheckBox*>("chkShowcmd")->click();
     QCOMPARE(status->text(), QString());
+  }
+
+  // With changes unsaved the launch asks, as the close box does: the game reads its keys from
+  // the files. Save and launch writes them first; a save that fails starts nothing.
+  void LaunchAsksAboutUnsavedChanges_data()
+  {
+    QTest::addColumn<UnsavedAnswer>("answer");
+    QTest::addColumn<bool>("family_file_protected");
+    QTest::addColumn<bool>("launched");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("save and launch") << UnsavedAnswer::Save << false << true << true;
+    QTest::newRow("save failed") << UnsavedAnswer::Save << true << false << false;
+    QTest::newRow("launch with the saved keys") << UnsavedAnswer::Discard << false << true << false;
+    QTest::newRow("cancel") << UnsavedAnswer::Cancel << false << false << false;
+  }
+
+  void LaunchAsksAboutUnsavedChanges()
+  {
+    QFETCH(UnsavedAnswer, answer);
+    QFETCH(bool, family_file_protected);
+    QFETCH(bool, launched);
+    QFETCH(bool, saved);
+    EmulatorFolder folder;
+    folder.WriteFile("zinc.cfg", "");
+    folder.WriteFile("ctrlr/allcfg.ini", "");
+    if (family_file_protected)
+      std::filesystem::permissions(folder.File("ctrlr/allcfg.ini"), std::filesystem::perms(0444));
+    folder.session.groups[GroupId::Cap] = {"sfex"};
+    MainWindow window(folder.session);
+    window.show();
+    window.findChild<QPushButton*>("UP")->click();
+    QTest::keyClick(test::OpenKeyDialog(), Qt::Key_A);
+    MessageLog log;
+    log.unsaved_answer = answer;
+    DoubleClickRow(window, 0);
+    QCOMPARE(log.questions.front(), std::string(Messages::LAUNCH_UNSAVED_QUESTION));
+    QCOMPARE(window.findChild<QLabel*>("lblStatus")->text().startsWith("Started"), launched);
+    QCOMPARE(folder.ReadFile("ctrlr/allcfg.ini").find("up=k1E") != std::string::npos, saved);
+    QCOMPARE(window.HasUnsavedChanges(), !saved);
+    std::filesystem::permissions(folder.File("ctrlr/allcfg.ini"), std::filesystem::perms(0644));
+  }
+
+  // Options that name a zinc.cfg that is not there: the launch offers the default one first,
+  // and starts the game whatever the answer.
+  void LaunchOffersTheMissingEmulatorConfig_data()
+  {
+    QTest::addColumn<QString>("options");
+    QTest::addColumn<bool>("answer");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("made") << "--use-config-file=zinc.cfg" << true << true;
+    QTest::newRow("refused") << "--use-config-file=zinc.cfg" << false << true;
+    QTest::newRow("another config") << "--use-config-file=mine.cfg" << true << false;
+  }
+
+  void LaunchOffersTheMissingEmulatorConfig()
+  {
+    QFETCH(QString, options);
+    QFETCH(bool, answer);
+    QFETCH(bool, asked);
+    EmulatorFolder folder;
+    folder.WriteFile("ctrlr/sfex.ini", "[player1]\r\n");
+    folder.session.groups[GroupId::Cap] = {"sfex"};
+    folder.session.settings.CommandOptions = options.toStdString();
+    MainWindow window(folder.session);
+    window.show();
+    MessageLog log;
+    log.answer = answer;
+    DoubleClickRow(window, 0);
+    QCOMPARE(log.questions.size(), size_t(asked ? 1 : 0));
+    if (asked)
+      QCOMPARE(log.questions[0], std::string(Messages::LAUNCH_NO_EMULATOR_CONFIG));
+    QCOMPARE(folder.Exists("emu/zinc.cfg"), asked && answer);
+    QCOMPARE(window.findChild<QLabel*>("lblStatus")->text(),
+             QString("Started Street Fighter EX (sfex)"));
   }
 
   void ZincOptionsCreatesADefaultOnlyWhenMissing()

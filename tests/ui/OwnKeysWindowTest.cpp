@@ -117,6 +117,47 @@ private slots:
             std::string::npos);
   }
 
+  // Two windows on one game: what one stored is what the file holds, so the other, untouched,
+  // has nothing unsaved; one with changes of its own keeps them and its mark.
+  void SecondWindowOnAGameSeesTheFirstOnesSave_data()
+  {
+    QTest::addColumn<bool>("second_changed");
+    QTest::newRow("second untouched") << false;
+    QTest::newRow("second with a change") << true;
+  }
+
+  void SecondWindowOnAGameSeesTheFirstOnesSave()
+  {
+    QFETCH(bool, second_changed);
+    test::EmulatorFolder folder;
+    test::MessageLog log;
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
+    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+    folder.session.game_keys = GameKeys();
+    MainWindow window(folder.session);
+    window.show();
+    QPointer<OwnKeysWindow> first = OpenOwnKeys(window, 0);
+    QPointer<OwnKeysWindow> second = OpenOwnKeys(window, 0);
+    second = window.findChildren<OwnKeysWindow*>().last();
+    QVERIFY(first && second && first != second);
+    if (second_changed)
+    {
+      second->findChild<BindingButton*>("CapKick1")->click();
+      QTest::keyClick(test::OpenKeyDialog(), Qt::Key_W);
+    }
+    first->findChild<BindingButton*>("CapPunch1")->click();
+    QTest::keyClick(test::OpenKeyDialog(), Qt::Key_Q);
+    first->findChild<QPushButton*>("cmdSave")->click();
+    QTRY_VERIFY(!first);
+    const QString caption("Own Keys: Street Fighter EX (sfex)");
+    QCOMPARE(second->HasUnsavedChanges(), second_changed);
+    QCOMPARE(second->windowTitle(), second_changed ? "*" + caption : caption);
+    log.unsaved_answer = UnsavedAnswer::Cancel;
+    second->close();
+    QCOMPARE(log.questions.size(), size_t(second_changed ? 1 : 0));
+    QCOMPARE(bool(second) && second->isVisible(), second_changed);
+  }
+
   // Own keys that could not be read at start-up: no window could offer them, so none opens.
   void UnreadableOwnKeysOpenNoWindowAndSayWhy()
   {

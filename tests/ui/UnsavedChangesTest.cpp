@@ -2,6 +2,7 @@
 
 #include "UiTestKit.h"
 #include "base/Messages.h"
+#include "ui/chart/KeyChartWindow.h"
 #include "ui/main/MainWindow.h"
 
 #include <QCheckBox>
@@ -10,6 +11,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include <filesystem>
 #include <functional>
 
 namespace corvane
@@ -144,6 +146,48 @@ private slots:
       QCOMPARE(allcfg, "<missing>");
     else
       QVERIFY(allcfg.find("up=" + allcfg_up.toStdString()) != std::string::npos);
+  }
+
+  // A game's file the player made read-only is kept and told, and what was written counts as
+  // saved: the mark clears, the key chart marks nothing, and the close box closes. A family
+  // file kept read-only leaves the changes unsaved, and the close box's Save keeps the window.
+  void ProtectedGameFileCountsAsThePlayersChoice_data()
+  {
+    QTest::addColumn<QString>("protected_file");
+    QTest::addColumn<bool>("counts_as_saved");
+    QTest::newRow("game's file") << "ctrlr/sfex.ini" << true;
+    QTest::newRow("family file") << "ctrlr/capcfg.ini" << false;
+  }
+
+  void ProtectedGameFileCountsAsThePlayersChoice()
+  {
+    QFETCH(QString, protected_file);
+    QFETCH(bool, counts_as_saved);
+    const std::string file = protected_file.toStdString();
+    EmulatorFolder folder;
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
+    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+    folder.WriteFile(file, "mine\r\n");
+    std::filesystem::permissions(folder.File(file), std::filesystem::perms(0444));
+    MainWindow window(folder.session);
+    window.show();
+    MessageLog log;
+    BindUpToA(window);
+    window.findChild<QPushButton*>("cmdSave")->click();
+    QCOMPARE(folder.ReadFile(file), "mine\r\n");
+    QCOMPARE(log.boxes.size(), size_t(1));
+    const std::string_view heading =
+        counts_as_saved ? Messages::SAVED_EXCEPT_PROTECTED : Messages::SAVE_INCOMPLETE;
+    QVERIFY(log.boxes[0].second.starts_with(heading));
+    QVERIFY(log.boxes[0].second.find(folder.File(file)) != std::string::npos);
+    QCOMPARE(window.windowTitle(), counts_as_saved ? CAPTION : MARKED);
+    const KeyChartWindow chart(folder.session);
+    QCOMPARE(chart.Html().contains(QString::fromStdString(std::string(Messages::CHART_UNSAVED))),
+             !counts_as_saved);
+    log.unsaved_answer = UnsavedAnswer::Save;
+    window.close();
+    QCOMPARE(window.isVisible(), !counts_as_saved);
+    std::filesystem::permissions(folder.File(file), std::filesystem::perms(0644));
   }
 };
 

@@ -97,6 +97,9 @@ def unpack(zip_path, zinc_exe, folder):
                           f"{sorted(ZIP_CONTENTS - names)} less than it should")
         archive.extractall(folder)
     shutil.copy(zinc_exe, os.path.join(folder, "zinc.exe"))
+    # The emulator's config, which a first start names in the options: with it there, the
+    # launch has no default config to offer.
+    open(os.path.join(folder, "zinc.cfg"), "w").close()
     ctrlr = os.path.join(folder, "ctrlr")
     os.makedirs(ctrlr)
     for name, games in (("cap", "sfex\r\nsfexa\r\nsfex2\r\n"), ("tekken", "tekken\r\n"),

@@ -219,7 +219,7 @@ QPushButton* KeyChartWindow::AddButton(const char* name, const QString& text)
 void KeyChartWindow::Refresh()
 {
   m_chart = KeyCodeManager::BuildKeyChart(
-      {m_session.bindings, &m_session.saved_bindings, m_session.groups, m_session.games,
+      {m_session.bindings, &m_session.saved.Bindings(), m_session.groups, m_session.games,
        m_session.game_keys ? &*m_session.game_keys : nullptr, CurrentLayoutCharacter()});
   std::string html = KeyCodeManager::KeyChartHtml(m_chart);
   // Rows built again would lose the cell a screen reader was on; unchanged keys keep them.

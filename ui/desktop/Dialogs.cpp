@@ -5,6 +5,7 @@
 #include "base/TextEditor.h"
 #include "ui/desktop/QtText.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
@@ -123,7 +124,7 @@ bool AskYesNo(QWidget* parent, std::string_view text)
   return box.exec() == QMessageBox::Yes;
 }
 
-UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text)
+UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text, UnsavedMoment moment)
 {
   const QString shown = ToQString(text);
   if (const auto& hook = CurrentUnsavedHook())
@@ -133,6 +134,12 @@ UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text)
   FitTitle(box);
   box.setDefaultButton(QMessageBox::Save);
   box.setEscapeButton(QMessageBox::Cancel);
+  if (moment == UnsavedMoment::Launching)
+  {
+    box.button(QMessageBox::Save)->setText(ToQString(Messages::SAVE_AND_LAUNCH));
+    box.button(QMessageBox::Discard)->setText(ToQString(Messages::LAUNCH_WITH_SAVED));
+    box.button(QMessageBox::Cancel)->setText(ToQString(Messages::CANCEL));
+  }
   switch (box.exec())
   {
   case QMessageBox::Save:

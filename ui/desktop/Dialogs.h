@@ -40,9 +40,17 @@ enum class UnsavedAnswer
   Cancel,  // keep the window open
 };
 
-// Asks whether to save before closing, in a modal box with Save, Discard and Cancel under the
-// title "Corvane"; Enter saves and Escape cancels.
-UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text);
+// What the work waiting to be saved stands before, which names the question's buttons.
+enum class UnsavedMoment
+{
+  Closing,   // Save, Discard, Cancel
+  Launching, // "Save and launch", "Launch with the saved keys", "Cancel"
+};
+
+// Asks whether to save first, in a modal box under the title "Corvane" with three buttons for
+// Save, Discard and Cancel, named for the moment; Enter saves and Escape cancels.
+UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text,
+                              UnsavedMoment moment = UnsavedMoment::Closing);
 
 // Shows a problem list as a warning, headed by `heading` when it is not empty; nothing when the
 // list is empty.

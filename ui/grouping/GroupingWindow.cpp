@@ -249,6 +249,7 @@ bool GroupingWindow::MoveSelectedEntry(GroupId from, GroupId to)
     m_models[IndexOf(to)]->Reset();
   // The moved entry is now the last of the target: bring it into view.
   m_lists[IndexOf(to)]->scrollToBottom();
+  NoteMoved(true);
   return true;
 }
 
@@ -282,8 +283,18 @@ void GroupingWindow::ShowReloaded()
 
 void GroupingWindow::RefreshLists()
 {
+  // Called whenever the lists were read from or written to their files: no move waits.
   for (GroupListModel* model : m_models)
     model->Reset();
+  NoteMoved(false);
+}
+
+void GroupingWindow::NoteMoved(bool moved)
+{
+  if (moved == m_moved)
+    return;
+  m_moved = moved;
+  emit UnsavedMovesChanged();
 }
 
 void GroupingWindow::SaveLists()
@@ -296,6 +307,7 @@ void GroupingWindow::SaveLists()
     WarnAbout(outcome);
     return;
   }
+  NoteMoved(false);
   emit SaveRequested();
   RefreshLists();
   hide();

@@ -46,11 +46,16 @@ public:
   // The name a screen reader gives the list of a group: its heading.
   QString ListName(GroupId id) const;
 
+  // True while moves wait that the list files do not hold yet.
+  bool HasUnsavedMoves() const { return m_moved; }
+
 signals:
   // After Save wrote the list files: the main window's save of everything else runs here.
   void SaveRequested();
   // Scan For Changes wrote the list files: the per-game files follow them at the next Save.
   void ListsRewritten();
+  // Moves began to wait, or stopped waiting (saved, dropped or read back from the files).
+  void UnsavedMovesChanged();
 
 public slots:
   // Reads the list files into the session's lists, then shows the window in front.
@@ -81,6 +86,7 @@ private:
   void ConnectWidgets();
   void ReloadLists();
   void WarnAbout(const Outcome& outcome);
+  void NoteMoved(bool moved);
 
   void CreateMoveMenu();
   void MoveFromFocusedList(GroupId to);
@@ -97,6 +103,7 @@ private:
   QString m_move_said;        // what the last move says, once the lists have settled
   QTimer m_move_settled;
   QMenu* m_move_menu = nullptr; // one entry per list, in column order
+  bool m_moved = false;         // moves the list files do not hold yet
 };
 
 } // namespace corvane

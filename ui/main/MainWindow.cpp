@@ -9,6 +9,8 @@
 #include "ui/desktop/Dialogs.h"
 #include "ui/desktop/QtText.h"
 #include "ui/keys/KeyDialog.h"
+#include "ui/main/LaunchPage.h"
+#include "ui/main/UnsavedWork.h"
 #include "ui/widgets/TabStrip.h"
 
 #include <QApplication>
@@ -83,7 +85,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent) : QWidget(parent), m_s
   NameControls();
   SetFocusOrder();
   CreateKeyboardShortcuts();
-  CreateStatusLine();
+  m_launch->CreateStatusLine(StatusBand());
   EnterPressesButtons(this);
   ConnectWidgets();
   Load();
@@ -104,19 +106,16 @@ void MainWindow::Load()
   ColourControls();
   m_players.player1->setChecked(true);
   RefreshBindingButtons();
-  FillGameList();
-  SpeakCurrentEntryOnFocus(lstGames);
+  m_launch->Load();
   SwitchPage();
 }
 
 void MainWindow::ShowSettings()
 {
   const FrontendSettings& settings = m_session.settings;
-  m_loaded_options = settings.CommandOptions;
-  txtCommand->setText(ToQString(m_loaded_options));
   ShowState(chkCfgWrapper, settings.CfgWrapperFlag);
   ShowState(chkMakeDat, settings.MakeDatFlag);
-  ShowState(chkShowcmd, settings.ShowCmdFlag);
+  ShowState(m_launch->chkShowcmd, settings.ShowCmdFlag);
 }
 
 void MainWindow::ArrangePages()
@@ -135,7 +134,6 @@ void MainWindow::ArrangePages()
 void MainWindow::LoadBindings()
 {
   const GeneralOptions general = KeyCodeManager::LoadAllBindings(m_session.dir, m_session.bindings);
-  m_session.saved_bindings = m_session.bindings;
   ShowState(chkError, general.no_error);
   m_loaded_error_output = general.output;
   txtError->setText(ToQString(m_loaded_error_output));
@@ -146,22 +144,8 @@ void MainWindow::ColourControls()
   const QColor colour = fraOpt.front()->palette().color(QPalette::Window);
   for (QWidget* widget :
        std::initializer_list<QWidget*>{m_players.box, chkError, chkMakeDat, chkCfgWrapper,
-                                       m_players.player1, m_players.player2, chkShowcmd})
+                                       m_players.player1, m_players.player2, m_launch->chkShowcmd})
     SetBackground(widget, colour);
-}
-
-void MainWindow::FillGameList()
-{
-  // Row i of the list is row i of the game table: the launch relies on it.
-  QStringList titles;
-  titles.reserve(static_cast<qsizetype>(m_session.games.rows.size()));
-  for (const GameRow& game : m_session.games.rows)
-    titles.append(ToQString(game.title));
-  lstGames->addItems(titles);
-  // The set name beside the title, for the filter and the mouse.
-  for (int row = 0; row < lstGames->count(); ++row)
-    lstGames->item(row)->setToolTip(
-        ToQString(m_session.games.rows[static_cast<size_t>(row)].set_name));
 }
 
 void MainWindow::SwitchPage()
@@ -197,7 +181,7 @@ void MainWindow::TurnPage(int step)
 
 std::string MainWindow::OptionsText() const
 {
-  return BytesOfEdited(txtCommand->text(), m_loaded_options);
+  return m_launch->OptionsText();
 }
 
 GeneralOptions MainWindow::ShownGeneralOptions() const
@@ -207,7 +191,7 @@ GeneralOptions MainWindow::ShownGeneralOptions() const
 
 bool MainWindow::TypedTextFitsCodePage()
 {
-  for (const QLineEdit* box : {txtCommand, txtError})
+  for (const QLineEdit* box : {m_launch->txtCommand, txtError})
   {
     if (!ExactBytes(box->text()))
     {
@@ -223,25 +207,14 @@ void MainWindow::SaveAllChanges()
   // Nothing is written rather than another path in corvane.cfg and lconfig.ini.
   if (!TypedTextFitsCodePage())
     return;
-  const std::string options = OptionsText();
-  const KeyCodeManager::SaveRequest request{
-      m_session.bindings,
-      ShownGeneralOptions(),
-      options,
-      m_session.settings,
-      [this, options]
-      {
-        auto written = ZincListMan::WriteWrapperConfig(m_session.dir, m_session.games, options);
-        return KeyCodeManager::WrapperStepResult{written.wrapper_missing, written.outcome};
-      },
-      m_session.game_keys ? &*m_session.game_keys : nullptr};
+  const KeyCodeManager::SaveRequest request = ShownRequest();
   const auto saved = KeyCodeManager::SaveAllChanges(m_session.dir, request, m_session.groups);
-  if (saved.outcome.Ok())
-    m_session.saved_bindings = m_session.bindings;
+  // A game's file the player protected stays as it is by choice, and what was written counts as
+  // saved; after any other failure not everything shown is in the files, and the mark stays.
+  if (CountsAsSaved(saved.outcome))
+    m_session.saved.TakeSave(request);
   emit GroupListsReloaded();
-  // After a partial failure the mark stays: not everything shown is in the files.
-  if (saved.outcome.Ok())
-    MarkSaved();
+  UpdateUnsavedMark();
   ReportSave(saved);
 }
 
@@ -251,6 +224,8 @@ void MainWindow::ReportSave(const KeyCodeManager::SaveOutcome& saved)
     ShowMessage(this, MessageKind::Warning, Messages::WRAPPER_NOT_FOUND);
   if (saved.outcome.Ok())
     ShowMessage(this, MessageKind::Plain, SavedText());
+  else if (CountsAsSaved(saved.outcome))
+    ShowProblems(this, Messages::SAVED_EXCEPT_PROTECTED, saved.outcome.Describe());
   else
     ShowProblems(this, Messages::SAVE_INCOMPLETE, saved.outcome.Describe());
 }

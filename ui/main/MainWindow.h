@@ -14,6 +14,7 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -23,8 +24,6 @@ class QCheckBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
-class QListWidget;
-class QListWidgetItem;
 class QPushButton;
 
 namespace corvane
@@ -33,10 +32,14 @@ namespace corvane
 class BindingButton;
 class KeyChartWindow;
 class KeyDialog;
+class LaunchPage;
 class TabStrip;
+class UnsavedWork;
 
 // The main window: a tab strip over seven pages (the shared inputs, one page per controller
-// layout, the launch page), the player choice, two option boxes, Save and Cancel.
+// layout, the launch page), the player choice, two option boxes, Save and Cancel. It builds the
+// binding pages itself and wires its parts: the Launch page (LaunchPage) and the unsaved work
+// (UnsavedWork) over the session's record of what is saved.
 class MainWindow : public QWidget
 {
   Q_OBJECT
@@ -46,10 +49,15 @@ public:
   explicit MainWindow(Session& session, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // True when a Save would write something the files do not hold yet: a binding, a box or a
-  // text of this window changed since the last load or save, or a scan rewrote the group lists
-  // after it, so the per-game files wait for a Save.
+  // True when work would be lost: a Save would write something the files do not hold yet (a
+  // binding, a box or a text of this window differs from the session's record of what is saved,
+  // or a scan rewrote the group lists since, so the per-game files wait for a Save), or moves
+  // wait in the grouping window.
   bool HasUnsavedChanges() const;
+
+  // Counts the grouping window's moves as unsaved work: `pending` tells whether any wait, and
+  // `save` writes them and then everything else, as the grouping window's Save does.
+  void CountGroupingMoves(std::function<bool()> pending, std::function<void()> save);
 
 public slots:
   // The group lists were rewritten on disk outside a Save: the per-game files follow them at
@@ -59,6 +67,9 @@ public slots:
   // Saves every controller file, the per-game copies, the settings and (when asked) the
   // wrapper configuration, reloads the group lists from disk, and tells the user the outcome.
   void SaveAllChanges();
+
+  // Puts the unsaved mark in the title, or takes it away.
+  void UpdateUnsavedMark();
 
 signals:
   // "Manage Control Groupings" was clicked.
@@ -71,24 +82,14 @@ protected:
   void changeEvent(QEvent* event) override;
 
 private:
-  // Everything a Save writes from this window, as shown now.
-  struct ShownValues
-  {
-    std::array<std::string, SLOT_COUNT> bindings;
-    int no_error = 0;
-    QString error_output;
-    QString options;
-    std::array<int16_t, 3> flags{}; // CfgWrapperFlag, MakeDatFlag, ShowCmdFlag
-    bool operator==(const ShownValues&) const = default;
-  };
-
   // Building (MainWindowLayout.cpp).
   void CreateLayout();
   void CreateTabsAndPages();
   void CreateBindingButtons();
   void CreateGeneralPage();
-  void CreateLaunchPage();
   void CreateBottomControls();
+  // Where the status line goes: between the tab rows and the pages.
+  QRect StatusBand() const;
   void ConnectWidgets();
   void ConnectFlag(QCheckBox* box, int16_t FrontendSettings::*flag);
 
@@ -98,17 +99,14 @@ private:
   void SetFocusOrder();
   void FocusFirstControlOf(QWidget* page);
 
-  // The unsaved mark and the question before closing (MainWindowUnsaved.cpp).
-  ShownValues CurrentValues() const;
+  // The unsaved work and the questions before it would go (MainWindowUnsaved.cpp).
   void TrackUnsavedChanges();
-  void MarkSaved();
-  void UpdateUnsavedMark();
+  // Everything a Save would write, as the window shows it now.
+  KeyCodeManager::SaveRequest ShownRequest() const;
   bool MayClose();
-
-  // The status line above the pages (MainWindowStatus.cpp).
-  void CreateStatusLine();
-  void ShowStatus(const QString& text);
-  void ReportLaunch(const GameRow& game, const Outcome& started);
+  // Before a launch: true to go on (nothing unsaved, saved, or the saved keys chosen).
+  bool MayLaunch();
+  void SaveWithGroupingMoves();
 
   // The load sequence (MainWindow.cpp).
   void Load();
@@ -116,7 +114,6 @@ private:
   void ArrangePages();
   void LoadBindings();
   void ColourControls();
-  void FillGameList();
   void SwitchPage();
   void TurnPage(int step);
 
@@ -134,10 +131,7 @@ private:
 
   // What the buttons do (MainWindow.cpp, MainWindowActions.cpp).
   void OpenKeyCapture(const BindingRow& row);
-  void LaunchSelected();
-  int SelectedGameRow() const;
   void OpenOwnKeys();
-  void LaunchItem(QListWidgetItem* item);
   void ManageZincOptions();
   void ManageRendererConfig();
   void ReportSave(const KeyCodeManager::SaveOutcome& saved);
@@ -151,12 +145,11 @@ private:
   Session& m_session;
   QPointer<KeyDialog> m_keys;
   QPointer<KeyChartWindow> m_chart;
-  std::string m_loaded_options;      // txtCommand's bytes as loaded
   std::string m_loaded_error_output; // txtError's bytes as loaded
   bool m_ending = false;
-  std::optional<ShownValues> m_saved; // as last loaded or saved; none while loading
-  bool m_lists_rewritten = false;     // by a scan since the last save
-  QLabel* lblStatus = nullptr;
+  UnsavedWork* m_unsaved = nullptr; // none while loading
+  std::function<bool()> m_grouping_moves_pending;
+  std::function<void()> m_save_grouping_moves;
 
   TabStrip* TabStrip1 = nullptr;
   std::vector<QFrame*> fraOpt;
@@ -171,14 +164,7 @@ private:
   QPushButton* Command2 = nullptr;
   QPushButton* cmdKeyChart = nullptr;
   QCheckBox* chkWalkShared = nullptr; // on the General page, for every page's Bind All
-  // Launch page.
-  QLabel* Label1 = nullptr;
-  QListWidget* lstGames = nullptr;
-  QCheckBox* chkShowcmd = nullptr;
-  QPushButton* cmdLaunch = nullptr;
-  QPushButton* cmdOwnKeys = nullptr;
-  QLabel* Label2 = nullptr;
-  QLineEdit* txtCommand = nullptr;
+  LaunchPage* m_launch = nullptr;
   // Below the pages.
   PlayerChoice m_players;
   QCheckBox* chkCfgWrapper = nullptr;

@@ -1,5 +1,5 @@
 // Keyboard and screen-reader access to the main window: names for the controls without a
-// caption, the pages' keyboard shortcuts, Enter on the game list, and the focus order.
+// caption, the pages' keyboard shortcuts and the focus order.
 
 #include "base/Messages.h"
 #include "ui/desktop/QtText.h"
@@ -51,10 +51,8 @@ void MainWindow::NameControls()
 {
   // A label beside a control names it; the rest get a short plain name. Binding buttons,
   // check boxes and option buttons are named by their captions.
-  Label2->setBuddy(txtCommand);
   txtError->setAccessibleName(ToQString(Messages::ERROR_OUTPUT_NAME));
   txtError->setToolTip(ToQString(Messages::ERROR_OUTPUT_TIP));
-  lstGames->setAccessibleName(ToQString(Messages::GAME_LIST_NAME));
 }
 
 void MainWindow::CreateKeyboardShortcuts()
@@ -67,11 +65,6 @@ void MainWindow::CreateKeyboardShortcuts()
   auto* previous = new QShortcut(this);
   previous->setKeys(KeysWith(QKeySequence::PreviousChild, QKeySequence(Qt::CTRL | Qt::Key_PageUp)));
   connect(previous, &QShortcut::activated, this, [this] { TurnPage(-1); });
-  // Enter on a game does what a double-click does.
-  auto* launch = new QShortcut(lstGames);
-  launch->setKeys({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
-  launch->setContext(Qt::WidgetShortcut);
-  connect(launch, &QShortcut::activated, this, [this] { LaunchItem(lstGames->currentItem()); });
 }
 
 void MainWindow::SetFocusOrder()

@@ -1,17 +1,14 @@
-// What the main window's launch and editor buttons do.
+// What the main window's Own Keys and editor buttons do.
 
-#include "app/LaunchCommand.h"
 #include "base/FileIo.h"
 #include "base/Messages.h"
 #include "base/Process.h"
 #include "generate/EmulatorConfig.h"
 #include "ui/desktop/Dialogs.h"
-#include "ui/main/LaunchCheck.h"
+#include "ui/main/LaunchPage.h"
 #include "ui/main/MainWindow.h"
 #include "ui/ownkeys/OwnKeysWindow.h"
 #include "ui/widgets/WaitingWindow.h"
-
-#include <QListWidget>
 
 namespace corvane
 {
@@ -33,18 +30,9 @@ void EditOrReport(QWidget* parent, const AppDir& dir, std::string_view file_name
 
 } // namespace
 
-int MainWindow::SelectedGameRow() const
-{
-  const QList<QListWidgetItem*> selected = lstGames->selectedItems();
-  if (selected.isEmpty())
-    return -1;
-  const int row = lstGames->row(selected.front());
-  return row <= m_session.games.LastGameIndex() ? row : -1;
-}
-
 void MainWindow::OpenOwnKeys()
 {
-  const int row = SelectedGameRow();
+  const int row = m_launch->SelectedGameRow();
   if (row < 0)
     return;
   const std::string& set_name = m_session.games.rows[static_cast<size_t>(row)].set_name;
@@ -62,44 +50,6 @@ void MainWindow::OpenOwnKeys()
     window->raise();
     window->activateWindow();
   }
-}
-
-void MainWindow::LaunchSelected()
-{
-  const int row = SelectedGameRow();
-  if (row < 0 || !TypedTextFitsCodePage())
-    return;
-  const GameRow& game = m_session.games.rows[static_cast<size_t>(row)];
-  const EmulatorRoute route = EmulatorRouteFor(m_session.dir);
-  const std::string line = LaunchCommandLine(game, OptionsText(), m_session.dir, route);
-  // Never start a line that would give the emulator another game or another controller file.
-  if (const std::string refusal = LaunchRefusal(game, line, m_session.dir, route); !refusal.empty())
-  {
-    ShowMessage(this, MessageKind::Warning, refusal);
-    return;
-  }
-  if (!ConfirmLaunchWithoutGameFile(this, m_session, game.set_name))
-    return;
-  SetCurrentDir(m_session.dir.Root());
-  // The line shown is the line started, Wine's name included.
-  if (m_session.settings.ShowCmdFlag == 1)
-    ShowMessage(this, MessageKind::Plain, line);
-  // Through Wine the first seconds tell whether the game started; the window stays painted.
-  Outcome started;
-  if (route.kind == RouteKind::Wine)
-    RunWithWaitingWindow([&] { started = StartGame(line, m_session.dir, route); },
-                         Messages::WAITING_FOR_WINE_START);
-  else
-    started = StartGame(line, m_session.dir, route);
-  ReportLaunch(game, started);
-}
-
-void MainWindow::LaunchItem(QListWidgetItem* item)
-{
-  if (!item)
-    return;
-  lstGames->setCurrentItem(item);
-  LaunchSelected();
 }
 
 void MainWindow::ManageZincOptions()

@@ -1,19 +1,17 @@
 // Building the main window: the tab strip, the pages and the controls below them.
 
 #include "ui/desktop/QtText.h"
+#include "ui/main/LaunchPage.h"
 #include "ui/main/MainWindow.h"
-#include "ui/widgets/FilterField.h"
 #include "ui/widgets/PlayerChoice.h"
 #include "ui/widgets/SaveCancelRow.h"
 #include "ui/widgets/TabStrip.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -53,7 +51,7 @@ void MainWindow::CreateLayout()
   CreateTabsAndPages();
   CreateBindingButtons();
   CreateGeneralPage();
-  CreateLaunchPage();
+  m_launch = new LaunchPage(m_session, *fraOpt.at(LAUNCH_PAGE), *this);
   CreateWalkButtons();
   CreateBottomControls();
 }
@@ -91,35 +89,13 @@ void MainWindow::CreateGeneralPage()
                    QRect(390, 262, 183, 26));
 }
 
-void MainWindow::CreateLaunchPage()
+QRect MainWindow::StatusBand() const
 {
-  QFrame* page = fraOpt.at(LAUNCH_PAGE);
-  Label1 = WrappingLabel("Label1",
-                         "Double Click a Game to Test it... Please note that changes aren't "
-                         "reflected in the launch until you save.",
-                         page, QRect(8, 4, 565, 32));
-  auto* filter = Place(new FilterField(page), "txtFilter", QRect(8, 38, 530, 22));
-  lstGames = Place(new QListWidget(page), "lstGames", QRect(8, 62, 530, 174));
-  lstGames->setSelectionMode(QAbstractItemView::SingleSelection);
-  lstGames->setSortingEnabled(false);
-  lstGames->setUniformItemSizes(true); // quick to fill with every game
-  filter->Watch(lstGames);
-  chkShowcmd =
-      Place(new QCheckBox(Text("Show Command Line"), page), "chkShowcmd", QRect(8, 240, 180, 20));
-  cmdLaunch = Place(new QPushButton(Text("&Launch"), page), "cmdLaunch", QRect(8, 262, 90, 26));
-  cmdOwnKeys =
-      Place(new QPushButton(tr("Own &Keys..."), page), "cmdOwnKeys", QRect(104, 262, 90, 26));
-  lstGames->setContextMenuPolicy(Qt::ActionsContextMenu);
-  auto* own_keys = new QAction(tr("Own Keys..."), lstGames);
-  lstGames->addAction(own_keys);
-  connect(own_keys, &QAction::triggered, this, &MainWindow::OpenOwnKeys);
-  Label2 = WrappingLabel("Label2",
-                         "Options Passed to Zinc  Be aware that zinc doesn't function without a "
-                         "valid cfg file.",
-                         page, QRect(200, 236, 373, 30));
-  txtCommand = Place(new QLineEdit(page), "txtCommand", QRect(200, 266, 373, 22));
-  // A box cuts longer texts at 32767 characters by default, and a save would keep the cut.
-  txtCommand->setMaxLength(std::numeric_limits<int>::max());
+  constexpr int GAP = 2;     // from the tab rows above and the page frame below
+  constexpr int INDENT = 12; // in from the pane's edge, as the pages' text stands
+  const int top = TabStrip1->TabsHeight() + GAP;
+  const int height = fraOpt.front()->y() - GAP - top;
+  return {INDENT, top, fraOpt.front()->width() - INDENT, height};
 }
 
 void MainWindow::CreateBottomControls()
@@ -138,7 +114,7 @@ void MainWindow::ConnectWidgets()
   connect(TabStrip1, &TabStrip::currentChanged, this, &MainWindow::SwitchPage);
   ConnectFlag(chkCfgWrapper, &FrontendSettings::CfgWrapperFlag);
   ConnectFlag(chkMakeDat, &FrontendSettings::MakeDatFlag);
-  ConnectFlag(chkShowcmd, &FrontendSettings::ShowCmdFlag);
+  ConnectFlag(m_launch->chkShowcmd, &FrontendSettings::ShowCmdFlag);
   // A greyed box from the file becomes an ordinary two-state box once it leaves the grey
   // state, whatever changed it. Its state is read when saving.
   connect(chkError, &QCheckBox::stateChanged, this,
@@ -154,9 +130,8 @@ void MainWindow::ConnectWidgets()
   connect(cmdManCont, &QPushButton::clicked, this, &MainWindow::ManageGroupsRequested);
   connect(Command1, &QPushButton::clicked, this, &MainWindow::ManageZincOptions);
   connect(Command2, &QPushButton::clicked, this, &MainWindow::ManageRendererConfig);
-  connect(cmdLaunch, &QPushButton::clicked, this, &MainWindow::LaunchSelected);
-  connect(cmdOwnKeys, &QPushButton::clicked, this, &MainWindow::OpenOwnKeys);
-  connect(lstGames, &QListWidget::itemDoubleClicked, this, &MainWindow::LaunchItem);
+  connect(m_launch, &LaunchPage::OwnKeysRequested, this, &MainWindow::OpenOwnKeys);
+  m_launch->SetLaunchGate([this] { return TypedTextFitsCodePage() && MayLaunch(); });
 }
 
 void MainWindow::ConnectFlag(QCheckBox* box, int16_t FrontendSettings::*flag)

@@ -61,7 +61,6 @@ OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, 
   setObjectName("frmGameKeys");
   const std::string& title = session.games.rows.at(game_row).title;
   m_caption = tr("Own Keys: %1 (%2)").arg(ToQString(title), ToQString(m_set_name));
-  m_opened_keys = KeysShown().Applying(m_set_name, m_family);
   setWindowTitle(m_caption);
   setAttribute(Qt::WA_DeleteOnClose);
   if (parent)
@@ -151,7 +150,8 @@ void OwnKeysWindow::Refresh()
 
 bool OwnKeysWindow::HasUnsavedChanges() const
 {
-  return KeysShown().Applying(m_set_name, m_family) != m_opened_keys;
+  return KeysShown().Applying(m_set_name, m_family) !=
+         m_session.saved.OwnKeysOf(m_set_name, m_family);
 }
 
 void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)
@@ -226,6 +226,15 @@ void OwnKeysWindow::closeEvent(QCloseEvent* event)
   QDialog::closeEvent(event);
 }
 
+void OwnKeysWindow::RefreshOtherWindows()
+{
+  if (!parentWidget())
+    return;
+  for (OwnKeysWindow* other : parentWidget()->findChildren<OwnKeysWindow*>())
+    if (other != this)
+      other->Refresh();
+}
+
 bool OwnKeysWindow::WriteKeys()
 {
   // Own keys no one could read are never replaced by these alone.
@@ -238,6 +247,11 @@ bool OwnKeysWindow::WriteKeys()
   ApplyChanges(keys, m_set_name, m_changes);
   m_changes.clear();
   Outcome outcome = KeyCodeManager::SaveGameKeys(m_session.dir, keys);
+  if (outcome.Ok())
+  {
+    m_session.saved.TakeOwnKeys(keys);
+    RefreshOtherWindows();
+  }
   // The copies follow the family files and lists as last saved.
   const GroupLists saved_lists = ZincListMan::LoadGroupLists(m_session.dir);
   outcome.Append(KeyCodeManager::MakePerGameControllerFiles(m_session.dir, saved_lists, &keys));

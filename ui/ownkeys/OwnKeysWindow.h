@@ -38,8 +38,12 @@ public:
   OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent = nullptr);
   ~OwnKeysWindow() override;
 
-  // True while the game's own keys differ from those the window opened with.
+  // True while the game's own keys as shown differ from those the file holds (the session's
+  // record of what is saved), whichever window stored them.
   bool HasUnsavedChanges() const;
+
+  // Shows the keys and the unsaved mark again, after another window stored own keys.
+  void Refresh();
 
 protected:
   void changeEvent(QEvent* event) override;
@@ -49,7 +53,8 @@ protected:
 private:
   void CreateLayout();
   void CreateBindingFrame(const char* name, int page, int top, int height);
-  void Refresh();
+  // The other Own Keys windows beside this one show what it stored.
+  void RefreshOtherWindows();
   void OpenKeyCapture(const BindingRow& row);
   void TakeCapturedKey();
   // Makes the key the dialog has just taken into `slot` the game's own; the inputs it clashes
@@ -71,7 +76,6 @@ private:
   GroupId m_family;
   // The game's slots this window changed, in order: its own token, or nullopt for the family's.
   std::vector<std::pair<std::string, std::optional<std::string>>> m_changes;
-  std::vector<SlotToken> m_opened_keys; // the game's own keys when the window opened
   QString m_caption;
   bool m_leaving = false;
   BindingTable m_capture; // what the key dialog edits: the game's keys as it gets them
