@@ -11,6 +11,10 @@
 #include <functional>
 
 #ifndef _WIN32
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -167,6 +171,65 @@ INSTANTIATE_TEST_SUITE_P(
                     LinkCase{"chain", "data/hop", "data/real.dat", true},
                     LinkCase{"dangling", "data/real.dat", "data/real.dat", false}),
     test::ByName());
+
+// What stands at the target, made by the test; false when this system does not let it.
+using MakeNode = std::function<bool(const std::string& path)>;
+
+bool MakeSocket(const std::string& path)
+{
+  sockaddr_un address = {};
+  address.sun_family = AF_UNIX;
+  if (path.size() >= sizeof address.sun_path)
+    return false;
+  std::copy(path.begin(), path.end(), address.sun_path);
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  const bool bound =
+      fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+  ::close(fd);
+  return bound;
+}
+
+// Anything at the target that is not an ordinary file, itself or behind a link, is left as it
+// is and the write fails: as root a rename would replace "/dev/null" with a file.
+TEST(AtomicWrite, TargetThatIsNoOrdinaryFileIsRefusedAndKept)
+{
+  const std::vector<std::pair<const char*, MakeNode>> nodes = {
+      {"fifo", [](const std::string& path) { return ::mkfifo(path.c_str(), 0644) == 0; }},
+      {"character device (as /dev/null)", [](const std::string& path)
+       { return ::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0; }},
+      {"socket", MakeSocket},
+      {"link to a fifo",
+       [](const std::string& path)
+       {
+         return ::mkfifo((path + ".fifo").c_str(), 0644) == 0 &&
+                ::symlink((path + ".fifo").c_str(), path.c_str()) == 0;
+       }},
+      {"link to a folder",
+       [](const std::string& path)
+       {
+         return ::mkdir((path + ".d").c_str(), 0755) == 0 &&
+                ::symlink((path + ".d").c_str(), path.c_str()) == 0;
+       }},
+  };
+  for (const auto& [name, make] : nodes)
+  {
+    test::TempDir temp;
+    temp.Write("from", "bytes");
+    const std::string path = temp.Dir().File("zinc.dat");
+    if (!make(path))
+    {
+      ADD_FAILURE() << name << ": could not be made here (tests run as root)";
+      continue;
+    }
+    const auto before = FileNames(temp);
+    const auto type = fs::status(path).type();
+    for (bool batch : {false, true})
+      EXPECT_FALSE(Write(batch, path, "new")) << name << (batch ? " batch" : " single");
+    EXPECT_FALSE(CopyFileAtomic(temp.Dir().File("from"), path)) << name;
+    EXPECT_EQ(fs::status(path).type(), type) << name;
+    EXPECT_EQ(FileNames(temp), before) << name << ": nothing left beside it";
+  }
+}
 
 TEST(AtomicWrite, LoopOfLinksFailsAndChangesNothing)
 {
