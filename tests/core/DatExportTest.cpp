@@ -8,10 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
-#include <sys/stat.h>
-#endif
-
 namespace corvane
 {
 namespace
@@ -244,24 +240,6 @@ TEST(ExportDat, PathThatCannotBeCreatedIsAProblem)
   EXPECT_EQ(outcome.problems[0].what, Messages::FILE_NOT_WRITTEN);
   EXPECT_EQ(outcome.problems[0].file, dir.Dir().File("no-such-folder/x.dat"));
 }
-
-#ifndef _WIN32
-// "-listinfo /dev/null" as root must not replace the system's device: a DAT path naming no
-// ordinary file is reported, and left as it is.
-TEST(ExportDat, PathNamingAFifoIsAProblemAndStaysAFifo)
-{
-  test::TempDir dir;
-  test::WriteFakeEmulatorPrinting(dir, SMALL_LISTING);
-  const std::string fifo = dir.Dir().File("zinc.dat");
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0644), 0);
-  std::string dat_path;
-  const Outcome outcome = ExportDat(dir.Dir(), dat_path);
-  ASSERT_EQ(outcome.problems.size(), 1u);
-  EXPECT_EQ(outcome.problems[0].what, Messages::FILE_NOT_WRITTEN);
-  EXPECT_EQ(outcome.problems[0].file, fifo);
-  EXPECT_EQ(std::filesystem::status(fifo).type(), std::filesystem::file_type::fifo);
-}
-#endif
 
 TEST(ExportDat, UnreadableListingNeitherCreatesNorTruncatesTheDat)
 {

@@ -11,10 +11,8 @@
 #include <functional>
 
 #ifndef _WIN32
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <unistd.h>
 #endif
 
@@ -175,20 +173,6 @@ INSTANTIATE_TEST_SUITE_P(
 // What stands at the target, made by the test; false when this system does not let it.
 using MakeNode = std::function<bool(const std::string& path)>;
 
-bool MakeSocket(const std::string& path)
-{
-  sockaddr_un address = {};
-  address.sun_family = AF_UNIX;
-  if (path.size() >= sizeof address.sun_path)
-    return false;
-  std::copy(path.begin(), path.end(), address.sun_path);
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  const bool bound =
-      fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
-  ::close(fd);
-  return bound;
-}
-
 // Anything at the target that is not an ordinary file, itself or behind a link, is left as it
 // is and the write fails: as root a rename would replace "/dev/null" with a file.
 TEST(AtomicWrite, TargetThatIsNoOrdinaryFileIsRefusedAndKept)
@@ -197,7 +181,6 @@ TEST(AtomicWrite, TargetThatIsNoOrdinaryFileIsRefusedAndKept)
       {"fifo", [](const std::string& path) { return ::mkfifo(path.c_str(), 0644) == 0; }},
       {"character device (as /dev/null)", [](const std::string& path)
        { return ::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0; }},
-      {"socket", MakeSocket},
       {"link to a fifo",
        [](const std::string& path)
        {
