@@ -2,6 +2,8 @@
 
 #include "base/Text.h"
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #ifdef _WIN32
@@ -37,10 +39,11 @@ std::string TextAfterProgramPath(std::string_view line)
 #endif
 
 constexpr std::string_view SWITCH_WORDS[] = {"listinfo", "cfgwrapper"};
+constexpr std::string_view HELP_SWITCHES[] = {"--help", "-h", "-?", "/?"};
 
-// True when a switch word, in any case, follows `pos` (after blanks) and ends there: at the end
-// of the line, a blank or the next dash.
-bool SwitchWordAt(std::string_view line, size_t pos)
+// Where the switch word that follows `pos` (after blanks) ends, matched in any case, when it ends
+// there: at the end of the line, a blank or the next dash. Npos when no switch word follows.
+size_t SwitchWordEnd(std::string_view line, size_t pos)
 {
   while (pos < line.size() && line[pos] == ' ')
     ++pos;
@@ -50,23 +53,38 @@ bool SwitchWordAt(std::string_view line, size_t pos)
       continue;
     const size_t after = pos + word.size();
     if (after == line.size() || line[after] == ' ' || line[after] == '-')
-      return true;
+      return after;
   }
-  return false;
+  return std::string_view::npos;
 }
 
-// The pieces of the command line: a dash starts a new one only where a switch word follows it,
-// so a dash inside a path ("zinc-dats") stays part of it.
+// True when the run of dashes that holds `pos` starts a word of the line: at its start, after a
+// blank or a tab, or right where the previous switch word ended ("-listinfo-cfgwrapper"). A dash
+// inside a word ("/x/a-cfgwrapper-b") is part of a path.
+bool DashStartsAWord(std::string_view line, size_t pos, size_t previous_switch_end)
+{
+  while (pos > 0 && line[pos - 1] == '-')
+    --pos;
+  return pos == 0 || line[pos - 1] == ' ' || line[pos - 1] == '\t' || pos == previous_switch_end;
+}
+
+// The pieces of the command line: a dash starts a new one only where it starts a word and a
+// switch word follows it, so a dash inside a path ("zinc-dats", "a-cfgwrapper") stays part of it.
 std::vector<std::string_view> SplitBeforeSwitchWords(std::string_view line)
 {
   std::vector<std::string_view> pieces;
   size_t start = 0;
+  size_t switch_end = std::string_view::npos;
   for (size_t pos = line.find('-'); pos != std::string_view::npos; pos = line.find('-', pos + 1))
   {
-    if (!SwitchWordAt(line, pos + 1))
+    if (!DashStartsAWord(line, pos, switch_end))
+      continue;
+    const size_t word_end = SwitchWordEnd(line, pos + 1);
+    if (word_end == std::string_view::npos)
       continue;
     pieces.push_back(line.substr(start, pos - start));
     start = pos + 1;
+    switch_end = word_end;
   }
   pieces.push_back(line.substr(start));
   return pieces;
@@ -123,6 +141,13 @@ BatchSwitches ParseBatchSwitches(std::string_view command_line)
   for (std::string_view piece : SplitBeforeSwitchWords(command_line))
     ReadPiece(piece, switches);
   return switches;
+}
+
+bool IsHelpRequest(std::string_view command_line)
+{
+  const std::string line = ToLowerAscii(Trim(command_line));
+  return std::find(std::begin(HELP_SWITCHES), std::end(HELP_SWITCHES), line) !=
+         std::end(HELP_SWITCHES);
 }
 
 } // namespace corvane

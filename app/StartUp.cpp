@@ -95,9 +95,14 @@ std::string BatchErrorLine(const Outcome& outcome)
   return line;
 }
 
-int RunBatch(Session& session, std::string_view command_line, std::ostream& err)
+int RunBatch(Session& session, std::string_view command_line, std::ostream& out, std::ostream& err)
 {
   session.batch = true;
+  if (IsHelpRequest(command_line))
+  {
+    out << Messages::BATCH_USAGE;
+    return EXIT_OK;
+  }
   if (session.dir.Root().empty())
   {
     // Without its own folder the program could only guess where the emulator and its files are.
@@ -137,6 +142,10 @@ int RunBatch(Session& session, std::string_view command_line, std::ostream& err)
     const auto wrapper = ZincListMan::WriteWrapperConfig(session.dir, session.games,
                                                          session.settings.CommandOptions);
     outcome.Append(wrapper.outcome);
+    // Not a failure: the wrapper is optional. Still, the player asked for it.
+    if (wrapper.wrapper_missing)
+      err << "corvane: " << Messages::WRAPPER_FILE_MISSING << ": " << session.dir.File(WRAPPER_FILE)
+          << '\n';
   }
   if (outcome.Ok())
     return EXIT_OK;

@@ -31,8 +31,10 @@ void InitCommonControlLibrary();
 void PrepareSession(Session& session);
 
 // Batch mode from the program-folder and emulator checks to the end: the switches, the DAT, then
-// the wrapper configuration. Returns the exit code; on failure prints one line to `err`.
-int RunBatch(Session& session, std::string_view command_line, std::ostream& err);
+// the wrapper configuration. Returns the exit code; on failure prints one line to `err`, and
+// one line more when "-cfgwrapper" finds no wrapper configuration. A help switch prints the
+// usage to `out` and runs nothing.
+int RunBatch(Session& session, std::string_view command_line, std::ostream& out, std::ostream& err);
 
 // Interactive start-up's own jobs: on a first run every game sorted into its family (the five
 // list files written, as Scan For Changes does), then the DAT when MakeDatFlag is 1.

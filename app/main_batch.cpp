@@ -44,7 +44,7 @@ int main(int argc, char** argv)
   Session session;
   session.dir = AppDir(ExecutableDir());
   if (!command_line.empty())
-    return XpStyles::RunBatch(session, command_line, std::cerr);
+    return XpStyles::RunBatch(session, command_line, std::cout, std::cerr);
   if (session.dir.Root().empty())
   {
     Say(Messages::PROGRAM_DIR_UNUSABLE, true);

@@ -38,6 +38,14 @@ DWORD Attributes(const std::string& path)
   return GetFileAttributesA(path.c_str());
 }
 
+// A folder or a device at the target is never replaced by a file.
+bool IsSomethingElseThanAFile(const std::string& path)
+{
+  const DWORD attributes = Attributes(path);
+  return attributes != INVALID_FILE_ATTRIBUTES &&
+         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0;
+}
+
 std::optional<std::string> ReadAll(const std::string& path)
 {
   std::FILE* file = std::fopen(path.c_str(), "rb");
@@ -121,7 +129,7 @@ struct StagedFile
 
 bool Stage(const std::string& path, std::string_view bytes, StagedFile& staged)
 {
-  if (IsDirectory(path) || IsReadOnlyFile(path))
+  if (IsSomethingElseThanAFile(path) || IsReadOnlyFile(path))
     return false;
   staged = {TemporaryNameFor(path), path};
   if (WriteAndFlush(staged.temporary, bytes))
@@ -152,6 +160,15 @@ void Close(StagedFile&) {}
 std::filesystem::path FsPath(const std::string& path)
 {
   return std::filesystem::path(path);
+}
+
+// A folder, a FIFO, a socket or a device node at the target is never replaced by a file: the
+// rename would put an ordinary file where the system or another program expects its own
+// (a write to "/dev/null" as root would replace the system's).
+bool IsSomethingElseThanAFile(const std::string& path)
+{
+  struct stat info = {};
+  return ::stat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
 std::optional<std::string> ReadAll(const std::string& path)
@@ -267,7 +284,7 @@ void Close(StagedFile& staged)
 bool Stage(const std::string& path, std::string_view bytes, StagedFile& staged)
 {
   const auto target = FinalTarget(path);
-  if (!target || IsDirectory(*target) || IsReadOnlyFile(*target))
+  if (!target || IsSomethingElseThanAFile(*target) || IsReadOnlyFile(*target))
     return false;
   staged.target = *target;
   staged.fd = CreateOwnedTemporary(staged.target, staged.temporary);

@@ -17,7 +17,8 @@ std::optional<std::string> ReadFileBytes(const std::string& path);
 // Replaces the file with exactly these bytes through a temporary file beside it and a rename,
 // so the file is always either its old or its new self. The file keeps its permission bits; a
 // symbolic link stays a link and the file it names is replaced. A read-only file (see
-// IsReadOnlyFile) is left as it is. False (and nothing changed) on failure.
+// IsReadOnlyFile) is left as it is, and so is anything at the path that is not an ordinary file
+// (a folder, a FIFO, a socket, a device). False (and nothing changed) on failure.
 bool WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // Deletes the file when there is one; true when no ordinary file of that name is left (a

@@ -197,6 +197,20 @@ inline constexpr std::string_view PROGRAM_DIR_UNUSABLE =
     "it writes need the rest of the 260 Windows allows) or holds characters outside the "
     "system's code page";
 
+// Batch mode: what the help switches print, and the line for a wrapper that is not installed.
+inline constexpr std::string_view BATCH_USAGE =
+    "Usage: corvane [-listinfo [DAT path]] [-cfgwrapper]\n"
+    "Without switches Corvane opens its window. With them it runs from zinc.exe's folder, does\n"
+    "the jobs asked for and exits:\n"
+    "  -listinfo [path]   writes the emulator's set list as a DAT file (zinc.dat beside\n"
+    "                     zinc.exe unless a path follows)\n"
+    "  -cfgwrapper        rewrites lconfig.ini, the command-line wrapper's list of games\n"
+    "  --help, -h, -?, /? prints this text and does nothing else\n"
+    "Exit status: 0 done, 1 something failed (told in one line on stderr), 2 no zinc.exe beside\n"
+    "the program.\n";
+inline constexpr std::string_view WRAPPER_FILE_MISSING =
+    "No wrapper configuration to rewrite (the wrapper is not installed)";
+
 // Bind All: the key dialog walks through a page's inputs, one key each.
 inline constexpr std::string_view BIND_ALL_CAPTION = "Bind All";
 inline constexpr std::string_view WALK_SKIP = "Skip";

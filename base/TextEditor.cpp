@@ -33,9 +33,23 @@ constexpr std::array<std::string_view, 10> GRAPHICAL_EDITORS{
     "gnome-text-editor", "gedit", "kate",   "kwrite", "mousepad", "pluma", "xed",
     "featherpad",        "geany", "leafpad"};
 
-// How long an opener has to fail before it counts as working: xdg-open and its helpers report
-// a file they cannot open within this time, an editor that opens it keeps running.
-constexpr std::chrono::milliseconds START_GRACE{800};
+constexpr std::string_view OPENER = "xdg-open";
+
+// The desktop's opener says by its exit status whether an application took the file: it ends
+// once it has handed the file over, and fails, seconds later, when it found none. It is followed
+// to its end; one still running after this long is running the editor itself.
+constexpr std::chrono::seconds OPENER_PATIENCE{20};
+
+// A terminal or an editor keeps running while the file is open (or hands it to its running self
+// and ends well); one that cannot start at all (no display, a bad argument) fails at once.
+constexpr std::chrono::milliseconds EDITOR_START_WATCH{1500};
+
+bool IsOpener(const std::vector<std::string>& command)
+{
+  const std::string& program = command.front();
+  return program.size() >= OPENER.size() &&
+         program.compare(program.size() - OPENER.size(), OPENER.size(), OPENER) == 0;
+}
 
 std::string Found(std::string_view name, const EnvironmentLookup& env)
 {
@@ -80,7 +94,7 @@ std::vector<std::vector<std::string>> EditorCommands(const std::string& path,
                                                      const EnvironmentLookup& env)
 {
   std::vector<std::vector<std::string>> commands;
-  if (std::string opener = Found("xdg-open", env); !opener.empty())
+  if (std::string opener = Found(OPENER, env); !opener.empty())
     commands.push_back({std::move(opener), path});
   AddTerminalCommands(path, env, commands);
   for (const std::string_view editor : GRAPHICAL_EDITORS)
@@ -98,7 +112,8 @@ bool OpenInTextEditor([[maybe_unused]] const std::string& path,
 #ifndef _WIN32
   for (std::vector<std::string>& command : EditorCommands(path, env))
   {
-    if (StartAndWatch(std::move(command), dir, START_GRACE))
+    const auto watch = IsOpener(command) ? OPENER_PATIENCE : EDITOR_START_WATCH;
+    if (StartAndWatch(std::move(command), dir, watch))
       return true;
   }
 #endif

@@ -18,8 +18,10 @@ namespace corvane
 std::vector<std::vector<std::string>> EditorCommands(const std::string& path,
                                                      const EnvironmentLookup& env);
 
-// Opens the file with the first of its editor commands that starts and does not fail at once.
-// False when none did (always on Windows, which has its own editor).
+// Opens the file with the first of its editor commands that works: the desktop's opener is
+// followed until it ends (its exit status says whether an application took the file), the others
+// until they fail at start or keep running. Blocks meanwhile, for seconds when the opener finds
+// nothing. False when none worked (always on Windows, which has its own editor).
 bool OpenInTextEditor(const std::string& path, const std::string& dir,
                       const EnvironmentLookup& env);
 

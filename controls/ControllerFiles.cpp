@@ -269,6 +269,16 @@ Outcome SaveGroupBindings(const AppDir& dir, GroupId group, const BindingTable& 
                   GroupFileWrites(group, table, general));
 }
 
+std::string NewGroupFileBytes(const AppDir& dir, GroupId group, const BindingTable& table)
+{
+  BindingTable shared_keys_on_disk; // read only for the General options beside them
+  const GeneralOptions general = LoadCommonBindings(dir, shared_keys_on_disk);
+  IniDocument document;
+  for (const IniWrite& write : GroupFileWrites(group, table, general))
+    document.Write(write.section, write.key, write.value);
+  return document.Bytes();
+}
+
 Outcome WriteCommonBindings(const AppDir& dir, std::string_view file_name,
                             const BindingTable& table, const GeneralOptions& general)
 {

@@ -64,6 +64,10 @@ void LoadGroupBindings(const AppDir& dir, GroupId group, BindingTable& table);
 Outcome SaveGroupBindings(const AppDir& dir, GroupId group, const BindingTable& table,
                           const GeneralOptions& general);
 
+// The bytes a save would give the group's file where none exists yet: its keys from the table,
+// the General options as "allcfg.ini" holds them.
+std::string NewGroupFileBytes(const AppDir& dir, GroupId group, const BindingTable& table);
+
 // Writes the common block into a file under "ctrlr" ("allcfg.ini" when the name is empty);
 // "qmacfg.ini" gets no direction keys.
 Outcome WriteCommonBindings(const AppDir& dir, std::string_view file_name,

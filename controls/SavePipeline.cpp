@@ -96,7 +96,19 @@ struct CopySources
 {
   std::array<std::optional<std::string>, GROUPS.size()> families; // each group file, read once
   std::deque<std::string> layered;                                // games with own keys
+  const BindingTable* unsaved_bindings = nullptr; // stand in for a group file not saved yet
 };
+
+// The group's file as it stands, or, where there is none yet and bindings stand in for it, as a
+// save would write it from them.
+std::optional<std::string> FamilySource(const AppDir& dir, const GroupInfo& group,
+                                        const CopySources& sources)
+{
+  const std::string path = dir.CtrlrFile(group.controller_file);
+  if (sources.unsaved_bindings && !MayExist(path))
+    return NewGroupFileBytes(dir, group.id, *sources.unsaved_bindings);
+  return ReadFileBytes(path);
+}
 
 // One group's copies: its file for every game, with the game's own keys written over it.
 void AddGroupCopies(const AppDir& dir, const GroupInfo& group,
@@ -104,10 +116,9 @@ void AddGroupCopies(const AppDir& dir, const GroupInfo& group,
                     CopySources& sources, std::vector<FileWrite>& writes, Outcome& outcome)
 {
   std::optional<std::string>& source = sources.families[static_cast<size_t>(group.id)];
-  const std::string source_path = dir.CtrlrFile(group.controller_file);
-  source = ReadFileBytes(source_path);
+  source = FamilySource(dir, group, sources);
   if (!source)
-    outcome.Add(std::string(Messages::FILE_NOT_READ), source_path);
+    outcome.Add(std::string(Messages::FILE_NOT_READ), dir.CtrlrFile(group.controller_file));
   for (const std::string& set_name : entries)
   {
     // A line of blanks in a list file loads as an empty entry, which names no game.
@@ -181,10 +192,12 @@ SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupL
 }
 
 Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists,
-                                   const GameKeys* game_keys, std::optional<NameCase> name_case)
+                                   const GameKeys* game_keys, std::optional<NameCase> name_case,
+                                   const BindingTable* unsaved_bindings)
 {
   Outcome outcome;
   CopySources sources;
+  sources.unsaved_bindings = unsaved_bindings;
   std::vector<FileWrite> writes;
   // GROUPS runs cap, 3but, qma, tekken, souledge: a game in several lists keeps the last copy.
   for (size_t i = 0; i < GROUPS.size(); ++i)

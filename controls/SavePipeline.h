@@ -58,10 +58,12 @@ SaveOutcome SaveAllChanges(const AppDir& dir, const SaveRequest& request, GroupL
 // Copies each group's file to "ctrlr/<set name>.ini" for every entry, in group order, with the
 // game's own keys (when given) written over it; set names that are no plain file names are
 // skipped and reported, empty entries skipped silently. `name_case` is how "ctrlr" compares
-// names; found out on the folder when not given.
+// names; found out on the folder when not given. With `unsaved_bindings`, a group file that
+// does not exist yet is taken as a save would write it from those bindings.
 Outcome MakePerGameControllerFiles(const AppDir& dir, const GroupLists& lists,
                                    const GameKeys* game_keys = nullptr,
-                                   std::optional<NameCase> name_case = std::nullopt);
+                                   std::optional<NameCase> name_case = std::nullopt,
+                                   const BindingTable* unsaved_bindings = nullptr);
 
 // True when the set name can name a file in "ctrlr" and nothing else: not empty, no separator,
 // no drive, no "." or "..", no character or device name Windows refuses, and not the name of

@@ -39,9 +39,9 @@ if [ "${1:-}" = "--japanese-locale" ]; then
 fi
 
 packages=(
-  cmake ninja-build g++ clang clang-tidy clang-format git locales
+  cmake ninja-build pkg-config g++ clang clang-tidy clang-format git locales
   libgtest-dev libgmock-dev googletest libbenchmark-dev libclang-rt-14-dev
-  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libxkbcommon-dev libxkbcommon-x11-dev
+  qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev libxkbcommon-dev libxkbcommon-x11-dev libxcb1-dev
   xvfb xauth xdotool imagemagick x11-utils fonts-dejavu-core poppler-utils
   dbus at-spi2-core python3-pyatspi orca
 )

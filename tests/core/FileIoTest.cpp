@@ -11,6 +11,8 @@
 #include <functional>
 
 #ifndef _WIN32
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #endif
 
@@ -167,6 +169,50 @@ INSTANTIATE_TEST_SUITE_P(
                     LinkCase{"chain", "data/hop", "data/real.dat", true},
                     LinkCase{"dangling", "data/real.dat", "data/real.dat", false}),
     test::ByName());
+
+// What stands at the target, made by the test; false when this system does not let it.
+using MakeNode = std::function<bool(const std::string& path)>;
+
+// Anything at the target that is not an ordinary file, itself or behind a link, is left as it
+// is and the write fails: as root a rename would replace "/dev/null" with a file.
+TEST(AtomicWrite, TargetThatIsNoOrdinaryFileIsRefusedAndKept)
+{
+  const std::vector<std::pair<const char*, MakeNode>> nodes = {
+      {"fifo", [](const std::string& path) { return ::mkfifo(path.c_str(), 0644) == 0; }},
+      {"character device (as /dev/null)", [](const std::string& path)
+       { return ::mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0; }},
+      {"link to a fifo",
+       [](const std::string& path)
+       {
+         return ::mkfifo((path + ".fifo").c_str(), 0644) == 0 &&
+                ::symlink((path + ".fifo").c_str(), path.c_str()) == 0;
+       }},
+      {"link to a folder",
+       [](const std::string& path)
+       {
+         return ::mkdir((path + ".d").c_str(), 0755) == 0 &&
+                ::symlink((path + ".d").c_str(), path.c_str()) == 0;
+       }},
+  };
+  for (const auto& [name, make] : nodes)
+  {
+    test::TempDir temp;
+    temp.Write("from", "bytes");
+    const std::string path = temp.Dir().File("zinc.dat");
+    if (!make(path))
+    {
+      ADD_FAILURE() << name << ": could not be made here (tests run as root)";
+      continue;
+    }
+    const auto before = FileNames(temp);
+    const auto type = fs::status(path).type();
+    for (bool batch : {false, true})
+      EXPECT_FALSE(Write(batch, path, "new")) << name << (batch ? " batch" : " single");
+    EXPECT_FALSE(CopyFileAtomic(temp.Dir().File("from"), path)) << name;
+    EXPECT_EQ(fs::status(path).type(), type) << name;
+    EXPECT_EQ(FileNames(temp), before) << name << ": nothing left beside it";
+  }
+}
 
 TEST(AtomicWrite, LoopOfLinksFailsAndChangesNothing)
 {

@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <map>
+#include <tuple>
 
 namespace corvane
 {
@@ -90,15 +91,25 @@ INSTANTIATE_TEST_SUITE_P(
                    {{"mousepad", "/emu/zinc.cfg"}}}),
     test::ByName());
 
-// An opener that fails at once gives way to the next; one that works ends the search.
-TEST(OpenInTextEditor, FallsBackWhenAnOpenerFails)
+// The opener is followed to its end, however long it takes to find no application: its exit
+// status decides whether the next way is tried.
+TEST(OpenInTextEditor, FollowsTheOpenerToItsExitStatus)
 {
-  Bin bin;
-  bin.Add("xdg-open", "exit 3"); // no application for the file's type
-  bin.Add("gedit", "echo \"$1\" > \"$(dirname \"$0\")/opened\"");
-  bin.Add("mousepad", "echo never > \"$(dirname \"$0\")/opened\"");
-  EXPECT_TRUE(OpenInTextEditor("/emu/zinc.cfg", "/", bin.Environment({})));
-  EXPECT_EQ(bin.Read("opened"), "/emu/zinc.cfg\n");
+  const std::vector<std::tuple<const char*, const char*, const char*>> cases = {
+      {"fails at once", "exit 3", "/emu/zinc.cfg\n"},
+      {"fails after a second", "sleep 1; exit 3", "/emu/zinc.cfg\n"},
+      {"hands over after a second", "sleep 1; echo opener > \"$(dirname \"$0\")/opened\"",
+       "opener\n"},
+  };
+  for (const auto& [name, opener, opened] : cases)
+  {
+    Bin bin;
+    bin.Add("xdg-open", opener);
+    bin.Add("gedit", "echo \"$1\" > \"$(dirname \"$0\")/opened\"");
+    bin.Add("mousepad", "echo never > \"$(dirname \"$0\")/opened\"");
+    EXPECT_TRUE(OpenInTextEditor("/emu/zinc.cfg", "/", bin.Environment({}))) << name;
+    EXPECT_EQ(bin.Read("opened"), opened) << name;
+  }
 
   Bin none;
   none.Add("xdg-open", "exit 4");

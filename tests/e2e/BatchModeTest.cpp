@@ -1,6 +1,7 @@
 #include "e2e/EmulatorDir.h"
 
 #include "CaseNames.h"
+#include "base/Messages.h"
 
 #include <gtest/gtest.h>
 
@@ -53,6 +54,47 @@ TEST(BatchMode, NoListingFileIsReportedAndFails)
   EXPECT_NE(run.error_text.find("game list"), std::string::npos) << run.error_text;
   EXPECT_EQ(std::count(run.error_text.begin(), run.error_text.end(), '\n'), 1);
   EXPECT_FALSE(emu.Has("zincmasterlist.lst"));
+}
+
+constexpr const char* LISTING_FILES[] = {"makelist.bat", "zinclist.txt", "zincmasterlist.lst",
+                                         "zinc.dat"};
+
+// A help switch alone prints the usage and runs nothing, even without an emulator beside the
+// program; a line that only starts like one is an ordinary batch line.
+TEST(BatchMode, HelpSwitchesPrintTheUsageAndRunNothing)
+{
+  const std::vector<std::pair<std::vector<std::string>, bool>> lines = {
+      {{"--help"}, true}, {{"-h"}, true},     {{"-?"}, true},       {{"/?"}, true},
+      {{"--HELP"}, true}, {{"-help"}, false}, {{"-h", "x"}, false},
+  };
+  for (bool with_emulator : {true, false})
+    for (const auto& [arguments, is_help] : lines)
+    {
+      const std::string name = arguments.front() + (with_emulator ? "" : " without zinc.exe");
+      EmulatorDir emu(with_emulator);
+      const RunOutput run = emu.Run(arguments);
+      EXPECT_EQ(run.error_text, "") << name;
+      EXPECT_EQ(run.exit_code, is_help || with_emulator ? 0 : 2) << name;
+#ifndef _WIN32
+      EXPECT_EQ(run.output_text, is_help ? std::string(Messages::BATCH_USAGE) : "") << name;
+#endif
+      if (is_help || !with_emulator)
+        for (const char* file : LISTING_FILES)
+          EXPECT_FALSE(emu.Has(file)) << name << ": " << file;
+      else
+        EXPECT_TRUE(emu.Has("zincmasterlist.lst")) << name << ": an ordinary run";
+    }
+}
+
+// The wrapper is optional, so its absence fails nothing, but the player who asked hears of it.
+TEST(BatchMode, WrapperNotInstalledIsToldInOneLine)
+{
+  EmulatorDir emu;
+  const RunOutput run = emu.Run({"-cfgwrapper"});
+  EXPECT_EQ(run.exit_code, 0);
+  EXPECT_EQ(run.error_text, "corvane: " + std::string(Messages::WRAPPER_FILE_MISSING) + ": " +
+                                emu.File("lconfig.ini") + "\n");
+  EXPECT_FALSE(emu.Has("lconfig.ini"));
 }
 
 struct FaultCase

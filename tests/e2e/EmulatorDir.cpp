@@ -43,11 +43,12 @@ RunOutput EmulatorDir::Run(const std::vector<std::string>& arguments,
   RunOutput output;
   const std::string program = File(std::filesystem::path(CORVANE_EXE).filename().string());
   const std::string error_file = (std::filesystem::path(Path()) / "stderr.txt").string();
+  const std::string output_file = (std::filesystem::path(Path()) / "stdout.txt").string();
   const pid_t pid = fork();
   if (pid == 0)
   {
-    const int fd = open(error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(fd, STDERR_FILENO);
+    dup2(open(error_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDERR_FILENO);
+    dup2(open(output_file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644), STDOUT_FILENO);
     for (const auto& [name, value] : environment)
       setenv(name.c_str(), value.c_str(), 1);
     std::vector<char*> argv{const_cast<char*>(program.c_str())};
@@ -63,6 +64,7 @@ RunOutput EmulatorDir::Run(const std::vector<std::string>& arguments,
   waitpid(pid, &status, 0);
   output.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   output.error_text = ReadFileBytes(error_file).value_or("");
+  output.output_text = ReadFileBytes(output_file).value_or("");
   return output;
 }
 #else

@@ -16,7 +16,8 @@ namespace corvane::test
 struct RunOutput
 {
   int exit_code = -1;
-  std::string error_text; // what the program printed to stderr
+  std::string error_text;  // what the program printed to stderr
+  std::string output_text; // what it printed to stdout (not captured on Windows)
 };
 
 class EmulatorDir : public TempDir

@@ -129,8 +129,9 @@ void PrintTo(const SwitchCase& c, std::ostream* os)
   *os << c.name;
 }
 
-const char* const DAT_NAMES[] = {"zinc.dat",   "out.dat", "Out.DAT", "my",
-                                 "my-set.dat", "set.dat", "a.dat",   "b.dat"};
+const char* const DAT_NAMES[] = {
+    "zinc.dat",           "out.dat", "Out.DAT", "my", "my-set.dat", "set.dat",
+    "set.dat-cfgwrapper", "a.dat",   "b.dat"};
 
 class BatchSwitchRun : public testing::TestWithParam<SwitchCase>
 {
@@ -192,20 +193,19 @@ INSTANTIATE_TEST_SUITE_P(
                    false,
                    "my-set.dat",
                    false},
-        SwitchCase{"cut_piece_may_be_a_switch",
+        SwitchCase{"switch_word_glued_to_a_path_is_the_path",
                    {"-listinfo", "set.dat-cfgwrapper"},
                    false,
                    true,
-                   "set.dat",
-                   true},
+                   "set.dat-cfgwrapper",
+                   false},
         SwitchCase{"last_path_wins_and_stays",
                    {"-listinfo a.dat -listinfo b.dat -listinfo"},
                    false,
                    false,
                    "b.dat",
                    false},
-        SwitchCase{"no_switch_words", {"hello", "world", "-x"}, true, true, nullptr, false},
-        SwitchCase{"no_wrapper_installed", {"-cfgwrapper"}, true, false, nullptr, false}),
+        SwitchCase{"no_switch_words", {"hello", "world", "-x"}, true, true, nullptr, false}),
     test::ByName());
 
 TEST(GeneratedFiles, DatComesBeforeTheWrapperConfiguration)

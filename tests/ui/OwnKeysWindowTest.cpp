@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <filesystem>
+
 namespace corvane
 {
 
@@ -212,6 +214,80 @@ private slots:
     QTRY_COMPARE(bool(own), kept_open);
     QCOMPARE(folder.ReadFile("corvane-games.ini"),
              saved ? "[sfex]\r\ncappunch1p1=k2C\r\n" : "<missing>");
+  }
+
+  // Own keys that cannot be stored stay in the window, marked, and make no copy: the Save
+  // button and the close box's "Save" both keep it open; a Save that can write then closes it.
+  void OwnKeysNotStoredKeepTheWindow_data()
+  {
+    QTest::addColumn<bool>("close_box");
+    QTest::newRow("Save button") << false;
+    QTest::newRow("close box, save") << true;
+  }
+
+  void OwnKeysNotStoredKeepTheWindow()
+  {
+    namespace fs = std::filesystem;
+    QFETCH(bool, close_box);
+    test::EmulatorFolder folder;
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
+    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+    folder.session.game_keys = GameKeys();
+    MainWindow window(folder.session);
+    window.show();
+    SaveMain(window);
+    const std::string copy_before = folder.ReadFile("ctrlr/sfex.ini");
+    folder.WriteFile("corvane-games.ini", "");
+    fs::permissions(folder.File("corvane-games.ini"), fs::perms(0444));
+    QPointer<OwnKeysWindow> own = OpenOwnKeys(window, 0);
+    own->findChild<BindingButton*>("CapPunch1")->click();
+    QTest::keyClick(test::OpenKeyDialog(), Qt::Key_Z);
+    test::MessageLog log;
+    log.unsaved_answer = UnsavedAnswer::Save;
+    if (close_box)
+      own->close();
+    else
+      own->findChild<QPushButton*>("cmdSave")->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(own && own->isVisible());
+    QCOMPARE(own->windowTitle(), QString("*Own Keys: Street Fighter EX (sfex)"));
+    QCOMPARE(log.boxes.size(), size_t(1));
+    QVERIFY(log.boxes[0].second.find(std::string(Messages::FILE_NOT_WRITTEN)) != std::string::npos);
+    QCOMPARE(folder.ReadFile("ctrlr/sfex.ini"), copy_before);
+    QCOMPARE(folder.ReadFile("corvane-games.ini"), std::string());
+
+    fs::permissions(folder.File("corvane-games.ini"), fs::perms(0644));
+    own->findChild<QPushButton*>("cmdSave")->click();
+    QTRY_VERIFY(!own);
+    QCOMPARE(folder.ReadFile("corvane-games.ini"), "[sfex]\r\ncappunch1p1=k2C\r\n");
+    QVERIFY(folder.ReadFile("ctrlr/sfex.ini").find("[player1]\r\nbtn1=k2C\r\n") !=
+            std::string::npos);
+  }
+
+  // Before any main-window Save there is no family file: the game's copy is made from the keys
+  // the main window holds, as the first full Save then writes it, and nothing else is read.
+  void OwnKeysSaveBeforeAnyFullSaveWritesTheGamesCopy()
+  {
+    test::EmulatorFolder folder;
+    test::MessageLog log;
+    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
+    folder.WriteFile("ctrlr/tekken.lst", "tekken\r\n");
+    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+    folder.session.game_keys = GameKeys();
+    MainWindow window(folder.session);
+    window.show();
+    QPointer<OwnKeysWindow> own = OpenOwnKeys(window, 0);
+    own->findChild<BindingButton*>("CapPunch1")->click();
+    QTest::keyClick(test::OpenKeyDialog(), Qt::Key_Z);
+    own->findChild<QPushButton*>("cmdSave")->click();
+    QTRY_VERIFY(!own);
+    QVERIFY(log.boxes.empty());
+    const std::string copy = folder.ReadFile("ctrlr/sfex.ini");
+    QVERIFY(copy.find("[player1]\r\nbtn1=k2C\r\n") != std::string::npos);
+    for (const char* untouched : {"ctrlr/capcfg.ini", "ctrlr/tekken.ini"})
+      QCOMPARE(folder.ReadFile(untouched), "<missing>");
+    SaveMain(window);
+    QCOMPARE(folder.ReadFile("ctrlr/sfex.ini"), copy);
   }
 
   void GameWithoutFamilyIsTold()

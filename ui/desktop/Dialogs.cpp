@@ -6,10 +6,14 @@
 #include "ui/desktop/QtText.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QFileDialog>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMessageBox>
+
+#include <chrono>
+#include <future>
 
 #ifdef _WIN32
 #include <windows.h>
@@ -37,6 +41,23 @@ UnsavedHook& CurrentUnsavedHook()
   static UnsavedHook hook;
   return hook;
 }
+
+#ifndef _WIN32
+// The desktop's opener may take seconds to say it found no application. Meanwhile the windows
+// show they are busy and still repaint, but take no input until it is known whether the file
+// opened or the next way is tried.
+bool OpenWhileBusy(const std::string& path, const std::string& dir)
+{
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  std::future<bool> opened =
+      std::async(std::launch::async,
+                 [path, dir] { return OpenInTextEditor(path, dir, ProcessEnvironment()); });
+  while (opened.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready)
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+  QApplication::restoreOverrideCursor();
+  return opened.get();
+}
+#endif
 
 EditorHook& CurrentEditorHook()
 {
@@ -168,7 +189,7 @@ bool OpenInEditor(const AppDir& dir, std::string_view file_name)
   // Notepad is the editor every Windows has.
   return StartDetached(NotepadCommandLine(path), dir.Root());
 #else
-  return OpenInTextEditor(path, dir.Root(), ProcessEnvironment());
+  return OpenWhileBusy(path, dir.Root());
 #endif
 }
 

@@ -52,6 +52,14 @@ void ApplyChanges(GameKeys& keys, const std::string& set_name,
   }
 }
 
+// The lists with only the game's own entries: its copy is all an own-keys Save writes.
+GroupLists OnlyGame(GroupLists lists, const std::string& set_name)
+{
+  for (auto& entries : lists.entries)
+    std::erase_if(entries, [&](const std::string& entry) { return entry != set_name; });
+  return lists;
+}
+
 } // namespace
 
 OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, QWidget* parent)
@@ -243,21 +251,32 @@ bool OwnKeysWindow::WriteKeys()
     ShowMessage(this, MessageKind::Warning, Messages::OWN_KEYS_UNREADABLE);
     return false;
   }
-  GameKeys& keys = *m_session.game_keys; // every game's, whichever window changed them
-  ApplyChanges(keys, m_set_name, m_changes);
-  m_changes.clear();
-  Outcome outcome = KeyCodeManager::SaveGameKeys(m_session.dir, keys);
-  if (outcome.Ok())
+  // Every game's, whichever window changed them; the session takes them only once stored, so
+  // a failed write leaves the window with its changes and no copy is made from keys not kept.
+  GameKeys keys = KeysShown();
+  const Outcome stored = KeyCodeManager::SaveGameKeys(m_session.dir, keys);
+  if (!stored.Ok())
   {
-    m_session.saved.TakeOwnKeys(keys);
-    RefreshOtherWindows();
+    ShowProblems(this, {}, stored.Describe());
+    return false;
   }
-  // The copies follow the family files and lists as last saved.
-  const GroupLists saved_lists = ZincListMan::LoadGroupLists(m_session.dir);
-  outcome.Append(KeyCodeManager::MakePerGameControllerFiles(m_session.dir, saved_lists, &keys));
-  if (!outcome.Ok())
-    ShowProblems(this, {}, outcome.Describe());
+  m_session.game_keys = std::move(keys);
+  m_changes.clear();
+  m_session.saved.TakeOwnKeys(*m_session.game_keys);
+  RefreshOtherWindows();
+  const Outcome copied = WriteGameCopy();
+  if (!copied.Ok())
+    ShowProblems(this, {}, copied.Describe());
   return true;
+}
+
+Outcome OwnKeysWindow::WriteGameCopy() const
+{
+  // The copy follows the lists and family files as last saved; a family file that no Save has
+  // written yet is made, for this copy only, from the keys the main window holds.
+  return KeyCodeManager::MakePerGameControllerFiles(
+      m_session.dir, OnlyGame(ZincListMan::LoadGroupLists(m_session.dir), m_set_name),
+      &*m_session.game_keys, std::nullopt, &m_session.bindings);
 }
 
 } // namespace corvane

@@ -66,8 +66,10 @@ private:
   GameKeys KeysShown() const;
   void Save();
   // Writes the own keys and the game's controller file; false, after a warning, when the own
-  // keys could not be read at start and so may not be replaced.
+  // keys could not be read at start and so may not be replaced, or could not be written.
   bool WriteKeys();
+  // Writes the game's controller file with its stored own keys over its family's file.
+  Outcome WriteGameCopy() const;
   // Closes without the question: Save or Cancel was the player's choice.
   void Leave();
 
