@@ -17,36 +17,6 @@ namespace corvane
 namespace
 {
 
-MessageHook& CurrentMessageHook()
-{
-  static MessageHook hook;
-  return hook;
-}
-
-QuestionHook& CurrentQuestionHook()
-{
-  static QuestionHook hook;
-  return hook;
-}
-
-UnsavedHook& CurrentUnsavedHook()
-{
-  static UnsavedHook hook;
-  return hook;
-}
-
-EditorHook& CurrentEditorHook()
-{
-  static EditorHook hook;
-  return hook;
-}
-
-SavePathHook& CurrentSavePathHook()
-{
-  static SavePathHook hook;
-  return hook;
-}
-
 QMessageBox::Icon IconOf(MessageKind kind)
 {
   switch (kind)
@@ -80,7 +50,7 @@ std::string NotepadCommandLine(const std::string& path)
 void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text)
 {
   const QString shown = ToQString(text);
-  if (const auto& hook = CurrentMessageHook())
+  if (const auto& hook = TestHooks().message)
   {
     hook(kind, shown);
     return;
@@ -92,7 +62,7 @@ void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text)
 bool AskYesNo(QWidget* parent, std::string_view text)
 {
   const QString shown = ToQString(text);
-  if (const auto& hook = CurrentQuestionHook())
+  if (const auto& hook = TestHooks().question)
     return hook(shown);
   QMessageBox box(QMessageBox::Question, ToQString(Messages::APP_TITLE), shown,
                   QMessageBox::Yes | QMessageBox::No, parent);
@@ -104,7 +74,7 @@ bool AskYesNo(QWidget* parent, std::string_view text)
 UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text)
 {
   const QString shown = ToQString(text);
-  if (const auto& hook = CurrentUnsavedHook())
+  if (const auto& hook = TestHooks().unsaved)
     return hook(shown);
   QMessageBox box(QMessageBox::Warning, ToQString(Messages::APP_TITLE), shown,
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
@@ -132,7 +102,7 @@ void ShowProblems(QWidget* parent, std::string_view heading, const std::string& 
 bool OpenInEditor(const AppDir& dir, std::string_view file_name)
 {
   const std::string path = dir.File(file_name);
-  if (const auto& hook = CurrentEditorHook())
+  if (const auto& hook = TestHooks().editor)
     return hook(path);
 #ifdef _WIN32
   // Notepad is the editor every Windows has.
@@ -144,7 +114,7 @@ bool OpenInEditor(const AppDir& dir, std::string_view file_name)
 
 QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix)
 {
-  if (const auto& hook = CurrentSavePathHook())
+  if (const auto& hook = TestHooks().save_path)
     return hook(filter);
   QFileDialog dialog(parent, QString(), QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -154,29 +124,10 @@ QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffi
   return dialog.selectedFiles().constFirst();
 }
 
-void SetMessageHook(MessageHook hook)
+DesktopHooks& TestHooks()
 {
-  CurrentMessageHook() = std::move(hook);
-}
-
-void SetQuestionHook(QuestionHook hook)
-{
-  CurrentQuestionHook() = std::move(hook);
-}
-
-void SetUnsavedHook(UnsavedHook hook)
-{
-  CurrentUnsavedHook() = std::move(hook);
-}
-
-void SetEditorHook(EditorHook hook)
-{
-  CurrentEditorHook() = std::move(hook);
-}
-
-void SetSavePathHook(SavePathHook hook)
-{
-  CurrentSavePathHook() = std::move(hook);
+  static DesktopHooks hooks;
+  return hooks;
 }
 
 } // namespace corvane
