@@ -14,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -249,6 +250,17 @@ void KeyDialog::ShowToken(const QString& key_name, const std::string& key_token)
   // opens, and a description repeating them had Orca say the key and the hint twice.
 }
 
+void KeyDialog::SayCurrentKey()
+{
+  // A screen reader reads the dialog's title as it opens and nothing of a name line that is not
+  // "Press a key": the key follows once the title has been said.
+  if (m_table.CurrentKey.empty() || m_captured)
+    return;
+  constexpr int AFTER_THE_TITLE_MS = 400;
+  const QString text = ToQString(Messages::KEY_NOW_BOUND) + Label1->text();
+  QTimer::singleShot(AFTER_THE_TITLE_MS, this, [this, text] { Announce(this, text); });
+}
+
 bool KeyDialog::event(QEvent* event)
 {
   // Every key belongs to the capture: no shortcut may take it first, Tab must not move the
@@ -262,6 +274,9 @@ bool KeyDialog::event(QEvent* event)
   case QEvent::KeyRelease:
     ReadKey(*static_cast<QKeyEvent*>(event));
     return true;
+  case QEvent::WindowActivate:
+    SayCurrentKey();
+    break;
   case QEvent::WindowDeactivate:
     // A modifier's release goes to another window now; it must not bind when it comes back.
     m_chords.Reset();
