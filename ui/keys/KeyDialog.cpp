@@ -257,8 +257,14 @@ void KeyDialog::SayCurrentKey()
   if (m_table.CurrentKey.empty() || m_captured)
     return;
   constexpr int AFTER_THE_TITLE_MS = 400;
-  const QString text = ToQString(Messages::KEY_NOW_BOUND) + Label1->text();
-  QTimer::singleShot(AFTER_THE_TITLE_MS, this, [this, text] { Announce(this, text); });
+  const QString name = Label1->text();
+  QTimer::singleShot(AFTER_THE_TITLE_MS, this,
+                     [this, name]
+                     {
+                       // Unless a key, a clash or another input came first.
+                       if (!m_captured && lblClash->isHidden() && Label1->text() == name)
+                         Announce(this, ToQString(Messages::KEY_NOW_BOUND) + name);
+                     });
 }
 
 bool KeyDialog::event(QEvent* event)
