@@ -5,6 +5,7 @@
 #include "controls/KeyLabels.h"
 #include "controls/KeyPress.h"
 #include "controls/ScanCodes.h"
+#include "ui/access/AccessibleFrame.h"
 #include "ui/access/Announcer.h"
 #include "ui/desktop/QtText.h"
 #include "ui/keyboard/KeyboardLayout.h"
@@ -98,6 +99,7 @@ QString KeyNameInLayout(const std::string& token, const std::string& usual_name)
 
 KeyDialog::KeyDialog(BindingTable& table, QWidget* parent) : QDialog(parent), m_table(table)
 {
+  ReportAsFrame(this);
   setObjectName("frmKeys"); // the old form name: begins every control's UI Automation id
   setWindowTitle(ToQString(Messages::KEYS_CAPTION));
   setFocusPolicy(Qt::StrongFocus);

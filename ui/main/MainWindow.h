@@ -170,6 +170,7 @@ private:
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QPushButton* cmdKeyChart = nullptr;
+  QCheckBox* chkWalkShared = nullptr; // on the General page, for every page's Bind All
   // Launch page.
   QLabel* Label1 = nullptr;
   QListWidget* lstGames = nullptr;
