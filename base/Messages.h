@@ -24,6 +24,8 @@ inline constexpr std::string_view WRAPPER_NOT_FOUND =
 inline constexpr std::string_view DEFAULT_CFG_CREATED = "zinc.cfg not found, default cfg created";
 // The key dialog's name line for a slot that holds no key yet.
 inline constexpr std::string_view PRESS_A_KEY = "Press a key";
+// What a screen reader hears when the key dialog opens on a slot that holds a key: the key.
+inline constexpr std::string_view KEY_NOW_BOUND = "Current key: ";
 // The key dialog's line for a key the emulator cannot read; the dialog stays open.
 inline constexpr std::string_view KEY_CANNOT_BE_BOUND = "Cannot bind this key. Press another.";
 // The key dialog's line on how it is used and left, the same after a clash, and its button.

@@ -14,6 +14,7 @@ import time
 MAIN = "Corvane Control Configuration Manager"
 KEYS = "Press The Key You Wish to Bind"
 GROUPING = "Drag Roms Back and Forth"
+SPEECH = None
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\w+)?\{.*\}$", re.MULTILINE)
 
 
@@ -71,6 +72,10 @@ STEPS = [
     ("Space on Up opens the key dialog", lambda: press("space"), [KEYS], ["Press a key"]),
     ("A binds Up", lambda: press("a"), ["Up, Player 1: A"], []),
     ("back in the main window", lambda: focus(MAIN), ["Up"], []),
+    ("Space on Up opens the key dialog on its key", lambda: press("space"),
+     [KEYS, "Current key: A"], []),
+    ("Alt+F4 keeps it", lambda: press("alt+F4"), [], []),
+    ("back in the main window", lambda: focus(MAIN), ["Up"], []),
     ("Delete clears Up", lambda: press("Delete"), ["Up, Player 1: not bound"], []),
     ("Tab to Start 1, Space", lambda: press("Tab", "space"), [KEYS], []),
     ("B binds Start 1", lambda: press("b"), ["Start 1: B"], []),
@@ -105,12 +110,30 @@ STEPS = [
     ("back in the main window", lambda: focus(MAIN), ["Battle Arena Toshinden 2 (USA"], []),
     ("typing in the filter leaves the Tekken 3 games",
      lambda: press("shift+Tab", *"tekken", "space", "3", "Tab"), ["Tekken 3 ("], []),
+    ("back to the General page", lambda: (focus(MAIN), press("ctrl+Tab")),
+     [], []),
+    ("Alt+A walks the page", lambda: press("alt+a"), ["1 of "], []),
+    ("B clashes in the walk", lambda: press("b"), ["Also Start 1, General"], []),
+    ("Skip to the last input", lambda: skip_to_last(), [], []),
+    # The dialog closes on the last key as the window manager hands the focus back.
+    ("E binds the last input", lambda: (press("e"), focus(MAIN)), [": E"], []),
 ]
+
+
+def skip_to_last():
+    """Alt+S until the walk's last input, however many inputs it walks: the first Skip says
+    where the walk stands."""
+    press("alt+s")
+    spoken = " ".join(SPEECH.until([" of "], 4))
+    match = re.search(r"(\d+) of (\d+):", spoken)
+    position, count = (int(match.group(1)), int(match.group(2))) if match else (1, 1)
+    press(*["alt+s"] * (count - position))
 
 
 def main():
     explore = "--explore" in sys.argv
-    speech = Speech(sys.argv[1])
+    global SPEECH
+    speech = SPEECH = Speech(sys.argv[1])
     failed = None
     for what, action, wanted, once in STEPS:
         action()

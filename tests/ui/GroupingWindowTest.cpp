@@ -112,12 +112,12 @@ void GroupingWindowTest::init()
     const QByteArray& key = List("lstCap")->WindowKey();
     m_drags << InfoOf(*GroupDragSource(drag->mimeData(), key)).list_box.data();
   };
-  SetMessageHook([this](MessageKind, const QString& text) { m_warnings << text; });
+  TestHooks().message = [this](MessageKind, const QString& text) { m_warnings << text; };
 }
 
 void GroupingWindowTest::cleanup()
 {
-  SetMessageHook({});
+  TestHooks().message = {};
   m_window.reset();
   m_session.reset();
   m_temp.reset();
@@ -409,14 +409,13 @@ void GroupingWindowTest::ScanAsksFirst()
   QFETCH(bool, answer);
   m_session->games.rows = ScanGames();
   QStringList questions;
-  SetQuestionHook(
-      [&](const QString& text)
-      {
-        questions << text;
-        return answer;
-      });
+  TestHooks().question = [&](const QString& text)
+  {
+    questions << text;
+    return answer;
+  };
   QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
-  SetQuestionHook({});
+  TestHooks().question = {};
   QCOMPARE(questions,
            QStringList{"Scan puts 2 games back in their automatic families and writes the five "
                        "lists now. Moved: Kosodate Quiz My Angel 3 (myangel3) to Quiz My Angel 3 "
@@ -457,14 +456,13 @@ void GroupingWindowTest::ScanWithNothingToChangeWritesNothing()
   for (const auto& [name, bytes] : LIST_FILES)
     std::filesystem::last_write_time(m_temp->Dir().File(name), old_time);
   QStringList questions;
-  SetQuestionHook(
-      [&](const QString& text)
-      {
-        questions << text;
-        return true;
-      });
+  TestHooks().question = [&](const QString& text)
+  {
+    questions << text;
+    return true;
+  };
   QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
-  SetQuestionHook({});
+  TestHooks().question = {};
   QVERIFY(questions.isEmpty());
   QCOMPARE(m_warnings,
            QStringList{QString::fromStdString(std::string(Messages::SCAN_NOTHING_TO_DO))});

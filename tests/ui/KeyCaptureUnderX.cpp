@@ -17,6 +17,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <array>
+
 namespace corvane
 {
 namespace
@@ -220,6 +222,50 @@ private slots:
     QTRY_VERIFY(!dialog);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
     QCOMPARE(ReadIniValue(folder.File("ctrlr/capcfg.ini"), "player1", "btn1"), std::string());
+  }
+
+  // A layout switched while the window keeps the focus renames its keys at once.
+  void NamesFollowALayoutSwitchInPlace_data()
+  {
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("keycode"); // X key code: the same key under both layouts
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+    // The key right of L, the key of Q, the key right of P: the same key under both layouts.
+    const std::array<std::array<const char*, 6>, 4> switches = {{
+        {"us to de", "us", "de", "47", ";", "\xC3\x96"},
+        {"de to fr", "de", "fr", "24", "Q", "A"},
+        {"fr to jp", "fr", "jp", "34", "^", "@"},
+        {"jp to us", "jp", "us", "34", "@", "["},
+    }};
+    for (const auto& [row, from, to, keycode, before, after] : switches)
+      QTest::newRow(row) << QString(from) << QString(to) << QString(keycode)
+                         << QString::fromUtf8(before) << QString::fromUtf8(after);
+  }
+
+  void NamesFollowALayoutSwitchInPlace()
+  {
+    QFETCH(QString, from);
+    QFETCH(QString, to);
+    QFETCH(QString, keycode);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    if (!SetLayout(from))
+      QSKIP("cannot set the keyboard layout");
+    test::EmulatorFolder folder;
+    test::MessageLog messages;
+    MainWindow window(folder.session);
+    QPointer<KeyDialog> dialog = OpenAndPress(window, "CapPunch1", false, keycode);
+    QVERIFY(!m_failed);
+    QTRY_VERIFY(!dialog);
+    const auto* button = window.findChild<BindingButton*>("CapPunch1");
+    QVERIFY(RunTool("xdotool", {"windowfocus", "--sync", QString::number(window.winId())}));
+    QTRY_VERIFY(window.isActiveWindow());
+    QCOMPARE(button->Look().key_label, before);
+    QVERIFY(SetLayout(to));
+    QTRY_COMPARE(button->Look().key_label, after);
+    QVERIFY(window.isActiveWindow()); // renamed without losing the focus
   }
 
 private:

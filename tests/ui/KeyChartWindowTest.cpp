@@ -154,14 +154,14 @@ private slots:
     PrepareFolder(folder);
     MainWindow window(folder.session);
     const QString path = QString::fromStdString(folder.File("chart.pdf"));
-    SetSavePathHook([&](const QString&) { return path; });
+    TestHooks().save_path = [&](const QString&) { return path; };
     QLocale::setDefault(QLocale(locale));
     KeyChartWindow* chart = OpenChart(window, folder);
     for (QCheckBox* family : chart->findChildren<QCheckBox*>())
       family->setChecked(true);
     chart->findChild<QPushButton*>("cmdExportPdf")->click();
     QLocale::setDefault(QLocale::c());
-    SetSavePathHook({});
+    TestHooks().save_path = {};
     QVERIFY(log.boxes.empty());
     QVERIFY(folder.ReadFile("chart.pdf").starts_with("%PDF"));
     const QString text = Run("pdftotext", {path, "-"});
@@ -178,10 +178,10 @@ private slots:
     test::MessageLog log;
     PrepareFolder(folder);
     MainWindow window(folder.session);
-    SetSavePathHook([&](const QString&)
-                    { return QString::fromStdString(folder.File("chart.html")); });
+    TestHooks().save_path = [&](const QString&)
+    { return QString::fromStdString(folder.File("chart.html")); };
     OpenChart(window, folder)->findChild<QPushButton*>("cmdExportHtml")->click();
-    SetSavePathHook({});
+    TestHooks().save_path = {};
     const auto tables = TablesOf(QString::fromStdString(folder.ReadFile("chart.html")));
     QCOMPARE(tables.size(), 2U); // the one family in use, and sfex's own keys
     const auto& cap = tables.front();

@@ -421,12 +421,11 @@ private slots:
     EmulatorFolder folder;
     MainWindow window(folder.session);
     std::vector<std::string> opened;
-    SetEditorHook(
-        [&opened](const std::string& path)
-        {
-          opened.push_back(path);
-          return true;
-        });
+    TestHooks().editor = [&opened](const std::string& path)
+    {
+      opened.push_back(path);
+      return true;
+    };
     MessageLog log;
     window.findChild<QPushButton*>("Command1")->click();
     QCOMPARE(log.boxes.size(), size_t(1));
@@ -440,7 +439,7 @@ private slots:
     window.findChild<QPushButton*>("Command2")->click();
     QCOMPARE(opened, (std::vector<std::string>{folder.File("zinc.cfg"), folder.File("zinc.cfg"),
                                                folder.File("renderer.cfg")}));
-    SetEditorHook({});
+    TestHooks().editor = {};
   }
 
   void EditorProblemsNameTheFile_data()
@@ -462,15 +461,14 @@ private slots:
       folder.WriteFile("renderer.cfg", "renderer\r\n");
     MainWindow window(folder.session);
     int tries = 0;
-    SetEditorHook(
-        [&tries](const std::string&)
-        {
-          ++tries;
-          return false;
-        });
+    TestHooks().editor = [&tries](const std::string&)
+    {
+      ++tries;
+      return false;
+    };
     MessageLog log;
     window.findChild<QPushButton*>("Command2")->click();
-    SetEditorHook({});
+    TestHooks().editor = {};
     QCOMPARE(tries, renderer_exists ? 1 : 0);
     QCOMPARE(log.boxes.size(), size_t(1));
     QCOMPARE(QString::fromStdString(log.boxes[0].second),

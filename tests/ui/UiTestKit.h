@@ -48,26 +48,24 @@ class MessageLog
 public:
   MessageLog()
   {
-    SetMessageHook([this](MessageKind kind, const QString& text)
-                   { boxes.emplace_back(kind, text.toStdString()); });
-    SetQuestionHook(
-        [this](const QString& text)
-        {
-          questions.push_back(text.toStdString());
-          return answer;
-        });
-    SetUnsavedHook(
-        [this](const QString& text)
-        {
-          questions.push_back(text.toStdString());
-          return unsaved_answer;
-        });
+    TestHooks().message = [this](MessageKind kind, const QString& text)
+    { boxes.emplace_back(kind, text.toStdString()); };
+    TestHooks().question = [this](const QString& text)
+    {
+      questions.push_back(text.toStdString());
+      return answer;
+    };
+    TestHooks().unsaved = [this](const QString& text)
+    {
+      questions.push_back(text.toStdString());
+      return unsaved_answer;
+    };
   }
   ~MessageLog()
   {
-    SetMessageHook({});
-    SetQuestionHook({});
-    SetUnsavedHook({});
+    TestHooks().message = {};
+    TestHooks().question = {};
+    TestHooks().unsaved = {};
   }
   MessageLog(const MessageLog&) = delete;
   MessageLog& operator=(const MessageLog&) = delete;

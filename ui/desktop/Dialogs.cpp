@@ -24,24 +24,6 @@ namespace corvane
 namespace
 {
 
-MessageHook& CurrentMessageHook()
-{
-  static MessageHook hook;
-  return hook;
-}
-
-QuestionHook& CurrentQuestionHook()
-{
-  static QuestionHook hook;
-  return hook;
-}
-
-UnsavedHook& CurrentUnsavedHook()
-{
-  static UnsavedHook hook;
-  return hook;
-}
-
 #ifndef _WIN32
 // The desktop's opener may take seconds to say it found no application. Meanwhile the windows
 // show they are busy and still repaint, but take no input until it is known whether the file
@@ -58,18 +40,6 @@ bool OpenWhileBusy(const std::string& path, const std::string& dir)
   return opened.get();
 }
 #endif
-
-EditorHook& CurrentEditorHook()
-{
-  static EditorHook hook;
-  return hook;
-}
-
-SavePathHook& CurrentSavePathHook()
-{
-  static SavePathHook hook;
-  return hook;
-}
 
 QMessageBox::Icon IconOf(MessageKind kind)
 {
@@ -122,7 +92,7 @@ void FitTitle(QMessageBox& box)
 void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text)
 {
   const QString shown = ToQString(text);
-  if (const auto& hook = CurrentMessageHook())
+  if (const auto& hook = TestHooks().message)
   {
     hook(kind, shown);
     return;
@@ -135,7 +105,7 @@ void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text)
 bool AskYesNo(QWidget* parent, std::string_view text)
 {
   const QString shown = ToQString(text);
-  if (const auto& hook = CurrentQuestionHook())
+  if (const auto& hook = TestHooks().question)
     return hook(shown);
   QMessageBox box(QMessageBox::Question, ToQString(Messages::APP_TITLE), shown,
                   QMessageBox::Yes | QMessageBox::No, parent);
@@ -148,7 +118,7 @@ bool AskYesNo(QWidget* parent, std::string_view text)
 UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text, UnsavedMoment moment)
 {
   const QString shown = ToQString(text);
-  if (const auto& hook = CurrentUnsavedHook())
+  if (const auto& hook = TestHooks().unsaved)
     return hook(shown);
   QMessageBox box(QMessageBox::Warning, ToQString(Messages::APP_TITLE), shown,
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
@@ -183,7 +153,7 @@ void ShowProblems(QWidget* parent, std::string_view heading, const std::string& 
 bool OpenInEditor(const AppDir& dir, std::string_view file_name)
 {
   const std::string path = dir.File(file_name);
-  if (const auto& hook = CurrentEditorHook())
+  if (const auto& hook = TestHooks().editor)
     return hook(path);
 #ifdef _WIN32
   // Notepad is the editor every Windows has.
@@ -195,7 +165,7 @@ bool OpenInEditor(const AppDir& dir, std::string_view file_name)
 
 QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffix)
 {
-  if (const auto& hook = CurrentSavePathHook())
+  if (const auto& hook = TestHooks().save_path)
     return hook(filter);
   QFileDialog dialog(parent, QString(), QString(), filter);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -205,29 +175,10 @@ QString AskSavePath(QWidget* parent, const QString& filter, const QString& suffi
   return dialog.selectedFiles().constFirst();
 }
 
-void SetMessageHook(MessageHook hook)
+DesktopHooks& TestHooks()
 {
-  CurrentMessageHook() = std::move(hook);
-}
-
-void SetQuestionHook(QuestionHook hook)
-{
-  CurrentQuestionHook() = std::move(hook);
-}
-
-void SetUnsavedHook(UnsavedHook hook)
-{
-  CurrentUnsavedHook() = std::move(hook);
-}
-
-void SetEditorHook(EditorHook hook)
-{
-  CurrentEditorHook() = std::move(hook);
-}
-
-void SetSavePathHook(SavePathHook hook)
-{
-  CurrentSavePathHook() = std::move(hook);
+  static DesktopHooks hooks;
+  return hooks;
 }
 
 } // namespace corvane

@@ -76,15 +76,18 @@ using EditorHook = std::function<bool(const std::string& path)>;
 // What a test puts in place of the save dialog: it gets the filter and answers with a path.
 using SavePathHook = std::function<QString(const QString& filter)>;
 
-// Replaces the boxes (an empty hook restores them).
-void SetMessageHook(MessageHook hook);
-// Replaces the question boxes (an empty hook restores them).
-void SetQuestionHook(QuestionHook hook);
-// Replaces the question about unsaved changes (an empty hook restores it).
-void SetUnsavedHook(UnsavedHook hook);
-// Replaces the editor (an empty hook restores it).
-void SetEditorHook(EditorHook hook);
-// Replaces the save dialog (an empty hook restores it).
-void SetSavePathHook(SavePathHook hook);
+// Everything a test may answer in place of a person; an empty member leaves the desktop's own
+// box, dialog or editor in place.
+struct DesktopHooks
+{
+  MessageHook message;    // the message boxes
+  QuestionHook question;  // the Yes/No questions
+  UnsavedHook unsaved;    // the question about unsaved changes
+  EditorHook editor;      // the outside text editor
+  SavePathHook save_path; // the save dialog
+};
+
+// The hooks in force, for a test to set and to empty again when it is done.
+DesktopHooks& TestHooks();
 
 } // namespace corvane

@@ -3,13 +3,23 @@
 #include "base/WindowsKeyboard.h"
 #include "controls/ScanCodes.h"
 
+#include <QAbstractNativeEventFilter>
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #ifdef CORVANE_WITH_XKB
 #include <xcb/xcb.h>
+// The extension's header names a member "explicit", a C++ keyword.
+#define explicit xkb_explicit
+#include <xcb/xkb.h>
+#undef explicit
 #include <xkbcommon/xkbcommon-x11.h>
 
 #include <array>
@@ -85,18 +95,66 @@ Keymap FetchKeymap(xcb_connection_t* connection, int32_t device)
                 &xkb_keymap_unref);
 }
 
+// The server's keymap as last fetched, with the names it was fetched under.
+struct KeymapCache
+{
+  Keymap keymap;
+  QByteArray names;
+};
+
+KeymapCache& Cache()
+{
+  static KeymapCache cache;
+  return cache;
+}
+
 // The server's keymap, kept while its names stay the same; null when the server has no XKB.
 Keymap CurrentKeymap(xcb_connection_t* connection, int32_t device)
 {
-  static Keymap keymap;
-  static QByteArray names;
+  KeymapCache& cache = Cache();
   const QByteArray now = KeymapNames(connection);
-  if (!keymap || now != names)
+  if (!cache.keymap || now != cache.names)
   {
-    keymap = FetchKeymap(connection, device);
-    names = now;
+    cache.keymap = FetchKeymap(connection, device);
+    cache.names = now;
   }
-  return keymap;
+  return cache.keymap;
+}
+
+// The first event number of the X keyboard extension; -1 where the server has none.
+int XkbFirstEvent(xcb_connection_t* connection)
+{
+  static const int first_event = [connection]
+  {
+    uint8_t first = 0;
+    const bool has_xkb = xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION,
+                                                     XKB_X11_MIN_MINOR_XKB_VERSION,
+                                                     XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS, nullptr,
+                                                     nullptr, &first, nullptr) != 0;
+    return has_xkb ? int{first} : -1;
+  }();
+  return first_event;
+}
+
+// Whether an X event says that keys now type other characters: another keymap (setxkbmap, a
+// desktop's keyboard settings) or another layout of the keymap in force (the layout switch key).
+// The window system's own keyboard code asks the server for these events on this connection.
+bool IsXkbLayoutSwitch(const xcb_generic_event_t& event, int first_event)
+{
+  if (first_event < 0 || (event.response_type & 0x7F) != first_event)
+    return false;
+  const auto& state = reinterpret_cast<const xcb_xkb_state_notify_event_t&>(event);
+  switch (state.xkbType)
+  {
+  case XCB_XKB_NEW_KEYBOARD_NOTIFY:
+  case XCB_XKB_MAP_NOTIFY:
+    Cache().keymap.reset(); // fetched again, whether or not the names are written yet
+    return true;
+  case XCB_XKB_STATE_NOTIFY:
+    return (state.changed & XCB_XKB_STATE_PART_GROUP_STATE) != 0;
+  default:
+    return false;
+  }
 }
 
 // The layout of a keymap with several (de and us, switched by a key) that is in force now.
@@ -128,11 +186,8 @@ KeyCodeManager::LayoutCharacter XkbLayoutCharacter()
   xcb_connection_t* connection = XConnection();
   if (!connection)
     return {};
-  static const bool has_xkb = xkb_x11_setup_xkb_extension(connection, XKB_X11_MIN_MAJOR_XKB_VERSION,
-                                                          XKB_X11_MIN_MINOR_XKB_VERSION,
-                                                          XKB_X11_SETUP_XKB_EXTENSION_NO_FLAGS,
-                                                          nullptr, nullptr, nullptr, nullptr) != 0;
-  const int32_t device = has_xkb ? xkb_x11_get_core_keyboard_device_id(connection) : -1;
+  const int32_t device =
+      XkbFirstEvent(connection) >= 0 ? xkb_x11_get_core_keyboard_device_id(connection) : -1;
   const Keymap keymap = device >= 0 ? CurrentKeymap(connection, device) : nullptr;
   if (!keymap)
     return {};
@@ -150,10 +205,75 @@ KeyCodeManager::LayoutCharacter XkbLayoutCharacter()
 
 #endif
 
+// Tells every window when the keyboard layout changes, as the platform reports it, so that key
+// names follow a switch made while a window has the focus.
+class LayoutSwitchWatch : public QAbstractNativeEventFilter
+{
+public:
+  bool nativeEventFilter(const QByteArray& type, void* message, qintptr*) override
+  {
+    if (IsLayoutSwitch(type, message))
+      TellWindowsOnce();
+    return false; // the window system reads the event too
+  }
+
+private:
+  static bool IsLayoutSwitch([[maybe_unused]] const QByteArray& type,
+                             [[maybe_unused]] void* message)
+  {
+#if defined(_WIN32)
+    return type == "windows_generic_MSG" &&
+           static_cast<const MSG*>(message)->message == WM_INPUTLANGCHANGE;
+#elif defined(CORVANE_WITH_XKB)
+    xcb_connection_t* connection = XConnection();
+    return type == "xcb_generic_event_t" && connection &&
+           IsXkbLayoutSwitch(*static_cast<const xcb_generic_event_t*>(message),
+                             XkbFirstEvent(connection));
+#else
+    return false;
+#endif
+  }
+
+  // One switch comes as several events (a new keymap, its map, its state): the windows hear of
+  // it once, after the event queue has taken them all.
+  void TellWindowsOnce()
+  {
+    if (m_telling)
+      return;
+    m_telling = true;
+    QTimer::singleShot(0, qApp,
+                       [this]
+                       {
+                         m_telling = false;
+                         for (QWidget* window : QApplication::topLevelWidgets())
+                         {
+                           QEvent change(QEvent::KeyboardLayoutChange);
+                           QCoreApplication::sendEvent(window, &change);
+                         }
+                       });
+  }
+
+  bool m_telling = false;
+};
+
+// Starts the watch once, when the first window names keys.
+void WatchLayoutSwitches()
+{
+  static const bool watching = []
+  {
+    if (!qApp)
+      return false;
+    qApp->installNativeEventFilter(new LayoutSwitchWatch); // lives as long as the program
+    return true;
+  }();
+  (void)watching;
+}
+
 } // namespace
 
 KeyCodeManager::LayoutCharacter CurrentLayoutCharacter()
 {
+  WatchLayoutSwitches();
 #if defined(_WIN32)
   return [](uint8_t scan_code)
   { return WindowsKeyCharacter(KeyCodeManager::WindowsScanCodeFromScanCode(scan_code)); };

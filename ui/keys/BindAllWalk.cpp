@@ -7,9 +7,22 @@
 #include "ui/widgets/BindingTexts.h"
 
 #include <QPushButton>
+#include <QTimer>
 
 namespace corvane
 {
+namespace
+{
+
+void SayOnceBack(QWidget* window, const QString& text)
+{
+  // The dialog closes now and the focus returns to the window, which a screen reader says first,
+  // dropping anything said in the same moment: the key follows a little later.
+  constexpr int AFTER_THE_FOCUS_MS = 500;
+  QTimer::singleShot(AFTER_THE_FOCUS_MS, window, [window, text] { Announce(window, text); });
+}
+
+} // namespace
 
 BindAllWalk::BindAllWalk(BindingTable& table, std::vector<WalkStep> steps, TakeKey take_key,
                          QObject* owner)
@@ -72,8 +85,10 @@ void BindAllWalk::KeyTaken()
   const QString clash = m_take_key(slot);
   if (!clash.isEmpty())
   {
-    // As a single binding: the next key replaces this one, or the player moves on.
+    // As a single binding: the next key replaces this one, or the player moves on. The line
+    // that shows is not read out by itself.
     m_dialog->ShowClash(clash);
+    Announce(m_dialog, clash);
     return;
   }
   const QString taken = SpokenCapture(slot, m_table, {});
@@ -82,7 +97,7 @@ void BindAllWalk::KeyTaken()
   if (m_position + 1 < m_steps.size())
     ShowStep(m_position + 1, taken + QStringLiteral(". "));
   else if (auto* window = qobject_cast<QWidget*>(parent()))
-    Announce(window, taken);
+    SayOnceBack(window, taken);
 }
 
 void BindAllWalk::Skip()

@@ -3,6 +3,7 @@
 #include "base/Messages.h"
 #include "controls/KeyCodeManager.h"
 #include "controls/KeyLabels.h"
+#include "controls/KeyPress.h"
 #include "controls/ScanCodes.h"
 #include "ui/access/AccessibleFrame.h"
 #include "ui/access/Announcer.h"
@@ -14,8 +15,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <utility>
 
 namespace corvane
@@ -24,19 +27,33 @@ namespace
 {
 
 constexpr int CLIENT_WIDTH = 272;
-constexpr int CLIENT_HEIGHT = 104;
-constexpr double LABEL_POINT_SIZE = 22.8;
+constexpr double NAME_POINT_SIZE = 22.8;
+constexpr double TOKEN_TYPE_SCALE = 0.9; // the stored token, under the name, against plain type
+constexpr int SIDE_MARGIN = 10;
+// What a window manager's title bar takes beside the title: the icon, the close, maximise and
+// minimise boxes, and its own margins, in a type up to a fifth wider than the program's.
+constexpr int TITLE_BAR_EXTRA = 140;
+constexpr double TITLE_TYPE_ALLOWANCE = 1.2;
 
-QLabel* MakeLabel(const char* name, QWidget* parent)
+QLabel* MakeLabel(const char* name, double point_size, QWidget* parent)
 {
   auto* label = new QLabel(QString::fromLatin1(name), parent);
   label->setObjectName(QString::fromLatin1(name));
   label->setAlignment(Qt::AlignCenter);
   label->setTextFormat(Qt::PlainText);
   QFont font = label->font();
-  font.setPointSizeF(LABEL_POINT_SIZE);
+  font.setPointSizeF(point_size);
   label->setFont(font);
   return label;
+}
+
+// Wide enough for the window manager to show the whole title over the dialog.
+int WidthForTitle(const QWidget& dialog)
+{
+  QFont title_font = dialog.font();
+  title_font.setBold(true);
+  const int title = QFontMetrics(title_font).horizontalAdvance(dialog.windowTitle());
+  return std::max(CLIENT_WIDTH, static_cast<int>(title * TITLE_TYPE_ALLOWANCE) + TITLE_BAR_EXTRA);
 }
 
 // A line of ordinary type under the key, wrapped to the dialog's width.
@@ -51,9 +68,9 @@ QLabel* MakeLine(const char* name, QWidget* parent)
   return label;
 }
 
-// The token of the key pressed: the scan code of the physical key, which the emulator reads,
-// whatever the layout makes the key type; empty for a key the emulator cannot read.
-std::string KeyTokenOf(const QKeyEvent& key)
+// The press as the core reads it: the physical key's scan code where the event has one, and the
+// virtual key the same key gives on Windows.
+KeyCodeManager::KeyPress PressOf(const QKeyEvent& key)
 {
   // macOS numbers keys its own way, and a key event made up by a program may carry no scan
   // code: there the key code names the key.
@@ -62,14 +79,8 @@ std::string KeyTokenOf(const QKeyEvent& key)
 #else
   constexpr bool SCAN_CODES = true;
 #endif
-  if (SCAN_CODES && key.nativeScanCode() != 0)
-  {
-    const auto scan_code = ScanCodeOf(key);
-    return scan_code ? KeyCodeManager::KeyTokenFromScanCode(*scan_code) : std::string();
-  }
-  std::string token =
-      KeyCodeManager::KeyTokenFromKeyName(KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key)));
-  return token == "k" ? std::string() : token;
+  const bool has_scan_code = SCAN_CODES && key.nativeScanCode() != 0;
+  return {has_scan_code, has_scan_code ? ScanCodeOf(key) : std::nullopt, VirtualKeyOf(key)};
 }
 
 // The key's name in the name line: the name the dialog has always shown (`usual_name`), unless
@@ -82,16 +93,6 @@ QString KeyNameInLayout(const std::string& token, const std::string& usual_name)
   if (in_layout != KeyCodeManager::KeyLabelFromKeyToken(token))
     return ToQString(in_layout);
   return ToQString(usual_name);
-}
-
-// The name of the key pressed: the name of its key code where that names this same key ("PAGE
-// UP", as the dialog has always shown it), else that of its scan code ("RSHIFT").
-std::string CapturedKeyName(const QKeyEvent& key, const std::string& token)
-{
-  std::string name = KeyCodeManager::KeyNameFromKeyCode(VirtualKeyOf(key));
-  if (KeyCodeManager::KeyTokenFromKeyName(name) == token)
-    return name;
-  return KeyCodeManager::KeyNameFromKeyToken(token);
 }
 
 } // namespace
@@ -119,14 +120,16 @@ void KeyDialog::CreateLayout()
   lblTarget->setAlignment(Qt::AlignCenter);
   lblTarget->setTextFormat(Qt::PlainText);
   lblTarget->hide();
-  Label1 = MakeLabel("Label1", this);
-  Label2 = MakeLabel("Label2", this);
+  // The key's name in large type, the token the file stores for it small beneath.
+  Label1 = MakeLabel("Label1", NAME_POINT_SIZE, this);
+  Label2 = MakeLabel("Label2", font().pointSizeF() * TOKEN_TYPE_SCALE, this);
+  Label2->setForegroundRole(QPalette::PlaceholderText);
   auto* layout = new QVBoxLayout(this);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
+  layout->setContentsMargins(SIDE_MARGIN, SIDE_MARGIN, SIDE_MARGIN, 0);
+  layout->setSpacing(SIDE_MARGIN / 2);
   layout->addWidget(lblTarget);
-  layout->addWidget(Label1, 1);
-  layout->addWidget(Label2, 1);
+  layout->addWidget(Label1);
+  layout->addWidget(Label2);
   lblClash = MakeLine("lblClash", this);
   lblClash->hide();
   layout->addWidget(lblClash);
@@ -136,7 +139,7 @@ void KeyDialog::CreateLayout()
   m_command_row->setContentsMargins(6, 4, 6, 6);
   m_command_row->addStretch(1);
   layout->addLayout(m_command_row);
-  resize(CLIENT_WIDTH, CLIENT_HEIGHT);
+  resize(WidthForTitle(*this), height());
 }
 
 QPushButton* KeyDialog::AddCommand(const char* object_name, const QString& caption,
@@ -198,15 +201,9 @@ void KeyDialog::ShowHint(const QString& hint)
 
 void KeyDialog::FitHeight()
 {
-  // The key's two labels keep their size; the lines above and below them add to it.
-  int height = CLIENT_HEIGHT;
-  if (!lblTarget->isHidden())
-    height += lblTarget->sizeHint().height();
-  for (const QLabel* line : {lblClash, lblHint})
-    if (!line->isHidden())
-      height += line->heightForWidth(CLIENT_WIDTH);
-  height += m_command_row->sizeHint().height();
-  resize(width(), height);
+  // As tall as its lines need at the width the title gives it, wrapped lines and all.
+  layout()->activate();
+  resize(width(), layout()->totalHeightForWidth(width()));
 }
 
 void KeyDialog::ShowClash(const QString& note)
@@ -255,6 +252,23 @@ void KeyDialog::ShowToken(const QString& key_name, const std::string& key_token)
   // opens, and a description repeating them had Orca say the key and the hint twice.
 }
 
+void KeyDialog::SayCurrentKey()
+{
+  // A screen reader reads the dialog's title as it opens and nothing of a name line that is not
+  // "Press a key": the key follows once the title has been said.
+  if (m_table.CurrentKey.empty() || m_captured)
+    return;
+  constexpr int AFTER_THE_TITLE_MS = 400;
+  const QString name = Label1->text();
+  QTimer::singleShot(AFTER_THE_TITLE_MS, this,
+                     [this, name]
+                     {
+                       // Unless a key, a clash or another input came first.
+                       if (!m_captured && lblClash->isHidden() && Label1->text() == name)
+                         Announce(this, ToQString(Messages::KEY_NOW_BOUND) + name);
+                     });
+}
+
 bool KeyDialog::event(QEvent* event)
 {
   // Every key belongs to the capture: no shortcut may take it first, Tab must not move the
@@ -268,6 +282,9 @@ bool KeyDialog::event(QEvent* event)
   case QEvent::KeyRelease:
     ReadKey(*static_cast<QKeyEvent*>(event));
     return true;
+  case QEvent::WindowActivate:
+    SayCurrentKey();
+    break;
   case QEvent::WindowDeactivate:
     // A modifier's release goes to another window now; it must not bind when it comes back.
     m_chords.Reset();
@@ -292,17 +309,17 @@ void KeyDialog::Capture(const QKeyEvent& key)
   // One key per capture; the dialog is closing by the time another could arrive.
   if (m_captured)
     return;
-  const std::string token = KeyTokenOf(key);
-  if (token.empty())
+  const KeyCodeManager::PressedKey pressed = KeyCodeManager::KeyFromPress(PressOf(key));
+  if (pressed.token.empty())
   {
     RefuseKey();
     return;
   }
   m_captured = true;
-  ShowToken(KeyNameInLayout(token, CapturedKeyName(key, token)), token);
+  ShowToken(KeyNameInLayout(pressed.token, pressed.name), pressed.token);
   // The slot is the one named when the key arrives: a binding button clicked while the dialog
   // was open has retargeted it.
-  m_table.Set(m_table.CurrentSlotKey, token);
+  m_table.Set(m_table.CurrentSlotKey, pressed.token);
   m_clash_shown = false;
   m_retargeted = false;
   emit KeyTaken(); // the owner may answer with ShowClash or Retarget, which keep the dialog open

@@ -78,6 +78,7 @@ private:
   void ReadKey(const QKeyEvent& key);
   void ShowToken(const QString& key_name, const std::string& key_token);
   void ShowSlotKey();
+  void SayCurrentKey();
   void FitHeight();
   void Capture(const QKeyEvent& key);
   void RefuseKey();

@@ -72,6 +72,9 @@ QFont BindingButton::KeyFont() const
   QFont key_font = font();
   key_font.setPointSizeF(font().pointSizeF() * KEY_TYPE_SCALE);
   key_font.setBold(true); // told apart from the caption at a glance
+  // Hinted to the pixel grid at this small size, the type pulls the dots of "Ö", "Ä" and "Ü"
+  // down onto the letter, where they vanish into it: the key line keeps the outlines as drawn.
+  key_font.setHintingPreference(QFont::PreferNoHinting);
   return key_font;
 }
 
