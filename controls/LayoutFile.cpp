@@ -70,6 +70,14 @@ void AddSlotLine(std::string& text, std::string_view slot, std::string_view toke
   text.append(slot).append("=").append(token).append("\r\n");
 }
 
+// A game's keys in slot order, however its section ordered them.
+void SortBySlot(GameLayout& game)
+{
+  std::sort(game.keys.begin(), game.keys.end(), [](const auto& a, const auto& b) {
+    return BindingTable::IndexOf(a.first) < BindingTable::IndexOf(b.first);
+  });
+}
+
 // Reads line by line; each line either moves the section, fills a slot or is skipped.
 class LayoutReader
 {
@@ -201,6 +209,10 @@ LayoutRead LayoutReader::Read(std::string_view text)
     return {std::nullopt, std::string(Messages::LAYOUT_NOT_A_LAYOUT), {}};
   if (!m_ended)
     return {std::nullopt, std::string(Messages::LAYOUT_CUT_SHORT), {}};
+  // A game without own keys follows its family in every key: the own-keys file has no word for it.
+  std::erase_if(m_layout.games, [](const GameLayout& game) { return game.keys.empty(); });
+  for (GameLayout& game : m_layout.games)
+    SortBySlot(game);
   m_read.layout = std::move(m_layout);
   return std::move(m_read);
 }
@@ -234,11 +246,7 @@ Layout LayoutOf(const BindingTable& bindings, const GameKeys* game_keys)
     layout.games[found->second].keys.emplace_back(BindingTable::SlotKeys()[*slot], token);
   }
   for (GameLayout& game : layout.games)
-  {
-    std::sort(game.keys.begin(), game.keys.end(),
-              [](const auto& a, const auto& b)
-              { return BindingTable::IndexOf(a.first) < BindingTable::IndexOf(b.first); });
-  }
+    SortBySlot(game);
   return layout;
 }
 
