@@ -18,8 +18,8 @@ GameKeys OwnKeys(size_t with_own, std::string_view start_key)
   for (size_t i = 0; i < with_own; ++i)
   {
     GameLayout game{"game" + std::to_string(i), {}};
-    for (const std::string_view slot : {"start1", "coin1", "cappunch1p1", "cappunch2p1",
-                                        "capkick1p2", "capkick2p2"})
+    for (const std::string_view slot :
+         {"start1", "coin1", "cappunch1p1", "cappunch2p1", "capkick1p2", "capkick2p2"})
       game.keys.emplace_back(slot, slot == "start1" ? start_key : "k1E");
     layout.games.push_back(std::move(game));
   }
@@ -45,8 +45,8 @@ Session LargeSession(const test::TempDir& temp, size_t games, size_t with_own)
 void SwitchLayoutBench(benchmark::State& state)
 {
   test::TempDir temp;
-  Session session = LargeSession(temp, static_cast<size_t>(state.range(0)),
-                                 static_cast<size_t>(state.range(1)));
+  Session session =
+      LargeSession(temp, static_cast<size_t>(state.range(0)), static_cast<size_t>(state.range(1)));
   LayoutSwitch::SaveCurrent(session, "Stick");
   session.game_keys = OwnKeys(static_cast<size_t>(state.range(1)), "k03");
   session.bindings = BindingTable();

@@ -73,9 +73,9 @@ void AddSlotLine(std::string& text, std::string_view slot, std::string_view toke
 // A game's keys in slot order, however its section ordered them.
 void SortBySlot(GameLayout& game)
 {
-  std::sort(game.keys.begin(), game.keys.end(), [](const auto& a, const auto& b) {
-    return BindingTable::IndexOf(a.first) < BindingTable::IndexOf(b.first);
-  });
+  std::sort(game.keys.begin(), game.keys.end(),
+            [](const auto& a, const auto& b)
+            { return BindingTable::IndexOf(a.first) < BindingTable::IndexOf(b.first); });
 }
 
 // Reads line by line; each line either moves the section, fills a slot or is skipped.

@@ -5,18 +5,26 @@ namespace corvane
 
 BindingUndo::BindingUndo(BindingTable& bindings, std::function<QObject*()> open_dialog,
                          QObject* parent)
-    : QObject(parent), m_bindings(bindings), m_open_dialog(std::move(open_dialog)),
-      m_last(bindings)
+    : QObject(parent), m_bindings(bindings), m_open_dialog(std::move(open_dialog)), m_last(bindings)
 {
 }
 
 void BindingUndo::Note()
 {
-  if (QObject* dialog = m_open_dialog())
+  QObject* dialog = m_open_dialog();
+  if (!dialog)
+    return Take();
+  // Once per dialog: its keys become one step when it goes.
+  if (dialog != m_watched)
   {
-    connect(dialog, &QObject::destroyed, this, &BindingUndo::Note, Qt::UniqueConnection);
-    return;
+    m_watched = dialog;
+    connect(dialog, &QObject::destroyed, this, &BindingUndo::Take);
   }
+}
+
+void BindingUndo::Take()
+{
+  m_watched = nullptr;
   m_history.Record(m_last, m_bindings);
   m_last = m_bindings;
 }

@@ -30,7 +30,10 @@ public:
   void Restart();
 
 private:
+  void Take();
+
   BindingTable& m_bindings;
+  QObject* m_watched = nullptr; // the dialog whose closing takes the step
   std::function<QObject*()> m_open_dialog;
   BindingTable m_last;
   EditHistory<BindingTable> m_history;

@@ -91,8 +91,8 @@ LayoutsDialog::LayoutsDialog(Session& session, QWidget* parent)
 void LayoutsDialog::Refresh()
 {
   const std::string in_use = LayoutStore::InUse(m_session.dir);
-  lblInUse->setText(tr("In use: %1").arg(ToQString(in_use.empty() ? Messages::LAYOUT_NONE
-                                                                   : in_use)));
+  lblInUse->setText(
+      tr("In use: %1").arg(ToQString(in_use.empty() ? Messages::LAYOUT_NONE : in_use)));
   lstLayouts->clear();
   for (const std::string& name : LayoutStore::List(m_session.dir))
   {

@@ -1,5 +1,7 @@
 #include "ui/main/MainWindow.h"
 
+#include "app/LayoutSwitch.h"
+
 #include "base/Messages.h"
 #include "catalogue/GroupCoverage.h"
 #include "generate/WrapperConfig.h"
@@ -229,7 +231,9 @@ void MainWindow::SaveAllChanges()
         return KeyCodeManager::WrapperStepResult{written.wrapper_missing, written.outcome};
       },
       m_session.game_keys ? &*m_session.game_keys : nullptr};
-  const auto saved = KeyCodeManager::SaveAllChanges(m_session.dir, request, m_session.groups);
+  auto saved = KeyCodeManager::SaveAllChanges(m_session.dir, request, m_session.groups);
+  // Own keys another layout brought; a player who never switches has them as the file holds them.
+  saved.outcome.Append(LayoutSwitch::SaveSwitchedOwnKeys(m_session));
   if (saved.outcome.Ok())
     m_session.saved_bindings = m_session.bindings;
   emit GroupListsReloaded();

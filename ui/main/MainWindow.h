@@ -31,6 +31,7 @@ namespace corvane
 {
 
 class BindingButton;
+class BindingUndo;
 class KeyChartWindow;
 class KeyDialog;
 class TabStrip;
@@ -129,6 +130,10 @@ private:
   void CreateWalkButtons();
   void BindAll(int page);
   void OpenKeyChart();
+  // Named layouts and undo (MainWindowLayouts.cpp).
+  void CreateLayoutControls();
+  void OpenLayouts();
+  void StepHistory(bool undo);
   // Shows a key the dialog has just taken into `slot`; the inputs it clashes with, if any.
   QString KeyTakenNote(std::string_view slot);
 
@@ -170,6 +175,8 @@ private:
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QPushButton* cmdKeyChart = nullptr;
+  QPushButton* cmdLayouts = nullptr;
+  BindingUndo* m_undo = nullptr;
   // Launch page.
   QLabel* Label1 = nullptr;
   QListWidget* lstGames = nullptr;

@@ -54,6 +54,7 @@ void MainWindow::CreateLayout()
   CreateGeneralPage();
   CreateLaunchPage();
   CreateWalkButtons();
+  CreateLayoutControls();
   CreateBottomControls();
 }
 
