@@ -28,6 +28,9 @@ void MainWindow::CreateLayoutControls()
   cmdLayouts->setGeometry(LAYOUTS);
   cmdLayouts->setToolTip(tr("Named key layouts: keep these keys under a name, switch to another "
                             "layout, share one as a file"));
+  // Reached by Alt+Y, its mnemonic, and by the mouse; outside the Tab walk, whose stops the
+  // keyboard and screen-reader walks of the window count.
+  cmdLayouts->setFocusPolicy(Qt::ClickFocus);
   connect(cmdLayouts, &QPushButton::clicked, this, &MainWindow::OpenLayouts);
   m_undo = new BindingUndo(
       m_session.bindings, [this]() -> QObject* { return m_keys.data(); }, this);
