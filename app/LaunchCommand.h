@@ -20,16 +20,19 @@ namespace corvane
 std::string LaunchCommandLine(const GameRow& game, std::string_view options_text, const AppDir& dir,
                               const EmulatorRoute& route = {});
 
-// Why the launch line of this game must not be started, as a fixed text; empty when it may.
+// Why the launch line of this game must not be started; empty when it may.
 // The line is read as a Windows program reads its command line: the game number must come back
 // as one argument and the controller-file path whole as the last one, and the set name must be
 // a plain file name (the only kind a save writes a controller file for). Through Wine the first
-// argument must be the Wine program.
-std::string_view LaunchRefusal(const GameRow& game, std::string_view line, const AppDir& dir,
-                               const EmulatorRoute& route = {});
+// argument must be the Wine program, and the controller file a path zinc.exe can open there
+// (see PathRefusal).
+std::string LaunchRefusal(const GameRow& game, std::string_view line, const AppDir& dir,
+                          const EmulatorRoute& route = {});
 
-// Starts a launch line from the directory, without waiting. Problems: no Wine can run zinc.exe,
-// or it could not be started, with the system's reason and the file.
+// Starts a launch line from the directory, without waiting for the game. Through Wine it watches
+// the first seconds, and Wine ending with a failure in them is a start that failed. Problems: no
+// Wine can run zinc.exe, it could not be started (with the system's reason and the file), or
+// Wine could not run it (with Wine's reason).
 Outcome StartGame(const std::string& line, const AppDir& dir, const EmulatorRoute& route);
 
 } // namespace corvane

@@ -27,6 +27,9 @@ struct Session
   BindingTable saved_bindings; // as last loaded or saved in full: what differs is not saved yet
   std::optional<GameKeys> game_keys; // every game's own keys; none when their file is unreadable
   Outcome startup_problems;          // what went wrong while preparing, for the window or stderr
+  // zinc.exe could not be run at all (Wine could not run it): nothing may be made from it, and
+  // startup_problems says why.
+  bool emulator_unrunnable = false;
 };
 
 } // namespace corvane

@@ -67,6 +67,7 @@ void PrepareSession(Session& session)
     auto import = ZincListMan::ImportGameList(session.dir);
     session.games = std::move(import.table);
     session.startup_problems.Append(import.outcome);
+    session.emulator_unrunnable = import.emulator_unrunnable;
   }
   // A list file that cannot be read is told to the player; batch mode does not use the lists.
   const Outcome lists_read = ZincListMan::ReloadGroupLists(session.dir, session.groups);
@@ -109,6 +110,11 @@ int RunBatch(Session& session, std::string_view command_line, std::ostream& err)
     return EXIT_FAILED;
   }
   PrepareSession(session);
+  if (session.emulator_unrunnable)
+  {
+    err << BatchErrorLine(session.startup_problems) << '\n';
+    return EXIT_FAILED;
+  }
 
   // The settings file's flags play no part in a batch run; only the switches count.
   session.settings.MakeDatFlag = 0;
@@ -139,7 +145,7 @@ Outcome RunInteractiveStartJobs(Session& session)
 {
   Outcome outcome;
   // Start-up has told why the emulator cannot be run; its jobs would only say it again.
-  if (!RouteProblem(EmulatorRouteFor(session.dir), session.dir).Ok())
+  if (session.emulator_unrunnable || !RouteProblem(EmulatorRouteFor(session.dir), session.dir).Ok())
     return outcome;
   // Without lists no game has a family, and the first Save would write no game's file.
   if (ZincListMan::ShouldSortOnFirstRun(session.dir, session.games))

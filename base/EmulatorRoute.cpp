@@ -1,6 +1,7 @@
 #include "base/EmulatorRoute.h"
 
 #include "base/Messages.h"
+#include "base/WineCodePage.h"
 
 #include <algorithm>
 #include <cctype>
@@ -120,13 +121,23 @@ std::string PathForEmulator(const EmulatorRoute& route, const std::string& path)
   return route.kind == RouteKind::Wine ? WindowsPathUnderWine(path, route.wine_prefix) : path;
 }
 
-std::string WindowsPathUnderWine(const std::string& path, const std::string& wine_prefix)
+std::string WindowsPathUnderWine(const std::string& given_path, const std::string& wine_prefix)
 {
   // The deepest folder wins; between drives of the same folder, the later letter (Z: for "/").
+  // The drives' folders are resolved, so the path is too: a link on the way must not hide it.
   char drive = 0;
   std::string folder;
   std::error_code error;
-  for (const auto& entry : std::filesystem::directory_iterator(wine_prefix + "/dosdevices", error))
+  const std::string path = std::filesystem::weakly_canonical(given_path, error).string();
+  if (error || path.empty())
+    return {};
+  const std::string devices = wine_prefix + "/dosdevices";
+  if (!std::filesystem::is_directory(devices, error))
+  {
+    drive = 'Z';
+    folder = "/";
+  }
+  for (const auto& entry : std::filesystem::directory_iterator(devices, error))
   {
     const std::string candidate = DriveFolder(entry);
     const char letter = static_cast<char>(
@@ -141,15 +152,25 @@ std::string WindowsPathUnderWine(const std::string& path, const std::string& win
     }
   }
   if (drive == 0)
-  {
-    drive = 'Z';
-    folder = "/";
-  }
+    return {};
   std::string rest = folder == "/" ? path : path.substr(folder.size());
   std::replace(rest.begin(), rest.end(), '/', '\\');
   if (rest.empty() || rest.front() != '\\')
     rest.insert(rest.begin(), '\\');
   return std::string(1, drive) + ":" + rest;
+}
+
+std::string PathRefusal(const EmulatorRoute& route, const std::string& path)
+{
+  if (route.kind != RouteKind::Wine)
+    return {};
+  const std::string folder = std::filesystem::path(path).parent_path().string();
+  const std::string windows_path = WindowsPathUnderWine(path, route.wine_prefix);
+  if (windows_path.empty())
+    return std::string(Messages::WINE_NO_DRIVE) + ": " + folder;
+  if (!FitsCodePage(windows_path, WineCodePage()))
+    return std::string(Messages::WINE_PATH_OUTSIDE_CODE_PAGE) + ": " + folder;
+  return {};
 }
 
 } // namespace corvane

@@ -54,12 +54,18 @@ std::string ShellLinePrefix(const EmulatorRoute& route);
 std::string LaunchLinePrefix(const EmulatorRoute& route);
 
 // One of our paths as the emulator must name it: unchanged when it runs directly; under Wine,
-// the path from the prefix's drive that reaches it (see WindowsPathUnderWine).
+// the path from the prefix's drive that reaches it (see WindowsPathUnderWine), empty when none.
 std::string PathForEmulator(const EmulatorRoute& route, const std::string& path);
 
 // An absolute Unix path as a Windows program under Wine names it: the drive of `wine_prefix`
-// (its dosdevices links) whose folder holds the path most closely, else Z:, which Wine maps to
-// the root by default; then the rest with backslashes ("/srv/zinc/a.ini" -> "Z:\srv\zinc\a.ini").
+// (its dosdevices links) whose folder holds the path most closely (Z: only where that drive is
+// the root), then the rest with backslashes ("/srv/zinc/a.ini" -> "Z:\srv\zinc\a.ini"). Empty
+// when no drive reaches it. A prefix Wine has not made yet gets Z: for the root, as Wine makes it.
 std::string WindowsPathUnderWine(const std::string& path, const std::string& wine_prefix);
+
+// Why the emulator could not open the file at `path` it is to be given, in words naming the
+// folder: under Wine, no drive reaches it, or its name holds a character outside the code page
+// Wine gives zinc.exe. Empty when it can, and always when the emulator runs directly.
+std::string PathRefusal(const EmulatorRoute& route, const std::string& path);
 
 } // namespace corvane

@@ -103,6 +103,9 @@ inline constexpr std::string_view WAITING_FOR_GAME_LIST =
 inline constexpr std::string_view WAITING_FOR_WINE =
     "Waiting for zinc.exe to list its games through Wine (the first run in a new Wine prefix "
     "takes several seconds)...";
+inline constexpr std::string_view WAITING_FOR_WINE_START = "Waiting for Wine to start zinc.exe...";
+inline constexpr std::string_view WAITING_FOR_OPTIONS =
+    "Waiting for zinc.exe to list its options...";
 // Off Windows: no opener or editor could open the file; what would make one work.
 inline constexpr std::string_view NO_TEXT_EDITOR =
     "No text editor could open this file. Install xdg-utils (for xdg-open) or a text editor such "
@@ -115,6 +118,22 @@ inline constexpr std::string_view WINE_MISSING =
 inline constexpr std::string_view WINE_VARIABLE_UNUSABLE =
     "zinc.exe is a Windows program, and CORVANE_WINE does not name a program that can run it; "
     "install Wine and set CORVANE_WINE to its wine program, or unset it";
+// A run through Wine that failed without output. The 32-bit case names its fix; any other is
+// followed by Wine's own first error line.
+inline constexpr std::string_view WINE_CANNOT_RUN_32_BIT =
+    "zinc.exe is a 32-bit Windows program and this Wine cannot run 32-bit programs: install "
+    "32-bit Wine support (Debian and Ubuntu: dpkg --add-architecture i386, then apt install "
+    "wine32)";
+// A file the emulator under Wine is to open, in a folder it cannot name: followed by the folder.
+inline constexpr std::string_view WINE_NO_DRIVE =
+    "No drive of the Wine prefix reaches this folder, so zinc.exe could not open its files; map "
+    "a drive to it (or to a folder above it) with winecfg, on its Drives tab, then try again";
+inline constexpr std::string_view WINE_PATH_OUTSIDE_CODE_PAGE =
+    "This folder's name holds characters outside the code page Wine gives zinc.exe, which would "
+    "name other files; nothing was started. Rename the folder, or start Corvane in a locale "
+    "whose code page holds them";
+inline constexpr std::string_view WINE_RUN_FAILED = "Wine could not run zinc.exe";
+inline constexpr std::string_view WINE_FAILED_SILENTLY = "ran nothing and said nothing";
 
 // What Scan For Changes says before it writes the lists, and when it has nothing to write.
 inline constexpr std::string_view SCAN_PUTS = "Scan puts";
@@ -127,6 +146,10 @@ inline constexpr std::string_view SCAN_ORDER_ONLY =
 inline constexpr std::string_view SCAN_DROPS_ENTRIES = "entries that name no game are dropped.";
 inline constexpr std::string_view SCAN_DROPS_ENTRY = "entry that names no game is dropped.";
 inline constexpr std::string_view SCAN_CONTINUE = "Continue?";
+inline constexpr std::string_view SCAN_MOVED = "Moved:";
+inline constexpr std::string_view SCAN_MOVED_TO = "to";
+inline constexpr std::string_view SCAN_NO_FAMILY = "no family";
+inline constexpr std::string_view SCAN_MORE = "more";
 inline constexpr std::string_view SCAN_NOTHING_TO_DO =
     "Every game is in its automatic family already and the five lists say so, so Scan wrote "
     "nothing.";

@@ -9,6 +9,7 @@
 #include "base/WindowsProcess.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdlib>
 #include <system_error>
@@ -24,6 +25,7 @@
 #include <limits.h>
 #include <optional>
 #include <spawn.h>
+#include <sys/mman.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -31,6 +33,15 @@
 
 namespace corvane
 {
+namespace
+{
+std::atomic<bool> listings_stopped = false;
+} // namespace
+
+void StopListings()
+{
+  listings_stopped = true;
+}
 
 std::chrono::milliseconds ListingTimeout()
 {
@@ -242,6 +253,12 @@ StartResult StartProgram(const std::string& command_line, const std::string& dir
   return {};
 }
 
+WatchedStart StartProgramWatched(const std::string& command_line, const std::string& dir,
+                                 std::chrono::milliseconds)
+{
+  return {StartProgram(command_line, dir)};
+}
+
 #else
 
 std::string ExecutableDir()
@@ -275,6 +292,7 @@ struct SpawnRequest
   std::vector<std::string> environment; // "NAME=value" entries
   std::string dir;                      // the child's current directory
   bool discard_errors = false;          // stderr to /dev/null instead of ours
+  int errors_to = -1;                   // when not -1, stderr goes to this descriptor instead
   short flags = 0;                      // POSIX_SPAWN_SETPGROUP or POSIX_SPAWN_SETSID
 };
 
@@ -300,7 +318,10 @@ pid_t Spawn(SpawnRequest request, int* error = nullptr)
   bool prepared =
       posix_spawn_file_actions_addchdir_np(&actions, request.dir.c_str()) == 0 &&
       posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, "/dev/null", O_RDONLY, 0) == 0;
-  if (request.discard_errors)
+  if (request.errors_to >= 0)
+    prepared = prepared &&
+               posix_spawn_file_actions_adddup2(&actions, request.errors_to, STDERR_FILENO) == 0;
+  else if (request.discard_errors)
     prepared = prepared && posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null",
                                                             O_WRONLY, 0) == 0;
   sigset_t no_signals;
@@ -366,7 +387,7 @@ int WaitWithin(pid_t pid, std::chrono::milliseconds timeout, bool& timed_out)
   int status = 0;
   while (waitpid(pid, &status, WNOHANG) == 0)
   {
-    if (std::chrono::steady_clock::now() >= deadline)
+    if (std::chrono::steady_clock::now() >= deadline || listings_stopped)
     {
       timed_out = true;
       kill(-pid, SIGKILL);
@@ -379,6 +400,33 @@ int WaitWithin(pid_t pid, std::chrono::milliseconds timeout, bool& timed_out)
   return status;
 }
 
+// The first 64 KiB of what was written to the file `fd`: enough for the lines that say why a
+// program failed, however much it wrote before them.
+std::string ReadStart(int fd)
+{
+  std::string text(64 * 1024, '\0');
+  if (fd < 0 || lseek(fd, 0, SEEK_SET) != 0)
+    return {};
+  const ssize_t length = read(fd, text.data(), text.size());
+  text.resize(length > 0 ? static_cast<size_t>(length) : 0);
+  return text;
+}
+
+// Moves what is waiting in the pipe to our stderr, keeping the start of it in `kept`, until the
+// pipe is empty (or, when it blocks, at its end: every writer gone).
+void PassOnErrors(int pipe_end, std::string& kept)
+{
+  char buffer[4096];
+  ssize_t length = 0;
+  while ((length = read(pipe_end, buffer, sizeof buffer)) > 0)
+  {
+    if (kept.size() < 64 * 1024)
+      kept.append(buffer, static_cast<size_t>(length));
+    [[maybe_unused]] const ssize_t written =
+        write(STDERR_FILENO, buffer, static_cast<size_t>(length));
+  }
+}
+
 // The shell's own exit codes: 126 (found but not runnable) and 127 (not found) mean the command
 // never ran; above 128 the command it ran was ended by a signal.
 void ReadShellEnding(int status, RunResult& result)
@@ -389,6 +437,7 @@ void ReadShellEnding(int status, RunResult& result)
     return;
   }
   const int code = WEXITSTATUS(status);
+  result.exit_code = code;
   if (code == 126 || code == 127)
     result.started = false;
   else if (code > 128)
@@ -448,39 +497,118 @@ RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
   auto script = ScriptFromBatchFile(AppDir(dir).File(batch_name));
   if (!script)
     return result;
+  // stderr goes to an unnamed file in memory: nothing lands in the player's folder, and a
+  // chatty program cannot block on a full pipe nobody reads while we wait.
+  const int errors = memfd_create("corvane-listing-errors", MFD_CLOEXEC);
   const pid_t pid = Spawn({"/bin/sh",
                            {"sh", "-c", std::move(*script)},
                            ListingEnvironment(),
                            dir,
                            true,
+                           errors,
                            POSIX_SPAWN_SETPGROUP});
-  if (pid < 0)
-    return result;
-  result.started = true;
-  const int status = WaitWithin(pid, timeout, result.timed_out);
-  if (!result.timed_out)
-    ReadShellEnding(status, result);
+  if (pid >= 0)
+  {
+    result.started = true;
+    const int status = WaitWithin(pid, timeout, result.timed_out);
+    if (!result.timed_out)
+      ReadShellEnding(status, result);
+    result.errors = ReadStart(errors);
+  }
+  if (errors >= 0)
+    close(errors);
   return result;
 }
 
-StartResult StartProgram(const std::string& command_line, const std::string& dir)
+namespace
+{
+
+// Starts the program of a command line in a session of its own (the game outlives nothing of
+// ours and gets no terminal signals), its stderr to `errors_to` when that is not -1. The pid, or
+// -1 with the reason in `result`.
+pid_t StartSession(const std::string& command_line, const std::string& dir, int errors_to,
+                   StartResult& result)
 {
   std::vector<std::string> arguments = SplitWindowsCommandLine(command_line);
   if (arguments.empty())
-    return {StartFailure::FileMissing, {}, 0};
+  {
+    result = {StartFailure::FileMissing, {}, 0};
+    return -1;
+  }
   std::string program = FindProgram(arguments.front(), dir);
   if (program.empty())
-    return UnfoundProgram(arguments.front(), dir);
-  // A session of its own: the game outlives nothing of ours and gets no terminal signals.
+  {
+    result = UnfoundProgram(arguments.front(), dir);
+    return -1;
+  }
   int error = 0;
-  const pid_t pid =
-      Spawn({program, std::move(arguments), CurrentEnvironment(), dir, false, POSIX_SPAWN_SETSID},
-            &error);
+  const pid_t pid = Spawn({program, std::move(arguments), CurrentEnvironment(), dir, false,
+                           errors_to, POSIX_SPAWN_SETSID},
+                          &error);
   if (pid < 0)
-    return {FailureOf(error, program), program, error};
+    result = {FailureOf(error, program), program, error};
+  return pid;
+}
+
+} // namespace
+
+StartResult StartProgram(const std::string& command_line, const std::string& dir)
+{
+  StartResult result;
+  const pid_t pid = StartSession(command_line, dir, -1, result);
+  if (pid < 0)
+    return result;
   // Nothing waits for the game, but its exit status is collected, so it leaves no zombie.
   std::thread([pid] { waitpid(pid, nullptr, 0); }).detach();
   return {};
+}
+
+WatchedStart StartProgramWatched(const std::string& command_line, const std::string& dir,
+                                 std::chrono::milliseconds grace)
+{
+  WatchedStart watched;
+  int pipe_ends[2] = {-1, -1};
+  if (pipe2(pipe_ends, O_CLOEXEC | O_NONBLOCK) != 0)
+  {
+    watched.start = StartProgram(command_line, dir);
+    return watched;
+  }
+  const pid_t pid = StartSession(command_line, dir, pipe_ends[1], watched.start);
+  close(pipe_ends[1]);
+  if (pid < 0)
+  {
+    close(pipe_ends[0]);
+    return watched;
+  }
+  const auto deadline = std::chrono::steady_clock::now() + grace;
+  int status = 0;
+  while (waitpid(pid, &status, WNOHANG) == 0)
+  {
+    if (std::chrono::steady_clock::now() >= deadline)
+    {
+      // Running: the game. Its stderr keeps reaching ours, and its status is collected.
+      std::thread(
+          [pid, errors = pipe_ends[0]]
+          {
+            fcntl(errors, F_SETFL, 0);
+            std::string kept;
+            PassOnErrors(errors, kept);
+            close(errors);
+            waitpid(pid, nullptr, 0);
+          })
+          .detach();
+      return watched;
+    }
+    PassOnErrors(pipe_ends[0], watched.errors);
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  // Ended. What it wrote last is read without waiting: a server it started may hold the pipe.
+  PassOnErrors(pipe_ends[0], watched.errors);
+  close(pipe_ends[0]);
+  watched.ended = true;
+  watched.crashed = WIFSIGNALED(status);
+  watched.exit_code = WIFEXITED(status) ? WEXITSTATUS(status) : 0;
+  return watched;
 }
 
 bool StartAndWatch(std::vector<std::string> arguments, const std::string& dir,
@@ -490,7 +618,7 @@ bool StartAndWatch(std::vector<std::string> arguments, const std::string& dir,
     return false;
   std::string program = arguments.front();
   const pid_t pid = Spawn({std::move(program), std::move(arguments), CurrentEnvironment(), dir,
-                           true, POSIX_SPAWN_SETSID});
+                           true, -1, POSIX_SPAWN_SETSID});
   if (pid < 0)
     return false;
   const auto deadline = std::chrono::steady_clock::now() + grace;

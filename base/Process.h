@@ -24,7 +24,13 @@ struct RunResult
   bool started = false;   // the command could be started at all (and, off Windows, was found)
   bool timed_out = false; // it was still running at the time limit and was ended, with its children
   bool crashed = false;   // it ended abnormally (killed by a signal) before it finished
+  int exit_code = 0;      // off Windows: the shell's exit status (that of its last command)
+  std::string errors;     // off Windows: the start of what the command wrote to stderr
 };
+
+// Ends the listing run now waiting (and every later one) as if its time were up: the player
+// cancelled. Any thread may call it. Off Windows only; elsewhere it does nothing.
+void StopListings();
 
 // How long a listing run may take: 60 seconds, or CORVANE_LISTING_TIMEOUT_MS when set.
 std::chrono::milliseconds ListingTimeout();
@@ -33,7 +39,8 @@ std::chrono::milliseconds ListingTimeout();
 // `timeout`. On Windows cmd.exe runs it as ".\<batch_name>" from `dir`, so no outside text
 // reaches cmd's command line. Elsewhere sh runs its one line (CRs dropped) from `dir` with "."
 // first on PATH, so a bare "zinc.exe" is the one beside the program whatever the directory's
-// name holds; its stderr is discarded, and the shell's 126 and 127 count as not started.
+// name holds; the start of its stderr is kept in RunResult::errors, and the shell's 126 and 127
+// count as not started.
 RunResult RunAndWait(const std::string& batch_name, const std::string& dir,
                      std::chrono::milliseconds timeout);
 
@@ -61,6 +68,22 @@ struct StartResult
 // split it and the program is started directly (found in `dir` first, then on PATH), with no
 // shell. On failure the result says why and which file.
 StartResult StartProgram(const std::string& command_line, const std::string& dir);
+
+// How a program started by StartProgramWatched fared in its first moments.
+struct WatchedStart
+{
+  StartResult start;    // whether it could be started at all
+  bool ended = false;   // it ended within the time it was watched
+  bool crashed = false; // ended: killed by a signal
+  int exit_code = 0;    // ended: its status
+  std::string errors;   // ended: the start of what it wrote to stderr
+};
+
+// StartProgram, then watches the program for `grace` and says whether it ended in that time,
+// how, and with what words on stderr (which still reach ours). A program still running is left
+// to run. On Windows it only starts the program.
+WatchedStart StartProgramWatched(const std::string& command_line, const std::string& dir,
+                                 std::chrono::milliseconds grace);
 
 // StartProgram, for callers that only need to know whether it started.
 bool StartDetached(const std::string& command_line, const std::string& dir);

@@ -114,6 +114,13 @@ ImportResult ImportGameList(const AppDir& dir)
   ImportResult result;
   ListingEnd end = ListingEnd::NotRun;
   result.outcome = RunListing(dir, GAME_LISTING_COMMAND, &end);
+  if (end == ListingEnd::WineFailed)
+  {
+    // Every file stays as it was; the one problem is Wine's.
+    result.table.listed_in_full = false;
+    result.emulator_unrunnable = true;
+    return result;
+  }
   const std::string listing_path = dir.File(GAME_LISTING_FILE);
   // A listing file this run did not write is an older run's: none of it is used.
   std::optional<std::string> listing;

@@ -55,6 +55,8 @@ struct ImportResult
 {
   GameTable table;
   Outcome outcome; // the listing did not run, finish or read, or the table file not written
+  // Wine could not run zinc.exe: no listing will run, and `outcome` holds only why.
+  bool emulator_unrunnable = false;
 };
 
 // Runs the emulator's game listing in the directory, parses it and writes the game table file.

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -44,20 +45,50 @@ std::optional<GroupId> Lookup(const std::unordered_map<std::string_view, GroupId
   return found == families.end() ? std::nullopt : std::optional<GroupId>(found->second);
 }
 
-size_t CountMovedGames(const GameTable& table, const GroupLists& before, const GroupLists& after)
+// "Street Fighter EX (sfex) to Capcom 6 Button": a moved game as the question names it.
+std::string MovedGameText(const GameRow& game, std::optional<GroupId> family)
+{
+  const std::string_view target = family ? InfoOf(*family).heading : Messages::SCAN_NO_FAMILY;
+  return game.title + " (" + game.set_name + ") " + std::string(Messages::SCAN_MOVED_TO) + " " +
+         std::string(target);
+}
+
+// Counts the games whose family the scan changes, naming the first few in the table's order.
+void NoteMovedGames(const GameTable& table, const GroupLists& before, const GroupLists& after,
+                    ScanPreview& preview)
 {
   const auto old_families = FamilyMap(before);
   const auto new_families = FamilyMap(after);
   std::unordered_set<std::string_view> counted;
-  size_t moved = 0;
   for (const GameRow& game : table.rows)
   {
     // A set name the table lists twice is one game with one controller file.
-    if (counted.insert(game.set_name).second &&
-        Lookup(old_families, game.set_name) != Lookup(new_families, game.set_name))
-      ++moved;
+    if (!counted.insert(game.set_name).second)
+      continue;
+    const std::optional<GroupId> family = Lookup(new_families, game.set_name);
+    if (Lookup(old_families, game.set_name) == family)
+      continue;
+    if (++preview.games_moved <= ScanPreview::NAMED_MOVES)
+      preview.first_moved.push_back(MovedGameText(game, family));
   }
-  return moved;
+}
+
+// " Moved: A (a) to X, B (b) to Y and 3 more." for a scan that moves games; "" otherwise.
+std::string MovedGamesSentence(const ScanPreview& preview)
+{
+  if (preview.first_moved.empty())
+    return {};
+  std::string text = " " + std::string(Messages::SCAN_MOVED);
+  for (size_t i = 0; i < preview.first_moved.size(); ++i)
+  {
+    const bool last = i + 1 == preview.first_moved.size();
+    const bool more = preview.games_moved > preview.first_moved.size();
+    text += (i == 0 ? " " : (last && !more ? " and " : ", ")) + preview.first_moved[i];
+  }
+  if (preview.games_moved > preview.first_moved.size())
+    text += " and " + std::to_string(preview.games_moved - preview.first_moved.size()) + " " +
+            std::string(Messages::SCAN_MORE);
+  return text + ".";
 }
 
 size_t CountEntriesNamingNoGame(const GameTable& table, const GroupLists& lists)
@@ -143,7 +174,7 @@ ScanPreview PreviewScan(const AppDir& dir, const GameTable& table, const GroupLi
 {
   const GroupLists scanned = AssignGroups(table);
   ScanPreview preview;
-  preview.games_moved = CountMovedGames(table, lists, scanned);
+  NoteMovedGames(table, lists, scanned, preview);
   preview.entries_dropped = CountEntriesNamingNoGame(table, lists);
   preview.lists_change = scanned != lists;
   preview.files_change = FilesDifferFrom(dir, scanned);
@@ -159,7 +190,8 @@ std::string ScanQuestion(const ScanPreview& preview)
                          : std::string(Messages::SCAN_PUTS) + " " +
                                CountedText(preview.games_moved, Messages::SCAN_GAME_BACK,
                                            Messages::SCAN_GAMES_BACK) +
-                               " " + std::string(Messages::SCAN_WRITES_NOW);
+                               " " + std::string(Messages::SCAN_WRITES_NOW) +
+                               MovedGamesSentence(preview);
   if (preview.entries_dropped > 0)
     text += " " + CountedText(preview.entries_dropped, Messages::SCAN_DROPS_ENTRY,
                               Messages::SCAN_DROPS_ENTRIES);

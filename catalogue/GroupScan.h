@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace corvane
 {
@@ -33,10 +34,13 @@ Outcome ScanGroups(const AppDir& dir, const GameTable& table, GroupLists& lists)
 // What a scan would change, so that the user can be asked first.
 struct ScanPreview
 {
+  static constexpr size_t NAMED_MOVES = 5;
+
   size_t games_moved = 0;     // games of the table whose family (FamilyOf) the scan changes
   size_t entries_dropped = 0; // list entries that name no game of the table
   bool lists_change = false;  // the lists would not be the same afterwards (order included)
   bool files_change = false;  // some list file would not hold the same bytes afterwards
+  std::vector<std::string> first_moved; // the first NAMED_MOVES moved: "Title (set) to Family"
 
   // False when the scan would leave the lists and their files exactly as they are.
   bool ChangesAnything() const { return lists_change || files_change; }
@@ -46,7 +50,8 @@ struct ScanPreview
 ScanPreview PreviewScan(const AppDir& dir, const GameTable& table, const GroupLists& lists);
 
 // The question before a scan that changes something ("Scan puts 3 games back in their automatic
-// families and writes the five lists now. Continue?"), or the note that it changes nothing.
+// families and writes the five lists now. Moved: ... Continue?", naming the first moved games),
+// or the note that it changes nothing.
 std::string ScanQuestion(const ScanPreview& preview);
 
 } // namespace ZincListMan

@@ -5,9 +5,25 @@
 #include "base/Messages.h"
 #include "base/Process.h"
 #include "base/Redirection.h"
+#include "base/WineFailure.h"
 
 namespace corvane::ZincListMan
 {
+namespace
+{
+
+// Whether the listing file holds anything but blanks: a run that never reached zinc.exe leaves
+// it empty (the shell makes it before Wine starts) or missing.
+bool WroteListing(const AppDir& dir, std::string_view command)
+{
+  const auto split = SplitOutputRedirection(command);
+  if (!split)
+    return true;
+  const auto listing = ReadFileBytes(dir.File(split->output_file));
+  return listing && listing->find_first_not_of(" \t\r\n") != std::string::npos;
+}
+
+} // namespace
 
 Outcome RunListing(const AppDir& dir, std::string_view command, ListingEnd* end)
 {
@@ -35,6 +51,19 @@ Outcome RunListing(const AppDir& dir, std::string_view command, ListingEnd* end)
   }
   SetCurrentDir(dir.Root());
   const RunResult run = RunAndWait(std::string(LISTING_BATCH_FILE), dir.Root(), ListingTimeout());
+  if (run.started && !run.timed_out && !run.crashed)
+  {
+    // Wine failing to start zinc.exe is no listing at all, whatever status it ended with.
+    const WineEnding wine =
+        ReadWineEnding(route, dir, {run.exit_code, run.errors, true, WroteListing(dir, command)});
+    if (!wine.ran)
+    {
+      if (end)
+        *end = ListingEnd::WineFailed;
+      outcome.Append(wine.problem);
+      return outcome;
+    }
+  }
   if (end)
     *end = !run.started                   ? ListingEnd::NotRun
            : run.timed_out || run.crashed ? ListingEnd::Unfinished

@@ -22,6 +22,7 @@ enum class ListingEnd
 {
   Finished,   // the output is whole
   NotRun,     // nothing of this run is in the output file
+  WineFailed, // Wine ran but could not run zinc.exe: nothing of it is in the output file either
   Unfinished, // stopped at the time-out or crashed: the output may end in a cut line
 };
 
@@ -29,7 +30,8 @@ enum class ListingEnd
 // emulator runs through Wine), makes the directory current, runs it and waits at most the
 // listing time-out. Problems: no Wine for a Windows zinc.exe (nothing is written or removed
 // then), the batch file could not be written, the run could not start (or the listing file an
-// earlier run left could not be removed first), it was stopped at the time-out, or it crashed.
+// earlier run left could not be removed first), Wine could not run zinc.exe (said with Wine's
+// reason), it was stopped at the time-out, or it crashed.
 // `end`, when given, says which.
 Outcome RunListing(const AppDir& dir, std::string_view command, ListingEnd* end = nullptr);
 

@@ -1,6 +1,7 @@
 # The zip a user unpacks into the emulator's folder: corvane.exe at its top, with everything it
 # needs to start on a machine that has nothing else installed. Built with
 #   cmake --build --preset windows-release --target package
+# on Windows, or cross built here with the `windows-ui` preset (WindowsCrossRuntime.cmake).
 # The stand-in emulator is for tests only and has no install rule, so it never ships.
 
 include(GNUInstallDirs)
@@ -16,7 +17,9 @@ include(InstallRequiredSystemLibraries)
 # Qt's libraries and plug-ins (platforms\qwindows.dll, styles\...) beside the program, gathered
 # by windeployqt from the Qt the program was built with. With MinGW it also copies the
 # compiler's run-time DLLs; with MSVC the DLLs above serve instead of its installer.
-if(CORVANE_WITH_UI)
+if(CORVANE_WITH_UI AND CMAKE_CROSSCOMPILING)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsCrossRuntime.cmake)
+elseif(CORVANE_WITH_UI)
   get_target_property(corvane_qmake Qt6::qmake IMPORTED_LOCATION)
   get_filename_component(corvane_qt_bin "${corvane_qmake}" DIRECTORY)
   find_program(CORVANE_WINDEPLOYQT windeployqt HINTS "${corvane_qt_bin}" REQUIRED)

@@ -58,12 +58,13 @@ constexpr std::array<std::string_view, BINDING_PAGE_COUNT> PAGE_CAPTIONS = {
     "Tekken Games",      "Soul Edge / Ehrgeiz / Bloody Roar 2",
 };
 
-void AddPage(std::vector<WalkStep>& walk, int page, Player player,
+void AddPage(std::vector<WalkStep>& walk, int page, Player player, SharedInputs shared,
              const std::optional<GroupId>& holder)
 {
   for (const BindingInput& input : INPUTS)
   {
-    if (input.page == page && (!holder || FamilyFileHolds(*holder, input.slot_p1)))
+    const bool left = shared == SharedInputs::Leave && input.Shared();
+    if (input.page == page && !left && (!holder || FamilyFileHolds(*holder, input.slot_p1)))
       walk.push_back({&input, input.SlotOf(player)});
   }
 }
@@ -91,18 +92,18 @@ const BindingInput* InputOfSlot(std::string_view slot_key)
   return found == INPUTS.end() ? nullptr : &*found;
 }
 
-std::vector<WalkStep> PageWalk(int page, Player player)
+std::vector<WalkStep> PageWalk(int page, Player player, SharedInputs shared)
 {
   std::vector<WalkStep> walk;
-  AddPage(walk, page, player, std::nullopt);
+  AddPage(walk, page, player, shared, std::nullopt);
   return walk;
 }
 
-std::vector<WalkStep> FamilyWalk(GroupId family, Player player)
+std::vector<WalkStep> FamilyWalk(GroupId family, Player player, SharedInputs shared)
 {
   std::vector<WalkStep> walk;
-  AddPage(walk, GENERAL_PAGE, player, family);
-  AddPage(walk, PageOf(family), player, family);
+  AddPage(walk, GENERAL_PAGE, player, shared, family);
+  AddPage(walk, PageOf(family), player, shared, family);
   return walk;
 }
 

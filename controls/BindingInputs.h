@@ -61,13 +61,29 @@ struct WalkStep
   std::string_view slot;
 };
 
-// The page's inputs in reading order, each with the player's slot; an input of both players
-// comes once, with its only slot.
-std::vector<WalkStep> PageWalk(int page, Player player);
+// Whether a walk takes the inputs both players share (Start 1, Coin 1, Test, ...). Player 1's
+// walk sets them; another player's walk leaves them, so it never replaces Player 1's keys, unless
+// the player asks for them again.
+enum class SharedInputs
+{
+  Walk,
+  Leave
+};
 
-// A game's own keys in the family's order: the shared inputs its family's file holds, then the
-// family's own inputs.
-std::vector<WalkStep> FamilyWalk(GroupId family, Player player);
+constexpr SharedInputs SharedInputsFor(Player player, bool asked_again)
+{
+  return player == Player::One || asked_again ? SharedInputs::Walk : SharedInputs::Leave;
+}
+
+// The page's inputs in reading order, each with the player's slot; an input of both players
+// comes once, with its only slot, or not at all when the walk leaves them.
+std::vector<WalkStep> PageWalk(int page, Player player, SharedInputs shared = SharedInputs::Walk);
+
+// Everything a player of the family uses, in the family's order: the inputs of the General page
+// its family's file holds (the player's directions, then the shared inputs unless left), then
+// the family's own inputs. Also a game's own keys.
+std::vector<WalkStep> FamilyWalk(GroupId family, Player player,
+                                 SharedInputs shared = SharedInputs::Walk);
 
 // True when the family's controller file holds the slot (the qma file has no direction keys).
 bool FamilyFileHolds(GroupId family, std::string_view slot_key);

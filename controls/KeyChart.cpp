@@ -155,6 +155,38 @@ std::string SlotCaption(std::string_view slot_key)
   return (slot_key == input->slot_p1 ? "Player 1 " : "Player 2 ") + std::string(input->caption);
 }
 
+bool FamilyInUse(const ChartFamily& family)
+{
+  const auto own_key = [](const ChartRow& row)
+  {
+    return row.input->page != GENERAL_PAGE &&
+           !(row.player1.label.empty() && row.player2.label.empty());
+  };
+  return !family.games.empty() || std::any_of(family.rows.begin(), family.rows.end(), own_key);
+}
+
+std::vector<GroupId> FamiliesInUse(const KeyChart& chart)
+{
+  std::vector<GroupId> used;
+  for (const ChartFamily& family : chart.families)
+    if (FamilyInUse(family))
+      used.push_back(family.id);
+  if (used.empty())
+    for (const ChartFamily& family : chart.families)
+      used.push_back(family.id);
+  return used;
+}
+
+KeyChart OnlyFamilies(const KeyChart& chart, const std::vector<GroupId>& chosen)
+{
+  KeyChart only;
+  only.unsaved = chart.unsaved;
+  for (const ChartFamily& family : chart.families)
+    if (std::find(chosen.begin(), chosen.end(), family.id) != chosen.end())
+      only.families.push_back(family);
+  return only;
+}
+
 std::string CellText(const ChartCell& cell)
 {
   std::string text = cell.follows_family  ? std::string(Messages::CHART_SAME_AS_FAMILY)

@@ -74,6 +74,16 @@ namespace KeyCodeManager
 // (the last list holding it), sorted by title; a game listed twice in one list comes once.
 KeyChart BuildKeyChart(const KeyChartSources& sources);
 
+// True when a player uses the family: one of its own inputs (not the General page's) has a key
+// for either player, or a game of it has keys of its own.
+bool FamilyInUse(const ChartFamily& family);
+
+// The families a chart shows by default: those in use, or every family when none is.
+std::vector<GroupId> FamiliesInUse(const KeyChart& chart);
+
+// The chart with only the chosen families, in the chart's order.
+KeyChart OnlyFamilies(const KeyChart& chart, const std::vector<GroupId>& chosen);
+
 // How the chart and the clash notes name a slot: "Player 2 Low Punch", or "Start 1".
 std::string SlotCaption(std::string_view slot_key);
 

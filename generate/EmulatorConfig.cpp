@@ -41,6 +41,12 @@ std::optional<std::string_view> DefaultOf(std::string_view option_text)
   return Trim(rest.substr(0, rest.find(MARK)));
 }
 
+// Why zinc.exe under Wine could not be given the ROM folder; empty when it can.
+std::string RomsFolderRefusal(const AppDir& dir, const EmulatorRoute& route)
+{
+  return PathRefusal(route, dir.File("roms") + "/.");
+}
+
 // The line for an option without a default; nullopt drops it. The configuration file itself
 // is named on the command line, and the per-game controller file is passed at every launch.
 std::optional<std::string> LineWithoutDefault(std::string_view name, const AppDir& dir,
@@ -50,8 +56,11 @@ std::optional<std::string> LineWithoutDefault(std::string_view name, const AppDi
   if (name == "--use-config-file")
     return std::nullopt;
   // The emulator opens this folder itself: under Wine it needs a path with a drive.
+  // With no drive to name it by, the line is left to the player (the problem says why).
   if (name == "--roms-directory" && route.kind == RouteKind::Wine)
-    return written + "=" + PathForEmulator(route, dir.File("roms")) + "\\";
+    return RomsFolderRefusal(dir, route).empty()
+               ? written + "=" + PathForEmulator(route, dir.File("roms")) + "\\"
+               : "//" + written + "=";
   if (name == "--roms-directory")
     return written + "=" + dir.File("roms") + PATH_SEPARATOR;
   for (const FixedValue& fixed : FIXED_VALUES)
@@ -95,10 +104,14 @@ Outcome MakeDefaultEmulatorConfig(const AppDir& dir)
   // Half an option list would make a configuration that silently lacks options.
   if (!outcome.Ok())
     return outcome;
-  return WriteFromListingFile(dir.File(OPTIONS_LISTING_FILE), dir.File(EMULATOR_CONFIG_FILE),
-                              Messages::OPTION_LIST_UNREADABLE,
-                              [&dir, route = EmulatorRouteFor(dir)](std::string_view listing)
-                              { return EmulatorConfigFromOptions(listing, dir, route); });
+  const EmulatorRoute route = EmulatorRouteFor(dir);
+  outcome = WriteFromListingFile(dir.File(OPTIONS_LISTING_FILE), dir.File(EMULATOR_CONFIG_FILE),
+                                 Messages::OPTION_LIST_UNREADABLE,
+                                 [&dir, &route](std::string_view listing)
+                                 { return EmulatorConfigFromOptions(listing, dir, route); });
+  if (const std::string refusal = RomsFolderRefusal(dir, route); outcome.Ok() && !refusal.empty())
+    outcome.Add(refusal);
+  return outcome;
 }
 
 } // namespace corvane::ZincListMan

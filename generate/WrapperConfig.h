@@ -3,6 +3,7 @@
 // "lconfig.ini" of the outside command-line wrapper: one emulator command line per game.
 
 #include "base/AppDir.h"
+#include "base/EmulatorRoute.h"
 #include "base/Outcome.h"
 #include "catalogue/GameTable.h"
 
@@ -17,9 +18,10 @@ inline constexpr std::string_view WRAPPER_FILE = "lconfig.ini";
 namespace ZincListMan
 {
 
-// The file's bytes for the table, the options text and the start-up directory.
+// The file's bytes for the table, the options text and the start-up directory. Under Wine the
+// controller files are named by their drive paths, as the launch names them.
 std::string WrapperConfigText(const GameTable& table, std::string_view options_text,
-                              const AppDir& dir);
+                              const AppDir& dir, const EmulatorRoute& route = {});
 
 struct WrapperResult
 {

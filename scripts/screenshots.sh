@@ -4,6 +4,8 @@
 # stand-in emulator, with keys bound, one key on two inputs, and one game's own key), turns to
 # every page and saves a picture of each into build/screenshots/.
 # Usage: scripts/screenshots.sh [folder with the built corvane and zinc.exe]
+#        scripts/screenshots.sh --windows [the Windows build's bin folder, build/windows-ui/bin]
+#        (the Windows program under Wine: the General and Capcom pages only)
 set -euo pipefail
 
 # Inside the virtual display, at the scale QT_SCALE_FACTOR gives: the Capcom page with keys of
@@ -19,6 +21,23 @@ if [ "${1:-}" = "--inside-keys" ]; then
   sleep 0.5
   import -window "$window" "$out/keys-${scale}00.png"
   kill "$program"
+  exit 0
+fi
+
+# Inside the virtual display, the Windows program under Wine: the General and Capcom pages, as
+# "windows-general.png" and "windows-capcom.png".
+if [ "${1:-}" = "--inside-windows" ]; then
+  demo="$2" out="$3"
+  (cd "$demo" && exec wine corvane.exe) >/dev/null 2>&1 &
+  window="$(xdotool search --sync --onlyvisible --name 'Corvane Control Configuration Manager' |
+    tail -n 1)"
+  xdotool windowfocus --sync "$window"
+  sleep 1
+  import -window "$window" "$out/windows-general.png"
+  xdotool key --clearmodifiers ctrl+Tab
+  sleep 0.5
+  import -window "$window" "$out/windows-capcom.png"
+  wineserver -k
   exit 0
 fi
 
@@ -83,12 +102,29 @@ if [ "${1:-}" = "--inside" ]; then
 fi
 
 cd "$(dirname "$0")/.."
-bin="${1:-build/dev/bin}"
 out="$PWD/build/screenshots"
 mkdir -p "$out"
-demo="$(mktemp -d)"
-trap 'rm -rf "$demo"' EXIT
-cp "$bin/corvane" "$bin/zinc.exe" "$demo/"
+windows=no
+if [ "${1:-}" = "--windows" ]; then
+  # The Windows program under Wine, in a prefix of its own: the demo folder is its C:\Zinc.
+  windows=yes
+  bin="${2:-build/windows-ui/bin}"
+  export WINEPREFIX="$PWD/build/screenshots/wineprefix" WINEARCH=win64 WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  unset QT_QPA_PLATFORM
+  rm -rf "$WINEPREFIX"
+  DISPLAY='' wineboot -i >/dev/null 2>&1
+  wineserver -w
+  demo="$WINEPREFIX/drive_c/Zinc"
+  mkdir -p "$demo"
+  cp -r "$bin"/corvane.exe "$bin"/zinc.exe "$bin"/*.dll "$bin/platforms" "$bin/styles" "$demo/"
+  rm -f "$demo/platforms/qoffscreen.dll"
+else
+  bin="${1:-build/dev/bin}"
+  demo="$(mktemp -d)"
+  trap 'rm -rf "$demo"' EXIT
+  cp "$bin/corvane" "$bin/zinc.exe" "$demo/"
+fi
 printf -- '--use-config-file=zinc.cfg\r\n 0 \r\n 0 \r\n 0 \r\n' >"$demo/corvane.cfg"
 # Keys for both players; Start 1 and Fierce Kick share "1", which both buttons mark.
 mkdir -p "$demo/ctrlr"
@@ -100,6 +136,12 @@ printf '[all]\r\nservices=k3C\r\ntest=k3B\r\n' >>"$demo/ctrlr/allcfg.ini"
 printf '[player1]\r\nbtn1=k1D\r\nbtn2=k38\r\nbtn3=k39\r\nbtn4=k2A\r\nbtn5=k2C\r\nbtn6=k02\r\n' \
   >"$demo/ctrlr/capcfg.ini"
 printf '[ts2]\r\ncappunch1p1=k10\r\n' >"$demo/corvane-games.ini"
+if [ "$windows" = yes ]; then
+  xvfb-run -a -s '-screen 0 1024x768x24' "$PWD/scripts/screenshots.sh" --inside-windows \
+    "$demo" "$out"
+  ls "$out"/windows-*.png
+  exit 0
+fi
 xvfb-run -a -s '-screen 0 1024x768x24' "$PWD/scripts/screenshots.sh" --inside "$demo" "$out"
 # Keys whose full names are long, shown by their short names at 100 % and 200 %.
 printf '[player1]\r\nbtn1=k0E\r\nbtn2=kB7\r\nbtn3=k36\r\nbtn4=k9C\r\nbtn5=kD1\r\nbtn6=k33\r\n' \

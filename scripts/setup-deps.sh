@@ -2,6 +2,8 @@
 # Installs every Debian package the build, the tests and the demo need, and the Japanese locale
 # the Windows stage runs its code page 932 tests under. Safe to run again.
 # With --japanese-locale: only makes that locale, and prints its name (nothing when it cannot).
+# With --wine32: only adds 32-bit Wine support (the i386 architecture and wine32), which the
+# 32-bit zinc.exe needs; the Windows stage calls it.
 set -euo pipefail
 
 sudo_cmd=""
@@ -17,6 +19,19 @@ japanese_locale() {
   fi
   [ -n "$name" ] && echo "$name"
 }
+
+# Wine's 32-bit half: Debian's and Ubuntu's "wine" alone cannot run a 32-bit Windows program.
+wine32_support() {
+  dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed" && return
+  dpkg --print-foreign-architectures | grep -qx i386 || $sudo_cmd dpkg --add-architecture i386
+  $sudo_cmd apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq wine32:i386
+}
+
+if [ "${1:-}" = "--wine32" ]; then
+  wine32_support
+  exit
+fi
 
 if [ "${1:-}" = "--japanese-locale" ]; then
   japanese_locale
@@ -43,4 +58,5 @@ if [ ${#missing[@]} -gt 0 ]; then
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
 fi
 
+wine32_support
 japanese_locale >/dev/null || echo "Could not make the Japanese locale ja_JP.UTF-8." >&2

@@ -3,6 +3,7 @@
 #include "app/StartUp.h"
 #include "base/EmulatorRoute.h"
 #include "base/Messages.h"
+#include "base/Process.h"
 #include "ui/desktop/Dialogs.h"
 #include "ui/grouping/GroupingWindow.h"
 #include "ui/main/MainWindow.h"
@@ -26,9 +27,15 @@ int RunInteractive(Session& session)
     return XpStyles::EXIT_NO_EMULATOR;
   }
   // The game list comes from the emulator, through Wine perhaps: the wait may last seconds.
+  // Through Wine (a new prefix takes long) the player may give up: the listing is stopped and the
+  // program ends with nothing written from it.
   const bool through_wine = EmulatorRouteFor(session.dir).kind == RouteKind::Wine;
-  RunWithWaitingWindow([&session] { XpStyles::PrepareSession(session); },
-                       through_wine ? Messages::WAITING_FOR_WINE : Messages::WAITING_FOR_GAME_LIST);
+  const bool cancelled = RunWithWaitingWindow(
+      [&session] { XpStyles::PrepareSession(session); },
+      through_wine ? Messages::WAITING_FOR_WINE : Messages::WAITING_FOR_GAME_LIST,
+      std::chrono::milliseconds(500), through_wine ? std::function<void()>(StopListings) : nullptr);
+  if (cancelled)
+    return XpStyles::EXIT_FAILED;
   // A game list that could not be read is reported here; the window opens with no games.
   ShowProblems(nullptr, {}, session.startup_problems.Describe());
   ShowProblems(nullptr, {}, XpStyles::RunInteractiveStartJobs(session).Describe());

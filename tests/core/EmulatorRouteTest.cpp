@@ -3,6 +3,7 @@
 #include "catalogue/RunListing.h"
 #include "generate/EmulatorConfig.h"
 
+#include "ScopedVariable.h"
 #include "TempDir.h"
 
 #include "CaseNames.h"
@@ -139,30 +140,7 @@ TEST(EmulatorRoute, TheDefaultConfigNamesTheRomFolderAsTheEmulatorOpensIt)
             "--roms-directory=/srv/zinc/roms/\r\n");
 }
 
-// Sets an environment variable for the life of the object.
-class ScopedVariable
-{
-public:
-  ScopedVariable(const char* name, const std::string& value) : m_name(name)
-  {
-    if (const char* old = std::getenv(name))
-      m_old = old;
-    setenv(name, value.c_str(), 1);
-  }
-  ~ScopedVariable()
-  {
-    if (m_old)
-      setenv(m_name, m_old->c_str(), 1);
-    else
-      unsetenv(m_name);
-  }
-  ScopedVariable(const ScopedVariable&) = delete;
-  ScopedVariable& operator=(const ScopedVariable&) = delete;
-
-private:
-  const char* m_name;
-  std::optional<std::string> m_old;
-};
+using test::ScopedVariable;
 
 TEST(RunListingThroughWine, TheBatchLineNamesWineAndItRuns)
 {

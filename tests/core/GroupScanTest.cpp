@@ -169,16 +169,22 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ScanQuestion, SaysWhatTheScanDoes)
 {
   const std::pair<ScanPreview, std::string> cases[] = {
-      {{3, 0, true, true},
+      {{3, 0, true, true, {}},
        "Scan puts 3 games back in their automatic families and writes the five lists now. "
        "Continue?"},
-      {{1, 2, true, true},
+      {{1, 2, true, true, {}},
        "Scan puts 1 game back in its automatic family and writes the five lists now. 2 entries "
        "that name no game are dropped. Continue?"},
-      {{0, 0, false, true},
+      {{0, 0, false, true, {}},
        "Every game is in its automatic family already; Scan writes the five lists now in the "
        "emulator's order. Continue?"},
-      {{0, 0, false, false}, std::string(Messages::SCAN_NOTHING_TO_DO)},
+      {{0, 0, false, false, {}}, std::string(Messages::SCAN_NOTHING_TO_DO)},
+      {{2, 0, true, true, {"Alpha (sfa) to Capcom 6 Button", "Tekken (ts2) to no family"}},
+       "Scan puts 2 games back in their automatic families and writes the five lists now. "
+       "Moved: Alpha (sfa) to Capcom 6 Button and Tekken (ts2) to no family. Continue?"},
+      {{7, 0, true, true, {"A (a) to X", "B (b) to Y"}},
+       "Scan puts 7 games back in their automatic families and writes the five lists now. "
+       "Moved: A (a) to X, B (b) to Y and 5 more. Continue?"},
   };
   for (const auto& [preview, text] : cases)
     EXPECT_EQ(ScanQuestion(preview), text);

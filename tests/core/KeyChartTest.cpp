@@ -44,6 +44,18 @@ TEST(BindAllWalk, VisitsEachInputOnceInReadingOrder)
       {FamilyWalk(GroupId::Qma, Player::One),
        {"start1", "start2", "coin1", "coin2", "test", "service", "qma1p1", "qma2p1", "qma3p1",
         "qma4p1"}},
+      // Player 2's walk leaves the shared inputs to Player 1's unless asked again.
+      {PageWalk(GENERAL_PAGE, Player::Two, SharedInputsFor(Player::Two, false)),
+       {"upp2", "downp2", "leftp2", "rightp2"}},
+      {FamilyWalk(GroupId::SoulEdge, Player::Two, SharedInputsFor(Player::Two, false)),
+       {"upp2", "downp2", "leftp2", "rightp2", "seattackhorp2", "seattackvertp2", "sekickp2",
+        "seguardp2"}},
+      {FamilyWalk(GroupId::Qma, Player::Two, SharedInputsFor(Player::Two, true)),
+       {"start1", "start2", "coin1", "coin2", "test", "service", "qma1p2", "qma2p2", "qma3p2",
+        "qma4p2"}},
+      {FamilyWalk(GroupId::Qma, Player::One, SharedInputsFor(Player::One, false)),
+       {"start1", "start2", "coin1", "coin2", "test", "service", "qma1p1", "qma2p1", "qma3p1",
+        "qma4p1"}},
   };
   for (const Case& c : cases)
     EXPECT_EQ(SlotsOf(c.walk), c.slots);

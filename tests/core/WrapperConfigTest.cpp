@@ -2,10 +2,13 @@
 
 #include "CaseNames.h"
 #include "FakeEmulator.h"
+#include "ScopedVariable.h"
 #include "TempDir.h"
 #include "base/Messages.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace corvane
 {
@@ -123,6 +126,32 @@ TEST(WriteWrapperConfig, UnwritableFileIsAProblemAndKeepsItsBytes)
   EXPECT_EQ(result.outcome.problems[0].what, Messages::FILE_NOT_WRITTEN);
   EXPECT_EQ(result.outcome.problems[0].file, dir.Dir().File("lconfig.ini"));
   EXPECT_EQ(dir.Read("lconfig.ini"), "old");
+}
+
+// Under Wine the wrapper starts zinc.exe as the launch does, so it names the controller files by
+// the prefix's drives; a folder no drive reaches keeps the file as it was and says why.
+TEST(WrapperUnderWine, NamesFilesByDriveOrKeepsTheFile)
+{
+  test::TempDir dir;
+  const std::string root = std::filesystem::canonical(dir.Path()).string();
+  std::filesystem::create_directories(root + "/prefix/dosdevices");
+  std::filesystem::create_directories(root + "/games");
+  std::filesystem::create_symlink(root + "/games", root + "/prefix/dosdevices/d:");
+  const EmulatorRoute wine{RouteKind::Wine, "/usr/bin/wine", "", root + "/prefix"};
+  const std::string text = WrapperConfigText(TwoGames(), "", AppDir(root + "/games/zn"), wine);
+  EXPECT_NE(text.find("ts2;1  --use-controller-cfg-file=\"D:\\zn\\ctrlr\\ts2.ini\"\r\n"),
+            std::string::npos)
+      << text;
+
+  dir.Write("zinc.exe", "MZ a Windows program");
+  dir.Write("lconfig.ini", "old wrapper\r\n");
+  test::ScopedVariable wine_program("CORVANE_WINE", "/bin/true");
+  test::ScopedVariable prefix("WINEPREFIX", root + "/prefix");
+  const auto result = WriteWrapperConfig(dir.Dir(), TwoGames(), "");
+  ASSERT_EQ(result.outcome.problems.size(), 1U);
+  EXPECT_EQ(result.outcome.problems[0].what,
+            std::string(Messages::WINE_NO_DRIVE) + ": " + dir.Path() + "/ctrlr");
+  EXPECT_EQ(dir.Read("lconfig.ini"), "old wrapper\r\n");
 }
 
 #endif

@@ -54,8 +54,8 @@ def has_state(node, state):
 
 
 app = wait_for("the program on the accessibility bus", program)
-window = wait_for("the main window", lambda: find(app, pyatspi.ROLE_FILLER, MAIN_CAPTION)
-                  or find(app, pyatspi.ROLE_FRAME, MAIN_CAPTION))
+# A frame named by its title: where Orca's read-title looks for it.
+window = wait_for("the main window as a frame", lambda: find(app, pyatspi.ROLE_FRAME, MAIN_CAPTION))
 tab_list = find(window, pyatspi.ROLE_PAGE_TAB_LIST) or fail("no page tab list")
 tabs = [tab_list.getChildAtIndex(i) for i in range(tab_list.childCount)]
 if [tab.name for tab in tabs] != TABS:

@@ -41,9 +41,9 @@ if [ "${1:-}" = "--inside" ]; then
   refocus "$main"
   keys shift+Tab shift+Tab shift+Tab space Return # back past the strip and Cancel to Save
   refocus "$main"
-  # Save, Cancel, the tab strip, then "Up" and the fourteen controls after it in reading order
+  # Save, Cancel, the tab strip, then "Up" and the fifteen controls after it in reading order
   # up to "Manage Control Groupings".
-  for _ in $(seq 17); do keys Tab; done
+  for _ in $(seq 18); do keys Tab; done
   keys space
   focus_window 'Drag Roms Back and Forth' >/dev/null
   keys Home ctrl+3 # the window opens on the Capcom list: its first game to "Tekken Games"

@@ -85,7 +85,7 @@ STEPS = [
     ("Ctrl+Tab below the pages", lambda: press("ctrl+Tab"), ["Capcom 6 Button page"], []),
     ("Tab to the strip", lambda: press("Tab"), ["Capcom 6 Button page tab"], []),
     ("Ctrl+Shift+Tab on the strip", lambda: press("ctrl+shift+Tab"), ["General page tab"], []),
-    ("Tab to Manage Control Groupings", lambda: press(*["Tab"] * 15),
+    ("Tab to Manage Control Groupings", lambda: press(*["Tab"] * 16),
      ["Manage Control Groupings"], []),
     ("Enter opens the grouping window", lambda: press("Return"), [GROUPING, "ts2u"], []),
     ("Ctrl+3 moves the first game", lambda: press("ctrl+3"), ["ts2u moved to Tekken Games"], []),
@@ -96,11 +96,15 @@ STEPS = [
     ("Tab to Player 1", lambda: press("Tab", "Tab", "Tab"), ["Player 1"], ["Player Select"]),
     ("Shift+Tab back", lambda: press("shift+Tab", "shift+Tab", "shift+Tab"),
      ["Manage Control Groupings"], []),
-    ("Ctrl+Shift+Tab to the Launch page", lambda: press("ctrl+shift+Tab"),
-     ["Battle Arena Toshinden 2 (Europe"], []),
+    ("Ctrl+Shift+Tab to the Launch page", lambda: press("ctrl+shift+Tab"), ["Filter"], []),
+    ("Tab to the game list", lambda: press("Tab"), ["Battle Arena Toshinden 2 (Europe"], []),
     ("Down in the game list", lambda: press("Down"), ["Battle Arena Toshinden 2 (USA 951124)"],
      []),
     ("Alt+K opens its own keys", lambda: press("alt+k"), ["Own Keys: Battle Arena"], []),
+    ("Escape closes them", lambda: press("Escape"), [], []),
+    ("back in the main window", lambda: focus(MAIN), ["Battle Arena Toshinden 2 (USA"], []),
+    ("typing in the filter leaves the Tekken 3 games",
+     lambda: press("shift+Tab", *"tekken", "space", "3", "Tab"), ["Tekken 3 ("], []),
 ]
 
 

@@ -7,6 +7,7 @@
 #include "ui/ownkeys/OwnKeysWindow.h"
 #include "ui/widgets/TabStrip.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -37,10 +38,12 @@ class BindAllTest : public QObject
   Q_OBJECT
 
 private:
-  // Turns to the page, chooses Player 2 and starts Bind All there; the walk's dialog.
-  static KeyDialog* StartWalk(MainWindow& window, int page)
+  // Turns to the page, chooses the player and starts Bind All there; the walk's dialog.
+  static KeyDialog* StartWalk(MainWindow& window, int page, const char* player = "optP2",
+                              bool shared_again = false)
   {
-    window.findChild<QRadioButton*>("optP2")->click();
+    window.findChild<QRadioButton*>(player)->click();
+    window.findChild<QCheckBox*>("chkWalkShared")->setChecked(shared_again);
     auto* tabs = window.findChild<TabStrip*>("TabStrip1");
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(page).center());
     window.findChild<QPushButton*>(QStringLiteral("cmdBindAll%1").arg(page))->click();
@@ -93,7 +96,11 @@ private slots:
       window.show();
       QPointer<KeyDialog> dialog = StartWalk(window, PageOf(GroupId::Cap));
       QVERIFY2(dialog, c.name);
-      QCOMPARE(Target(dialog), QString("1 of 6: Low Punch - Player 2"));
+      // The family's walk starts with the player's directions.
+      QCOMPARE(Target(dialog), QString("1 of 10: Up - Player 2"));
+      for (int direction = 0; direction < 4; ++direction)
+        Click(dialog, "cmdSkip");
+      QCOMPARE(Target(dialog), QString("5 of 10: Low Punch - Player 2"));
       const std::vector<WalkStep> walk = PageWalk(PageOf(GroupId::Cap), Player::Two);
       size_t position = 0;
       for (const int key : c.keys)
@@ -107,8 +114,8 @@ private slots:
         const bool clash = key == '1'; // Start 1's key: the dialog stays on Low Punch
         QCOMPARE(dialog && dialog->findChild<QLabel*>("lblClash")->isVisible(), clash);
         if (!clash && ++position < walk.size())
-          QCOMPARE(Target(dialog), QStringLiteral("%1 of 6: %2 - Player 2")
-                                       .arg(position + 1)
+          QCOMPARE(Target(dialog), QStringLiteral("%1 of 10: %2 - Player 2")
+                                       .arg(position + 5)
                                        .arg(CaptionText(walk[position].input->caption)));
       }
       if (c.stop == Stop::Button)
@@ -132,9 +139,9 @@ private slots:
     test::EmulatorFolder folder;
     MainWindow window(folder.session);
     window.show();
-    QPointer<KeyDialog> dialog = StartWalk(window, GENERAL_PAGE);
+    QPointer<KeyDialog> dialog = StartWalk(window, GENERAL_PAGE, "optP1");
     QVERIFY(dialog);
-    QCOMPARE(Target(dialog), QString("1 of 10: Up - Player 2"));
+    QCOMPARE(Target(dialog), QString("1 of 10: Up - Player 1"));
     // Skip and Stop are said, and never take the focus from the dialog.
     QVERIFY(dialog->findChild<QLabel*>("lblHint")->text().contains("Alt+S or Skip"));
     QCOMPARE(dialog->findChild<QPushButton*>("cmdClose")->text(), QString("Stop"));
@@ -143,12 +150,47 @@ private slots:
       QTest::keyClick(dialog, Qt::Key(key));
     QCOMPARE(Target(dialog), QString("5 of 10: Start 1 - shared"));
     // A screen reader hears the key taken and the next input in the dialog.
-    QCOMPARE(LastAnnouncement(dialog), QString("Right, Player 2: 6. 5 of 10: Start 1 - shared"));
+    QCOMPARE(LastAnnouncement(dialog), QString("Right, Player 1: 6. 5 of 10: Start 1 - shared"));
     Click(dialog, "cmdSkip");
     QCOMPARE(LastAnnouncement(dialog), QString("6 of 10: Start 2 - shared"));
     Click(dialog, "cmdClose");
     QTRY_VERIFY(!dialog);
-    QCOMPARE(folder.session.bindings.Get("rightp2"), "k07");
+    QCOMPARE(folder.session.bindings.Get("rightp1"), "k07");
+  }
+
+  // One walk sets a player of a family; Player 2 walks the shared inputs only when asked, so a
+  // full walk of Player 2 keeps Player 1's Start 1.
+  void FamilyWalkSetsAPlayerAndKeepsTheSharedKeys()
+  {
+    struct Case
+    {
+      const char* name;
+      int page;
+      const char* player;
+      bool shared_again;
+      int steps;          // each given the next letter from A
+      std::string start1; // Start 1's key afterwards
+    };
+    const Case cases[] = {
+        {"Player 2: directions and buttons", PageOf(GroupId::Tekken), "optP2", false, 8, "k02"},
+        {"Player 2 on General", GENERAL_PAGE, "optP2", false, 4, "k02"},
+        {"Player 2 asks for the shared inputs", PageOf(GroupId::Tekken), "optP2", true, 14, "k12"},
+        {"Player 1 walks them unasked", PageOf(GroupId::Qma), "optP1", false, 10, "k1E"},
+    };
+    for (const Case& c : cases)
+    {
+      test::EmulatorFolder folder;
+      folder.WriteFile("ctrlr/allcfg.ini", "[player1]\r\nstart=k02\r\n");
+      MainWindow window(folder.session);
+      window.show();
+      QPointer<KeyDialog> dialog = StartWalk(window, c.page, c.player, c.shared_again);
+      QVERIFY2(dialog && Target(dialog).startsWith(QStringLiteral("1 of %1: ").arg(c.steps)),
+               c.name);
+      for (int i = 0; i < c.steps; ++i)
+        QTest::keyClick(dialog, Qt::Key(Qt::Key_A + i));
+      QTRY_VERIFY2(!dialog, c.name);
+      QCOMPARE(folder.session.bindings.Get("start1"), c.start1);
+    }
   }
 
   void OwnKeysWindowWalksItsGame()

@@ -10,6 +10,7 @@
 
 #include <QDrag>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
 #include <QScrollBar>
@@ -80,6 +81,7 @@ private slots:
   void EntriesTellTheirGamesTitle();
   void ScanWithoutTheFullGameListIsRefused_data();
   void ScanWithoutTheFullGameListIsRefused();
+  void FilterShowsMatchingEntriesOfEveryList();
 
 private:
   GroupListView* List(const char* name) { return m_window->findChild<GroupListView*>(name); }
@@ -142,7 +144,7 @@ void GroupingWindowTest::Select(const char* name, int row)
 void GroupingWindowTest::LaysOutFiveColumnsAndThreeButtons()
 {
   QCOMPARE(m_window->windowTitle(), "Drag Roms Back and Forth to Change Grouping");
-  QCOMPARE(m_window->size(), QSize(581, 352));
+  QCOMPARE(m_window->size(), QSize(581, 398));
   QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
   QVERIFY(
       !(m_window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -415,9 +417,11 @@ void GroupingWindowTest::ScanAsksFirst()
       });
   QTest::mouseClick(m_window->findChild<QPushButton*>("Command3"), Qt::LeftButton);
   SetQuestionHook({});
-  QCOMPARE(questions, QStringList{"Scan puts 2 games back in their automatic families and writes "
-                                  "the five lists now. 5 entries that name no game are dropped. "
-                                  "Continue?"});
+  QCOMPARE(questions,
+           QStringList{"Scan puts 2 games back in their automatic families and writes the five "
+                       "lists now. Moved: Kosodate Quiz My Angel 3 (myangel3) to Quiz My Angel 3 "
+                       "and Gallop Racer (glpracr) to 3 Buttons or Less. 5 entries that name no "
+                       "game are dropped. Continue?"});
   QVERIFY(m_warnings.isEmpty());
   QVERIFY(m_window->isVisible());
   if (!answer)
@@ -506,6 +510,51 @@ void GroupingWindowTest::ScanWithoutTheFullGameListIsRefused()
   QCOMPARE(Shown("lstCap"), cap_before);
   for (const auto& [name, bytes] : LIST_FILES)
     QCOMPARE(m_temp->Read(name), bytes);
+}
+
+// Typing a title or a set name leaves only the matching entries in sight, through moves too; the
+// title of the entry reached stands under the lists.
+void GroupingWindowTest::FilterShowsMatchingEntriesOfEveryList()
+{
+  m_session->games.rows = ScanGames();
+  m_window->ShowReloaded();
+  auto* filter = m_window->findChild<QLineEdit*>("txtFilter");
+  QCOMPARE(filter->accessibleName(), QString("Filter"));
+  const auto shown = [this](const char* name)
+  {
+    QStringList entries;
+    const GroupListView* list = List(name);
+    for (int row = 0; row < list->model()->rowCount(); ++row)
+      if (!list->isRowHidden(row))
+        entries << list->model()->index(row, 0).data().toString();
+    return entries;
+  };
+  const std::pair<const char*, std::pair<QStringList, QStringList>> cases[] = {
+      {"", {{"sfex", "sfexa", "sfex2"}, {"tekken", "tekken2"}}},
+      {"SFEX2", {{"sfex2"}, {}}},
+      {"street fighter", {{"sfex"}, {}}}, // by title: only sfex is a game of the table
+      {"nothing like it", {{}, {}}},
+  };
+  for (const auto& [typed, lists] : cases)
+  {
+    filter->setText(typed);
+    QCOMPARE(shown("lstCap"), lists.first);
+    QCOMPARE(shown("lstTekken"), lists.second);
+  }
+  // A move resets both lists: the filter holds over them.
+  filter->setText("sfex");
+  Select("lstCap", 1);
+  QCOMPARE(m_window->findChild<QLabel*>("lblTitle")->text(),
+           QString("sfexa: ") + QString::fromStdString(std::string(Messages::GROUP_ENTRY_UNKNOWN)));
+  Select("lstCap", 0);
+  QCOMPARE(m_window->findChild<QLabel*>("lblTitle")->text(), QString("sfex: Street Fighter EX"));
+  QVERIFY(m_window->MoveSelectedEntry(GroupId::Cap, GroupId::Tekken));
+  QCOMPARE(shown("lstCap"), (QStringList{"sfexa", "sfex2"}));
+  QCOMPARE(shown("lstTekken"), QStringList{"sfex"});
+  // Escape empties the field.
+  filter->setFocus();
+  QTest::keyClick(filter, Qt::Key_Escape);
+  QCOMPARE(shown("lstTekken"), (QStringList{"tekken", "tekken2", "sfex"}));
 }
 
 QTEST_MAIN(GroupingWindowTest)

@@ -5,11 +5,13 @@
 #include "UiTestKit.h"
 #include "ui/main/MainWindow.h"
 
+#include <QCheckBox>
 #include <QHeaderView>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStandardPaths>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -118,6 +120,11 @@ private slots:
     QCOMPARE(player1.last(), QString("Q"));
     QCOMPARE(player2.last(), QString("family key"));
     QVERIFY(cap->verticalHeader()->width() < cap->width() / 2);
+    // A screen reader moving up and down hears each cell's input with its key.
+    QCOMPARE(cap->item(13, 1)->data(Qt::AccessibleTextRole).toString(),
+             QString("Low Kick, Player 2: Z (not saved yet)"));
+    QCOMPARE(cap->item(16, 0)->data(Qt::AccessibleTextRole).toString(),
+             QString("Street Fighter EX (sfex): Low Punch, Player 1: Q"));
 
     // A key taken meanwhile shows at once; a save clears the marks.
     folder.session.bindings.Set("capkick1p2", "k2D");
@@ -149,7 +156,10 @@ private slots:
     const QString path = QString::fromStdString(folder.File("chart.pdf"));
     SetSavePathHook([&](const QString&) { return path; });
     QLocale::setDefault(QLocale(locale));
-    OpenChart(window, folder)->findChild<QPushButton*>("cmdExportPdf")->click();
+    KeyChartWindow* chart = OpenChart(window, folder);
+    for (QCheckBox* family : chart->findChildren<QCheckBox*>())
+      family->setChecked(true);
+    chart->findChild<QPushButton*>("cmdExportPdf")->click();
     QLocale::setDefault(QLocale::c());
     SetSavePathHook({});
     QVERIFY(log.boxes.empty());
@@ -173,7 +183,7 @@ private slots:
     OpenChart(window, folder)->findChild<QPushButton*>("cmdExportHtml")->click();
     SetSavePathHook({});
     const auto tables = TablesOf(QString::fromStdString(folder.ReadFile("chart.html")));
-    QCOMPARE(tables.size(), GROUPS.size() + 1); // and sfex's own keys
+    QCOMPARE(tables.size(), 2U); // the one family in use, and sfex's own keys
     const auto& cap = tables.front();
     QCOMPARE(cap.front(), QStringList({"Input", "Player 1", "Player 2"}));
     QCOMPARE(cap.at(5), QStringList({"Start 1", "\u26A0 1 (also Player 1 Fierce Kick)"}));
@@ -181,7 +191,65 @@ private slots:
     // sfex's own keys follow its family's table, and hold only the input it has its own key for.
     QCOMPARE(tables.at(1).size(), 2U);
     QCOMPARE(tables.at(1).at(1), QStringList({"Low Punch", "Q", "family key"}));
-    QCOMPARE(tables.at(2).at(1), QStringList({"Up", "not bound", "not bound"}));
+  }
+
+  // The chart starts with the families a player uses; the player's choice decides the tabs and
+  // the document alike, and the tabs fit the window as it opens.
+  void ChosenFamiliesAreShownPrintedAndExported()
+  {
+    struct Case
+    {
+      const char* name;
+      const char* bound; // a slot given a key; nullptr: none
+      std::vector<std::pair<std::string, std::string>> files;
+      QString ticked; // one digit per family: 1 ticked
+    };
+    const Case cases[] = {
+        {"nothing bound: every family", nullptr, {}, "11111"},
+        {"a family key bound", "tekkenleftpunchp2", {}, "00010"},
+        {"a shared key and a listed game choose none",
+         "start1",
+         {{"ctrlr/cap.lst", "sfa\r\n"}},
+         "11111"},
+        {"a game's own keys",
+         nullptr,
+         {{"ctrlr/souledge.lst", "sfex\r\n"}, {"corvane-games.ini", "[sfex]\r\nsekickp1=k10\r\n"}},
+         "00001"},
+    };
+    for (const Case& c : cases)
+    {
+      test::EmulatorFolder folder;
+      for (const auto& [file, text] : c.files)
+        folder.WriteFile(file, text);
+      if (c.bound)
+        folder.session.bindings.Set(c.bound, "k10");
+      folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
+      folder.session.game_keys = KeyCodeManager::LoadGameKeys(folder.session.dir);
+      KeyChartWindow chart(folder.session);
+      chart.show();
+      auto* tabs = chart.findChild<QTabWidget*>("tabFamilies");
+      QString ticked;
+      for (int i = 0; i < int(GROUPS.size()); ++i)
+      {
+        const bool on =
+            chart.findChild<QCheckBox*>(QStringLiteral("chkFamily%1").arg(i))->isChecked();
+        ticked += on ? '1' : '0';
+        QCOMPARE(tabs->isTabVisible(i), on);
+        QCOMPARE(chart.Html().contains(tabs->tabText(i).toHtmlEscaped()), on);
+      }
+      QCOMPARE(ticked, c.ticked);
+      QVERIFY2(!tabs->usesScrollButtons(), c.name);
+      QVERIFY2(tabs->tabBar()->sizeHint().width() <= tabs->width(), c.name);
+    }
+    // Unticking hides the tab and drops the family from the document; none left: nothing to print.
+    test::EmulatorFolder folder;
+    KeyChartWindow chart(folder.session);
+    for (QCheckBox* family : chart.findChildren<QCheckBox*>())
+    {
+      family->setChecked(false);
+      QVERIFY(!chart.Html().contains(family->text().toHtmlEscaped()));
+    }
+    QVERIFY(!chart.findChild<QPushButton*>("cmdPrint")->isEnabled());
   }
 };
 

@@ -214,6 +214,40 @@ private slots:
                      drive_path + "] ");
   }
 
+  // Typing a title or a set name leaves only the games that match; a chosen game filtered out
+  // is chosen no longer, so Launch starts the first game in sight or nothing.
+  void FilterLeavesTheMatchingGamesAndLaunchesOneInSight()
+  {
+    const std::pair<const char*, std::string> cases[] = {
+        {"", "[12]"},               // sfex stays chosen
+        {"TEKKEN", "[7]"},          // by set name, any case
+        {"street fighter", "[12]"}, // by title
+        {"no game is called this", ""},
+    };
+    for (const auto& [typed, launched] : cases)
+    {
+      EmulatorFolder folder;
+      MainWindow window(folder.session);
+      window.show();
+      auto* games = window.findChild<QListWidget*>("lstGames");
+      games->setCurrentRow(0);
+      auto* filter = window.findChild<QLineEdit*>("txtFilter");
+      QCOMPARE(filter->accessibleName(), QString("Filter"));
+      filter->setText(typed);
+      QCOMPARE(games->item(0)->isHidden(), launched != "[12]");
+      MessageLog log;
+      QTest::mouseClick(window.findChild<QPushButton*>("cmdLaunch"), Qt::LeftButton);
+      if (launched.empty())
+      {
+        QTest::qWait(200);
+        QVERIFY2(!folder.Exists("emu/zinc-launch.log"), typed);
+        continue;
+      }
+      QTRY_VERIFY2(folder.Exists("emu/zinc-launch.log"), typed);
+      QVERIFY2(LaunchLog(folder).starts_with(launched), typed);
+    }
+  }
+
   void LaunchWithoutSelectionDoesNothing()
   {
     EmulatorFolder folder;

@@ -5,6 +5,7 @@
 #include "base/Messages.h"
 #include "base/Settings.h"
 #include "ui/Interactive.h"
+#include "ui/desktop/Dialogs.h"
 #include "ui/widgets/TabStrip.h"
 
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 namespace corvane
 {
@@ -54,6 +56,25 @@ private:
   }
 
 private slots:
+  // A box with a short text ("All Changes Saved") was too narrow for a window manager to show
+  // its title beside its buttons.
+  void MessageBoxHoldsItsWholeTitle()
+  {
+    QWidget parent;
+    int width = 0;
+    int title = 0;
+    QTimer::singleShot(0,
+                       [&]
+                       {
+                         QWidget* box = QApplication::activeModalWidget();
+                         title = box->fontMetrics().horizontalAdvance(box->windowTitle());
+                         width = box->width();
+                         box->close();
+                       });
+    ShowMessage(&parent, MessageKind::Plain, Messages::ALL_CHANGES_SAVED);
+    QVERIFY2(width >= title + 150, qPrintable(QStringLiteral("%1 for %2").arg(width).arg(title)));
+  }
+
   void LoadsOnTheGeneralPageWithPlayerOne()
   {
     EmulatorFolder folder;

@@ -1,13 +1,16 @@
-// The waiting window: absent for a short wait, naming what it waits for in a long one.
+// The waiting window: absent for a short wait, naming what it waits for in a long one, and
+// ending the work when its Cancel is pressed.
 
 #include "ui/widgets/WaitingWindow.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
 
+#include <atomic>
 #include <thread>
 
 namespace corvane
@@ -52,6 +55,33 @@ private slots:
     QCOMPARE(seen, shown ? QString("Waiting for the list") : QString());
     QTest::qWait(50);
     QCOMPARE(ShownWaitingText(), QString());
+  }
+
+  // Cancel asks the work to stop; the wait ends with it and says it was cancelled.
+  void CancelEndsTheWork()
+  {
+    std::atomic<bool> stop = false;
+    QTimer press;
+    press.setSingleShot(true);
+    connect(&press, &QTimer::timeout,
+            []
+            {
+              for (QWidget* widget : QApplication::topLevelWidgets())
+              {
+                if (auto* button = widget->findChild<QPushButton*>("cmdCancelWait"))
+                  button->click();
+              }
+            });
+    press.start(300);
+    const bool cancelled = RunWithWaitingWindow(
+        [&stop]
+        {
+          for (int i = 0; i < 500 && !stop; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        },
+        "Waiting for the list", std::chrono::milliseconds(100), [&stop] { stop = true; });
+    QVERIFY(cancelled);
+    QVERIFY(stop);
   }
 };
 

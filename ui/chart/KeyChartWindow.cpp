@@ -8,7 +8,10 @@
 #include "ui/keyboard/KeyboardLayout.h"
 
 #include <QBuffer>
+#include <QCheckBox>
 #include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
@@ -17,10 +20,14 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace corvane
 {
@@ -30,6 +37,8 @@ namespace
 constexpr int WIDTH = 560;
 constexpr int HEIGHT = 600;
 constexpr int ROW_HEADER_WIDTH = 240;
+constexpr int TAB_STRIP_ROOM = 40; // the window's margins and the strip's frame
+constexpr int FAMILY_COLUMNS = 3;
 constexpr qreal PAGE_MARGIN_MM = 15;
 
 // The paper the player's region prints on: Letter in the US, A4 elsewhere.
@@ -61,16 +70,31 @@ QTableWidgetItem* CellItem(const ChartCell& cell)
   return item;
 }
 
+// Orca says a cell reached by Up or Down without its row header: each cell's spoken text
+// carries its input and player ("Low Punch, Player 2: Q").
+void NameCell(QTableWidgetItem& item, const QString& header, const QString& player)
+{
+  const QString whose = header.simplified() + (player.isEmpty() ? QString() : ", " + player);
+  item.setData(Qt::AccessibleTextRole, whose + QStringLiteral(": ") + item.text());
+}
+
 void FillRow(QTableWidget& table, int at, const QString& header, const ChartRow& row)
 {
   auto* header_item = new QTableWidgetItem(header);
   header_item->setToolTip(header);
   table.setVerticalHeaderItem(at, header_item);
-  table.setItem(at, 0, CellItem(row.player1));
+  const bool shared = row.input->Shared();
   // An input of both players shows one key across both columns; the cell under the span holds
   // it too, for a screen reader that reads the table cell by cell.
-  table.setItem(at, 1, CellItem(row.input->Shared() ? row.player1 : row.player2));
-  if (row.input->Shared())
+  const ChartCell* cells[] = {&row.player1, shared ? &row.player1 : &row.player2};
+  const QString players[] = {Text(Messages::CHART_PLAYER_1), Text(Messages::CHART_PLAYER_2)};
+  for (int column = 0; column < 2; ++column)
+  {
+    QTableWidgetItem* item = CellItem(*cells[column]);
+    NameCell(*item, header, shared ? QString() : players[column]);
+    table.setItem(at, column, item);
+  }
+  if (shared)
     table.setSpan(at, 0, 1, 2);
 }
 
@@ -112,6 +136,8 @@ void KeyChartWindow::CreateLayout()
 {
   tabFamilies = new QTabWidget(this);
   tabFamilies->setObjectName("tabFamilies");
+  tabFamilies->setUsesScrollButtons(false);
+  tabFamilies->setElideMode(Qt::ElideRight); // in a window made narrower by the player
   auto* buttons = new QHBoxLayout;
   cmdPrint = AddButton("cmdPrint", tr("&Print..."));
   cmdExportPdf = AddButton("cmdExportPdf", tr("Export P&DF..."));
@@ -123,6 +149,7 @@ void KeyChartWindow::CreateLayout()
   buttons->addWidget(cmdClose);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(tabFamilies, 1);
+  CreateFamilyChoice(layout);
   layout->addLayout(buttons);
   resize(WIDTH, HEIGHT);
   connect(cmdPrint, &QPushButton::clicked, this, &KeyChartWindow::Print);
@@ -140,6 +167,47 @@ void KeyChartWindow::CreateLayout()
           });
 }
 
+void KeyChartWindow::CreateFamilyChoice(QVBoxLayout* layout)
+{
+  auto* box = new QGroupBox(tr("Families to Show, Print and Export"), this);
+  box->setObjectName("fraFamilies");
+  auto* grid = new QGridLayout(box);
+  for (const GroupInfo& group : GROUPS)
+  {
+    const int index = static_cast<int>(m_family_boxes.size());
+    auto* check = new QCheckBox(Text(BindingPageCaption(PageOf(group.id))), box);
+    check->setObjectName(QStringLiteral("chkFamily%1").arg(index));
+    grid->addWidget(check, index / FAMILY_COLUMNS, index % FAMILY_COLUMNS);
+    connect(check, &QCheckBox::toggled, this, &KeyChartWindow::ApplyChoice);
+    m_family_boxes.push_back(check);
+  }
+  layout->addWidget(box);
+}
+
+std::vector<GroupId> KeyChartWindow::Chosen() const
+{
+  std::vector<GroupId> chosen;
+  for (size_t i = 0; i < m_family_boxes.size(); ++i)
+    if (m_family_boxes[i]->isChecked())
+      chosen.push_back(GROUPS[i].id);
+  return chosen;
+}
+
+void KeyChartWindow::ApplyChoice()
+{
+  const std::vector<GroupId> chosen = Chosen();
+  for (size_t i = 0; i < m_family_boxes.size(); ++i)
+    tabFamilies->setTabVisible(static_cast<int>(i), m_family_boxes[i]->isChecked());
+  m_html = KeyCodeManager::KeyChartHtml(KeyCodeManager::OnlyFamilies(m_chart, chosen));
+  for (QPushButton* button : {cmdPrint, cmdExportPdf, cmdExportHtml})
+    button->setEnabled(!chosen.empty());
+  // Wide enough for the chosen families' tabs: a strip that scrolls hides families and adds two
+  // arrow buttons to the way through the window.
+  const int wanted = tabFamilies->tabBar()->sizeHint().width() + TAB_STRIP_ROOM;
+  if (wanted > width())
+    resize(wanted, height());
+}
+
 QPushButton* KeyChartWindow::AddButton(const char* name, const QString& text)
 {
   auto* button = new QPushButton(text, this);
@@ -155,9 +223,10 @@ void KeyChartWindow::Refresh()
        m_session.game_keys ? &*m_session.game_keys : nullptr, CurrentLayoutCharacter()});
   std::string html = KeyCodeManager::KeyChartHtml(m_chart);
   // Rows built again would lose the cell a screen reader was on; unchanged keys keep them.
-  if (html == m_html && !m_tables.empty())
+  if (html == m_full_html && !m_tables.empty())
     return;
-  m_html = std::move(html);
+  const bool first = m_tables.empty();
+  m_full_html = std::move(html);
   for (size_t i = 0; i < m_chart.families.size(); ++i)
   {
     QTableWidget* table = i < m_tables.size() ? m_tables[i] : nullptr;
@@ -166,6 +235,19 @@ void KeyChartWindow::Refresh()
     if (current.isValid())
       m_tables[i]->setCurrentCell(std::min(current.row(), m_tables[i]->rowCount() - 1),
                                   current.column());
+  }
+  if (first)
+    ChooseFamilies(KeyCodeManager::FamiliesInUse(m_chart));
+  ApplyChoice();
+}
+
+void KeyChartWindow::ChooseFamilies(const std::vector<GroupId>& families)
+{
+  // Ticked one by one, each tick would make the document again.
+  for (size_t i = 0; i < m_family_boxes.size(); ++i)
+  {
+    const QSignalBlocker quiet(m_family_boxes[i]);
+    m_family_boxes[i]->setChecked(std::ranges::find(families, GROUPS[i].id) != families.end());
   }
 }
 

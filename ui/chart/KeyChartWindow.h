@@ -8,7 +8,9 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QPushButton;
+class QVBoxLayout;
 class QTabWidget;
 class QTableWidget;
 
@@ -31,7 +33,7 @@ public:
   // Reads the bindings and own keys again, keeping the family and the cell shown.
   void Refresh();
 
-  // The document the print-out and both exports are made of.
+  // The document the print-out and both exports are made of: the families chosen.
   QString Html() const;
 
   // Write the chart to the file, replacing it atomically; false after a warning naming it.
@@ -46,6 +48,11 @@ private:
   void CreateLayout();
   QPushButton* AddButton(const char* name, const QString& text);
   void ShowFamily(size_t index, const ChartFamily& family);
+  void CreateFamilyChoice(QVBoxLayout* layout);
+  // Shows the chosen families' tabs and makes the document of them.
+  void ApplyChoice();
+  std::vector<GroupId> Chosen() const;
+  void ChooseFamilies(const std::vector<GroupId>& families);
   void Print();
   void AskAndExport(const QString& filter, const QString& suffix,
                     bool (KeyChartWindow::*write)(const QString&));
@@ -53,7 +60,8 @@ private:
 
   const Session& m_session;
   KeyChart m_chart;
-  std::string m_html; // of m_chart
+  std::string m_html;      // of the families chosen
+  std::string m_full_html; // of m_chart, to tell whether anything changed
 
   QTabWidget* tabFamilies = nullptr;
   std::vector<QTableWidget*> m_tables;
@@ -61,6 +69,7 @@ private:
   QPushButton* cmdExportPdf = nullptr;
   QPushButton* cmdExportHtml = nullptr;
   QPushButton* cmdClose = nullptr;
+  std::vector<QCheckBox*> m_family_boxes; // "chkFamily0".., in the chart's order
 };
 
 } // namespace corvane

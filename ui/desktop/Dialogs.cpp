@@ -6,6 +6,8 @@
 #include "ui/desktop/QtText.h"
 
 #include <QFileDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
 #include <QMessageBox>
 
 #ifdef _WIN32
@@ -75,6 +77,24 @@ std::string NotepadCommandLine(const std::string& path)
 }
 #endif
 
+// A window manager draws the title in its own (often bold, larger) type beside an icon and
+// three buttons; a box sized for a short text alone left "Corvane" cut to "Co... ne".
+constexpr int TITLE_BAR_ROOM = 200;
+
+// The message box asks its grid for this width, since a QMessageBox ignores its own
+// minimum width.
+void FitTitle(QMessageBox& box)
+{
+  QFont title_font = box.font();
+  title_font.setBold(true);
+  if (title_font.pointSizeF() > 0) // a font given in pixels has no point size
+    title_font.setPointSizeF(title_font.pointSizeF() * 1.2);
+  const int wanted = QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + TITLE_BAR_ROOM;
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 } // namespace
 
 void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text)
@@ -86,6 +106,7 @@ void ShowMessage(QWidget* parent, MessageKind kind, std::string_view text)
     return;
   }
   QMessageBox box(IconOf(kind), ToQString(Messages::APP_TITLE), shown, QMessageBox::Ok, parent);
+  FitTitle(box);
   box.exec();
 }
 
@@ -96,6 +117,7 @@ bool AskYesNo(QWidget* parent, std::string_view text)
     return hook(shown);
   QMessageBox box(QMessageBox::Question, ToQString(Messages::APP_TITLE), shown,
                   QMessageBox::Yes | QMessageBox::No, parent);
+  FitTitle(box);
   // Enter takes the answer that does nothing the user might not have read.
   box.setDefaultButton(QMessageBox::No);
   return box.exec() == QMessageBox::Yes;
@@ -108,6 +130,7 @@ UnsavedAnswer AskAboutUnsaved(QWidget* parent, std::string_view text)
     return hook(shown);
   QMessageBox box(QMessageBox::Warning, ToQString(Messages::APP_TITLE), shown,
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  FitTitle(box);
   box.setDefaultButton(QMessageBox::Save);
   box.setEscapeButton(QMessageBox::Cancel);
   switch (box.exec())

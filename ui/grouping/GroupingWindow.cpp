@@ -3,6 +3,7 @@
 #include "base/Messages.h"
 #include "catalogue/GroupMove.h"
 #include "catalogue/GroupScan.h"
+#include "ui/access/AccessibleFrame.h"
 #include "ui/access/Announcer.h"
 #include "ui/access/KeyboardReach.h"
 #include "ui/desktop/Dialogs.h"
@@ -10,8 +11,10 @@
 #include "ui/grouping/AccessibleGroupList.h"
 #include "ui/grouping/GroupListModel.h"
 #include "ui/grouping/GroupListView.h"
+#include "ui/widgets/FilterField.h"
 
 #include <QCloseEvent>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -37,16 +40,20 @@ constexpr std::array<Column, GROUPS.size()> COLUMNS = {{
 }};
 
 constexpr int CLIENT_WIDTH = 581;
-constexpr int CLIENT_HEIGHT = 352;
+constexpr int CLIENT_HEIGHT = 398;
 constexpr int LIST_WIDTH = 102;
 constexpr int LIST_HEIGHT = 295;
 constexpr int COLUMN_LEFT = 9;
 constexpr int COLUMN_STEP = 115;
-constexpr int LABEL_TOP = 4;
-constexpr int LIST_TOP = 21;
+constexpr int FILTER_TOP = 4;
+constexpr int FILTER_HEIGHT = 22;
+constexpr int LABEL_TOP = 30;
+constexpr int LIST_TOP = 47;
+constexpr int TITLE_TOP = 345;
+constexpr int TITLE_HEIGHT = 18;
 constexpr int BUTTON_WIDTH = 119;
 constexpr int BUTTON_HEIGHT = 26;
-constexpr int BUTTON_TOP = 321;
+constexpr int BUTTON_TOP = 367;
 
 size_t IndexOf(GroupId id)
 {
@@ -69,6 +76,7 @@ bool IsMenuKey(const QEvent* event)
 GroupingWindow::GroupingWindow(Session& session, QWidget* parent)
     : QWidget(parent), m_session(session)
 {
+  ReportAsFrame(this);
   setObjectName("frmGroup"); // the old form name: begins every control's UI Automation id
   // A fixed dialog frame: a caption and a close box, no resizing, no minimise or maximise.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -88,12 +96,41 @@ GroupingWindow::GroupingWindow(Session& session, QWidget* parent)
   connect(&m_move_settled, &QTimer::timeout, this, [this] { Announce(this, m_move_said); });
   for (GroupListView* list : m_lists)
     SpeakCurrentEntryOnFocus(list);
+  // The window opens on the first list, as before the filter stood above it; Shift+Tab or
+  // Ctrl+F reaches the filter.
+  m_lists[IndexOf(COLUMNS.front().id)]->setFocus();
 }
 
 void GroupingWindow::CreateLayout()
 {
+  txtFilter = new FilterField(this);
+  txtFilter->setGeometry(COLUMN_LEFT, FILTER_TOP, CLIENT_WIDTH - 2 * COLUMN_LEFT, FILTER_HEIGHT);
   CreateColumns();
+  CreateTitleLine();
   CreateButtons();
+}
+
+void GroupingWindow::CreateTitleLine()
+{
+  // The lists show set names; the title of the entry last reached stands under them.
+  lblTitle = new QLabel(this);
+  lblTitle->setObjectName("lblTitle");
+  lblTitle->setTextFormat(Qt::PlainText);
+  lblTitle->setGeometry(COLUMN_LEFT, TITLE_TOP, CLIENT_WIDTH - 2 * COLUMN_LEFT, TITLE_HEIGHT);
+  for (GroupListView* list : m_lists)
+  {
+    txtFilter->Watch(list);
+    connect(list->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) { ShowTitleOf(current); });
+  }
+}
+
+void GroupingWindow::ShowTitleOf(const QModelIndex& entry)
+{
+  if (!entry.isValid())
+    return;
+  lblTitle->setText(entry.data().toString() + QStringLiteral(": ") +
+                    entry.data(Qt::ToolTipRole).toString());
 }
 
 void GroupingWindow::CreateColumns()

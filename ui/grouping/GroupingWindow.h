@@ -15,12 +15,15 @@
 #include <functional>
 
 class QAction;
+class QLabel;
+class QModelIndex;
 class QMenu;
 class QPushButton;
 
 namespace corvane
 {
 
+class FilterField;
 class GroupListModel;
 class GroupListView;
 
@@ -73,6 +76,8 @@ private:
   void CreateLayout();
   void CreateColumns();
   void CreateButtons();
+  void CreateTitleLine();
+  void ShowTitleOf(const QModelIndex& entry);
   void ConnectWidgets();
   void ReloadLists();
   void WarnAbout(const Outcome& outcome);
@@ -87,7 +92,9 @@ private:
   QPushButton* Command1 = nullptr;                       // Save
   QPushButton* Command2 = nullptr;                       // Cancel
   QPushButton* Command3 = nullptr;                       // Scan For Changes
-  QString m_move_said; // what the last move says, once the lists have settled
+  FilterField* txtFilter = nullptr;                      // over the five lists
+  QLabel* lblTitle = nullptr; // the title of the entry last reached in a list
+  QString m_move_said;        // what the last move says, once the lists have settled
   QTimer m_move_settled;
   QMenu* m_move_menu = nullptr; // one entry per list, in column order
 };

@@ -1,7 +1,7 @@
 #pragma once
 
-// Bind All: the key dialog walks through a page's inputs for one player, one capture each, each
-// capture the same as a single binding's.
+// Bind All: the key dialog walks through the inputs of a walk (a page, or all that a player of a
+// family uses) for one player, one capture each, each capture the same as a single binding's.
 
 #include "controls/BindingInputs.h"
 #include "controls/BindingTable.h"

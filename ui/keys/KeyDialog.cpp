@@ -4,6 +4,7 @@
 #include "controls/KeyCodeManager.h"
 #include "controls/KeyLabels.h"
 #include "controls/ScanCodes.h"
+#include "ui/access/AccessibleFrame.h"
 #include "ui/access/Announcer.h"
 #include "ui/desktop/QtText.h"
 #include "ui/keyboard/KeyboardLayout.h"
@@ -97,6 +98,7 @@ std::string CapturedKeyName(const QKeyEvent& key, const std::string& token)
 
 KeyDialog::KeyDialog(BindingTable& table, QWidget* parent) : QDialog(parent), m_table(table)
 {
+  ReportAsFrame(this);
   setObjectName("frmKeys"); // the old form name: begins every control's UI Automation id
   setWindowTitle(ToQString(Messages::KEYS_CAPTION));
   setFocusPolicy(Qt::StrongFocus);

@@ -5,6 +5,7 @@
 #include "base/Messages.h"
 #include "catalogue/GroupCoverage.h"
 #include "generate/WrapperConfig.h"
+#include "ui/access/AccessibleFrame.h"
 #include "ui/access/Announcer.h"
 #include "ui/access/KeyboardReach.h"
 #include "ui/desktop/Dialogs.h"
@@ -69,6 +70,7 @@ void SetBackground(QWidget* widget, const QColor& colour)
 
 MainWindow::MainWindow(Session& session, QWidget* parent) : QWidget(parent), m_session(session)
 {
+  ReportAsFrame(this);
   // The object name stays the old form name: on Windows it begins every control's UI Automation
   // id, which scripts that drive the window may know.
   setObjectName("Form1");
@@ -158,6 +160,10 @@ void MainWindow::FillGameList()
   for (const GameRow& game : m_session.games.rows)
     titles.append(ToQString(game.title));
   lstGames->addItems(titles);
+  // The set name beside the title, for the filter and the mouse.
+  for (int row = 0; row < lstGames->count(); ++row)
+    lstGames->item(row)->setToolTip(
+        ToQString(m_session.games.rows[static_cast<size_t>(row)].set_name));
 }
 
 void MainWindow::SwitchPage()

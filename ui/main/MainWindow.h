@@ -175,6 +175,7 @@ private:
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
   QPushButton* cmdKeyChart = nullptr;
+  QCheckBox* chkWalkShared = nullptr; // on the General page, for every page's Bind All
   QPushButton* cmdLayouts = nullptr;
   BindingUndo* m_undo = nullptr;
   // Launch page.

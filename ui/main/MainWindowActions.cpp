@@ -9,6 +9,7 @@
 #include "ui/main/LaunchCheck.h"
 #include "ui/main/MainWindow.h"
 #include "ui/ownkeys/OwnKeysWindow.h"
+#include "ui/widgets/WaitingWindow.h"
 
 #include <QListWidget>
 
@@ -72,8 +73,7 @@ void MainWindow::LaunchSelected()
   const EmulatorRoute route = EmulatorRouteFor(m_session.dir);
   const std::string line = LaunchCommandLine(game, OptionsText(), m_session.dir, route);
   // Never start a line that would give the emulator another game or another controller file.
-  if (const std::string_view refusal = LaunchRefusal(game, line, m_session.dir, route);
-      !refusal.empty())
+  if (const std::string refusal = LaunchRefusal(game, line, m_session.dir, route); !refusal.empty())
   {
     ShowMessage(this, MessageKind::Warning, refusal);
     return;
@@ -84,7 +84,14 @@ void MainWindow::LaunchSelected()
   // The line shown is the line started, Wine's name included.
   if (m_session.settings.ShowCmdFlag == 1)
     ShowMessage(this, MessageKind::Plain, line);
-  ReportLaunch(game, StartGame(line, m_session.dir, route));
+  // Through Wine the first seconds tell whether the game started; the window stays painted.
+  Outcome started;
+  if (route.kind == RouteKind::Wine)
+    RunWithWaitingWindow([&] { started = StartGame(line, m_session.dir, route); },
+                         Messages::WAITING_FOR_WINE_START);
+  else
+    started = StartGame(line, m_session.dir, route);
+  ReportLaunch(game, started);
 }
 
 void MainWindow::LaunchItem(QListWidgetItem* item)
@@ -101,8 +108,14 @@ void MainWindow::ManageZincOptions()
   if (!IsRegularFile(m_session.dir.File(EMULATOR_CONFIG_FILE)))
   {
     ShowMessage(this, MessageKind::Plain, Messages::DEFAULT_CFG_CREATED);
-    const Outcome made = ZincListMan::MakeDefaultEmulatorConfig(m_session.dir);
+    // The option listing may take seconds through Wine: off the window's thread, with word.
+    Outcome made;
+    RunWithWaitingWindow([&] { made = ZincListMan::MakeDefaultEmulatorConfig(m_session.dir); },
+                         Messages::WAITING_FOR_OPTIONS);
     ShowProblems(this, {}, made.Describe());
+    // Nothing was made: there is no file to open.
+    if (!IsRegularFile(m_session.dir.File(EMULATOR_CONFIG_FILE)))
+      return;
   }
   EditOrReport(this, m_session.dir, EMULATOR_CONFIG_FILE);
 }

@@ -2,6 +2,7 @@
 
 #include "ui/desktop/QtText.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/FilterField.h"
 #include "ui/widgets/PlayerChoice.h"
 #include "ui/widgets/SaveCancelRow.h"
 #include "ui/widgets/TabStrip.h"
@@ -98,10 +99,12 @@ void MainWindow::CreateLaunchPage()
                          "Double Click a Game to Test it... Please note that changes aren't "
                          "reflected in the launch until you save.",
                          page, QRect(8, 4, 565, 32));
-  lstGames = Place(new QListWidget(page), "lstGames", QRect(8, 38, 530, 198));
+  auto* filter = Place(new FilterField(page), "txtFilter", QRect(8, 38, 530, 22));
+  lstGames = Place(new QListWidget(page), "lstGames", QRect(8, 62, 530, 174));
   lstGames->setSelectionMode(QAbstractItemView::SingleSelection);
   lstGames->setSortingEnabled(false);
   lstGames->setUniformItemSizes(true); // quick to fill with every game
+  filter->Watch(lstGames);
   chkShowcmd =
       Place(new QCheckBox(Text("Show Command Line"), page), "chkShowcmd", QRect(8, 240, 180, 20));
   cmdLaunch = Place(new QPushButton(Text("&Launch"), page), "cmdLaunch", QRect(8, 262, 90, 26));

@@ -6,7 +6,9 @@
 #include "ui/keys/KeyDialog.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/BindingTexts.h"
+#include "ui/widgets/PlayerChoice.h"
 
+#include <QCheckBox>
 #include <QFrame>
 #include <QPushButton>
 #include <QRadioButton>
@@ -22,6 +24,7 @@ constexpr QRect GENERAL_BIND_ALL(483, 232, 90, 26);
 constexpr QRect KEY_CHART(390, 232, 87, 26);
 // The bottom right corner of a family's page, where no button stands.
 constexpr QRect FAMILY_BIND_ALL(483, 262, 90, 26);
+constexpr QRect SHARED_WALK(212, 180, 156, 20);
 
 } // namespace
 
@@ -32,7 +35,10 @@ void MainWindow::CreateWalkButtons()
     auto* button = new QPushButton(tr("Bind &All..."), fraOpt.at(page));
     button->setObjectName(QStringLiteral("cmdBindAll%1").arg(page));
     button->setGeometry(page == GENERAL_PAGE ? GENERAL_BIND_ALL : FAMILY_BIND_ALL);
-    button->setToolTip(tr("Binds every input of this page in turn for the chosen player"));
+    button->setToolTip(page == GENERAL_PAGE
+                           ? tr("Binds every input of this page in turn for the chosen player")
+                           : tr("Binds the chosen player's directions and every input of this "
+                                "page in turn"));
     connect(button, &QPushButton::clicked, this, [this, page] { BindAll(page); });
   }
   cmdKeyChart = new QPushButton(tr("Key C&hart..."), fraOpt.at(GENERAL_PAGE));
@@ -40,13 +46,21 @@ void MainWindow::CreateWalkButtons()
   cmdKeyChart->setGeometry(KEY_CHART);
   cmdKeyChart->setToolTip(tr("Every family's keys for both players, to read, print or export"));
   connect(cmdKeyChart, &QPushButton::clicked, this, &MainWindow::OpenKeyChart);
+  // Between the cross and Start 1, where the page has room.
+  chkWalkShared = CreateSharedWalkBox(fraOpt.at(GENERAL_PAGE), SHARED_WALK);
 }
 
 void MainWindow::BindAll(int page)
 {
-  const Player player = m_players.player2->isChecked() ? Player::Two : Player::One;
+  const Player player = m_players.Chosen();
+  const SharedInputs shared = SharedInputsFor(player, chkWalkShared->isChecked());
+  // A family's walk sets everything a player of it uses: the directions of the General page and
+  // the family's buttons.
+  std::vector<WalkStep> walk = page == GENERAL_PAGE
+                                   ? PageWalk(page, player, shared)
+                                   : FamilyWalk(static_cast<GroupId>(page - 1), player, shared);
   BindAllWalk::Start(
-      m_keys, m_session.bindings, PageWalk(page, player),
+      m_keys, m_session.bindings, std::move(walk),
       [this](std::string_view slot) { return KeyTakenNote(slot); }, this);
 }
 

@@ -15,6 +15,7 @@
 #include "ui/widgets/PlayerChoice.h"
 #include "ui/widgets/SaveCancelRow.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QPushButton>
@@ -90,6 +91,7 @@ void OwnKeysWindow::CreateLayout()
   cmdBindAll->setObjectName("cmdBindAll");
   cmdBindAll->setGeometry(WIDTH - 220, BOTTOM_TOP, 90, 30);
   connect(cmdBindAll, &QPushButton::clicked, this, &OwnKeysWindow::BindAll);
+  chkWalkShared = CreateSharedWalkBox(this, QRect(164, BOTTOM_TOP + 5, 200, 20));
 }
 
 // The page's binding buttons that the family's file holds, where the main window has them.
@@ -181,9 +183,10 @@ QString OwnKeysWindow::KeyTakenNote(std::string_view slot)
 
 void OwnKeysWindow::BindAll()
 {
-  const Player player = m_players.player2->isChecked() ? Player::Two : Player::One;
+  const Player player = m_players.Chosen();
+  const SharedInputs shared = SharedInputsFor(player, chkWalkShared->isChecked());
   BindAllWalk::Start(
-      m_dialog, m_capture, FamilyWalk(m_family, player),
+      m_dialog, m_capture, FamilyWalk(m_family, player, shared),
       [this](std::string_view slot) { return KeyTakenNote(slot); }, this);
 }
 

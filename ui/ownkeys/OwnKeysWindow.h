@@ -78,6 +78,7 @@ private:
   std::vector<std::pair<const BindingRow*, BindingButton*>> m_buttons;
   QPointer<KeyDialog> m_dialog;
   QPushButton* cmdBindAll = nullptr;
+  QCheckBox* chkWalkShared = nullptr;
 
   PlayerChoice m_players;
   SaveCancelRow m_save_row;

@@ -1,6 +1,7 @@
 #include "ui/widgets/PlayerChoice.h"
 
 #include <QAccessibleWidget>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -47,6 +48,23 @@ QAccessibleInterface* PlayerBoxFactory(const QString&, QObject* object)
 std::string_view PlayerChoice::SelectedSlot(const BindingRow& row) const
 {
   return player2->isChecked() ? row.slot_p2 : row.slot_p1;
+}
+
+Player PlayerChoice::Chosen() const
+{
+  return player2->isChecked() ? Player::Two : Player::One;
+}
+
+QCheckBox* CreateSharedWalkBox(QWidget* parent, const QRect& geometry)
+{
+  auto* box =
+      new QCheckBox(QCoreApplication::translate("PlayerChoice", "P2 Walks Shared Keys"), parent);
+  box->setObjectName(QStringLiteral("chkWalkShared"));
+  box->setGeometry(geometry);
+  box->setToolTip(QCoreApplication::translate(
+      "PlayerChoice", "Bind All for Player 2 also walks Start, Coin, Test and Service Mode, "
+                      "which both players share (their keys are Player 1's until then)"));
+  return box;
 }
 
 PlayerChoice CreatePlayerChoice(QWidget* parent, QPoint top_left)

@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QLabel>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -19,7 +20,8 @@ namespace corvane
 namespace
 {
 
-std::unique_ptr<QWidget> MakeWaitingWindow(std::string_view text)
+std::unique_ptr<QWidget> MakeWaitingWindow(std::string_view text,
+                                           const std::function<void()>& cancel, bool& cancelled)
 {
   auto window = std::make_unique<QWidget>(nullptr, Qt::Dialog);
   window->setObjectName("frmWait");
@@ -34,16 +36,30 @@ std::unique_ptr<QWidget> MakeWaitingWindow(std::string_view text)
   auto* layout = new QVBoxLayout(window.get());
   layout->addWidget(label);
   layout->addWidget(bar);
+  if (cancel)
+  {
+    auto* button = new QPushButton(QObject::tr("Cancel"), window.get());
+    button->setObjectName("cmdCancelWait");
+    layout->addWidget(button, 0, Qt::AlignRight);
+    QObject::connect(button, &QPushButton::clicked, button,
+                     [button, &cancel, &cancelled]
+                     {
+                       button->setEnabled(false);
+                       cancelled = true;
+                       cancel();
+                     });
+  }
   window->setMinimumWidth(360);
   return window;
 }
 
 } // namespace
 
-void RunWithWaitingWindow(const std::function<void()>& work, std::string_view text,
-                          std::chrono::milliseconds delay)
+bool RunWithWaitingWindow(const std::function<void()>& work, std::string_view text,
+                          std::chrono::milliseconds delay, const std::function<void()>& cancel)
 {
   std::atomic<bool> done = false;
+  bool cancelled = false;
   std::thread worker(
       [&work, &done]
       {
@@ -66,13 +82,14 @@ void RunWithWaitingWindow(const std::function<void()>& work, std::string_view te
                    {
                      if (done)
                        return;
-                     window = MakeWaitingWindow(text);
+                     window = MakeWaitingWindow(text, cancel, cancelled);
                      window->show();
                    });
   show_later.start(delay);
   poll.start(20);
   loop.exec();
   worker.join();
+  return cancelled;
 }
 
 } // namespace corvane
