@@ -239,4 +239,38 @@ inline constexpr std::string_view CHART_LEGEND =
     "Each family's table holds the keys every game of the family gets; an input of both players "
     "has one key. A warning sign marks a key that also drives another input of the same game.";
 
+// Named key layouts: what the reader and the layouts folder report.
+inline constexpr std::string_view LAYOUT_NOT_A_LAYOUT =
+    "This file is not a Corvane key layout (its first line is not [Corvane Layout]); nothing "
+    "was changed.";
+inline constexpr std::string_view LAYOUT_CUT_SHORT =
+    "This key layout is cut short (its last line, [End], is missing); nothing was changed.";
+inline constexpr std::string_view LAYOUT_TOO_LARGE =
+    "This file is too large to be a key layout; nothing was changed.";
+inline constexpr std::string_view LAYOUT_BINARY =
+    "This file holds bytes no key layout has; nothing was changed.";
+inline constexpr std::string_view LAYOUT_NOT_READ = "The key layout could not be read";
+inline constexpr std::string_view LAYOUT_BAD_NAME =
+    "A layout name is a plain file name: letters, digits, blanks, '-', '_' or '.', up to 64, "
+    "not starting with a dot or a blank";
+inline constexpr std::string_view LAYOUT_MISSING = "There is no layout of this name";
+inline constexpr std::string_view LAYOUT_EXISTS = "A layout of this name exists already";
+inline constexpr std::string_view LAYOUT_NOT_REMOVED = "The layout could not be deleted";
+inline constexpr std::string_view LAYOUT_SKIPPED = "Some lines were skipped:";
+inline constexpr std::string_view LAYOUT_SKIPPED_MORE = "more lines skipped";
+inline constexpr std::string_view LAYOUT_NONE = "(no layout)";
+
+// Reset, copy and the key test: the scope said before, and what a key drives.
+inline constexpr std::string_view RESET_TO = "to no key, as on the first run?";
+inline constexpr std::string_view RESET_EVERYTHING = "Reset every key of every page, both players,";
+inline constexpr std::string_view RESET_OWN_KEYS_STAY = "Games' own keys stay as they are.";
+inline constexpr std::string_view COPY_CLASHES = "This copy makes keys clash:";
+inline constexpr std::string_view KEY_TEST_BUTTON = "Test Keys";
+inline constexpr std::string_view KEY_TEST_HINT =
+    "Press keys to see what they drive; Escape or Test Keys again ends the test.";
+inline constexpr std::string_view KEY_TEST_NOTHING = "drives nothing for";
+inline constexpr std::string_view KEY_TEST_DRIVES = "drives";
+inline constexpr std::string_view UNDO_NOTHING = "Nothing to undo";
+inline constexpr std::string_view REDO_NOTHING = "Nothing to redo";
+
 } // namespace corvane::Messages

@@ -28,6 +28,9 @@ public:
   // Replaces the slot's value; false (and nothing changed) for a key that names no slot.
   bool Set(std::string_view slot_key, std::string value);
 
+  // Equal when every slot holds the same key; the working values below do not count.
+  bool operator==(const BindingTable& other) const { return m_values == other.m_values; }
+
   std::string CurrentKey;     // a copy of the value of the slot being edited
   std::string CurrentSlotKey; // the slot key of the slot being edited
 

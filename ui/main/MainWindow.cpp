@@ -1,5 +1,7 @@
 #include "ui/main/MainWindow.h"
 
+#include "app/LayoutSwitch.h"
+
 #include "base/Messages.h"
 #include "catalogue/GroupCoverage.h"
 #include "generate/WrapperConfig.h"
@@ -208,7 +210,12 @@ void MainWindow::SaveAllChanges()
   if (!TypedTextFitsCodePage())
     return;
   const KeyCodeManager::SaveRequest request = ShownRequest();
-  const auto saved = KeyCodeManager::SaveAllChanges(m_session.dir, request, m_session.groups);
+  auto saved = KeyCodeManager::SaveAllChanges(m_session.dir, request, m_session.groups);
+  // Own keys another layout brought; a player who never switches has them as the file holds them.
+  const Outcome own_keys = LayoutSwitch::SaveSwitchedOwnKeys(m_session);
+  if (own_keys.Ok() && m_session.game_keys)
+    m_session.saved.TakeOwnKeys(*m_session.game_keys);
+  saved.outcome.Append(own_keys);
   // A game's file the player protected stays as it is by choice, and what was written counts as
   // saved; after any other failure not everything shown is in the files, and the mark stays.
   if (CountsAsSaved(saved.outcome))

@@ -30,6 +30,7 @@ namespace corvane
 {
 
 class BindingButton;
+class BindingUndo;
 class KeyChartWindow;
 class KeyDialog;
 class LaunchPage;
@@ -126,6 +127,10 @@ private:
   void CreateWalkButtons();
   void BindAll(int page);
   void OpenKeyChart();
+  // Named layouts and undo (MainWindowLayouts.cpp).
+  void CreateLayoutControls();
+  void OpenLayouts();
+  void StepHistory(bool undo);
   // Shows a key the dialog has just taken into `slot`; the inputs it clashes with, if any.
   QString KeyTakenNote(std::string_view slot);
 
@@ -165,6 +170,8 @@ private:
   QPushButton* cmdKeyChart = nullptr;
   QCheckBox* chkWalkShared = nullptr; // on the General page, for every page's Bind All
   LaunchPage* m_launch = nullptr;
+  QPushButton* cmdLayouts = nullptr;
+  BindingUndo* m_undo = nullptr;
   // Below the pages.
   PlayerChoice m_players;
   QCheckBox* chkCfgWrapper = nullptr;

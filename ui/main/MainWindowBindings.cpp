@@ -5,6 +5,7 @@
 #include "ui/desktop/QtText.h"
 #include "ui/keyboard/KeyboardLayout.h"
 #include "ui/keys/KeyDialog.h"
+#include "ui/main/BindingUndo.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"
@@ -74,6 +75,8 @@ void MainWindow::RefreshBindingButtons()
     ShowBinding(*m_binding_buttons.at(i), rows[i], m_players.SelectedSlot(rows[i]), table, clashes);
   if (m_chart)
     m_chart->Refresh(); // an open chart follows the keys as they change
+  if (m_undo)
+    m_undo->Note();
   UpdateUnsavedMark();
 }
 

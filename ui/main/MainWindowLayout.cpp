@@ -53,6 +53,7 @@ void MainWindow::CreateLayout()
   CreateGeneralPage();
   m_launch = new LaunchPage(m_session, *fraOpt.at(LAUNCH_PAGE), *this);
   CreateWalkButtons();
+  CreateLayoutControls();
   CreateBottomControls();
 }
 
