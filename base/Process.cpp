@@ -256,7 +256,9 @@ StartResult StartProgram(const std::string& command_line, const std::string& dir
 WatchedStart StartProgramWatched(const std::string& command_line, const std::string& dir,
                                  std::chrono::milliseconds)
 {
-  return {StartProgram(command_line, dir)};
+  WatchedStart watched;
+  watched.start = StartProgram(command_line, dir);
+  return watched;
 }
 
 #else

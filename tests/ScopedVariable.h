@@ -9,6 +9,18 @@
 namespace corvane::test
 {
 
+#ifdef _WIN32
+// The C run-time's own environment, which getenv reads; an empty value removes the variable.
+inline void setenv(const char* name, const char* value, int /*overwrite*/)
+{
+  _putenv_s(name, value);
+}
+inline void unsetenv(const char* name)
+{
+  _putenv_s(name, "");
+}
+#endif
+
 class ScopedVariable
 {
 public:

@@ -2,6 +2,7 @@
 // buttons show, Save writing what the layout brought) and Ctrl+Z / Ctrl+Y over the bindings.
 
 #include "UiTestKit.h"
+#include "controls/BindingInputs.h"
 #include "controls/LayoutStore.h"
 #include "ui/main/LayoutsDialog.h"
 #include "ui/main/MainWindow.h"
@@ -104,6 +105,11 @@ private slots:
     PressKeys(QKeySequence(Qt::CTRL | Qt::Key_Z), window);
 
     // A Bind All walk of two keys is one step.
+    const std::vector<WalkStep> walk = FamilyWalk(GroupId::Cap, Player::One);
+    const std::string first(walk.at(0).slot);
+    const std::string second(walk.at(1).slot);
+    const std::string first_before = folder.session.bindings.Get(first);
+    const std::string second_before = folder.session.bindings.Get(second);
     auto* tabs = window.findChild<TabStrip*>("TabStrip1");
     const int capcom = PageOf(GroupId::Cap);
     QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(capcom).center());
@@ -116,14 +122,14 @@ private slots:
     QTRY_VERIFY(!dialog);
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(folder.session.bindings.Get("cappunch2p1"), std::string("k30"));
+    QCOMPARE(folder.session.bindings.Get(second), std::string("k30"));
     PressKeys(QKeySequence(Qt::CTRL | Qt::Key_Z), window);
-    QCOMPARE(folder.session.bindings.Get("cappunch1p1"), std::string());
-    QCOMPARE(folder.session.bindings.Get("cappunch2p1"), std::string());
+    QCOMPARE(folder.session.bindings.Get(first), first_before);
+    QCOMPARE(folder.session.bindings.Get(second), second_before);
     QCOMPARE(folder.session.bindings.Get("start1"), std::string("k02"));
     PressKeys(QKeySequence(Qt::CTRL | Qt::Key_Y), window);
-    QCOMPARE(folder.session.bindings.Get("cappunch1p1"), std::string("k1E"));
-    QCOMPARE(folder.session.bindings.Get("cappunch2p1"), std::string("k30"));
+    QCOMPARE(folder.session.bindings.Get(first), std::string("k1E"));
+    QCOMPARE(folder.session.bindings.Get(second), std::string("k30"));
   }
 };
 

@@ -192,6 +192,7 @@ private slots:
   {
     EmulatorFolder folder;
     folder.WriteFile("zinc.exe", "MZ: a Windows program");
+    folder.WriteFile("zinc.cfg", ""); // no question about making the default first
     folder.WriteFile("fake-wine", "#!/bin/sh\nprintf '[%s] ' \"$@\" > \"$0.log\"\n");
     std::filesystem::permissions(folder.File("fake-wine"), std::filesystem::perms::owner_all);
     qputenv("CORVANE_WINE", QByteArray::fromStdString(folder.File("fake-wine")));

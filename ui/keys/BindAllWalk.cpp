@@ -73,10 +73,9 @@ void BindAllWalk::ShowStep(size_t position, const QString& heard_first)
   const WalkStep& step = m_steps[position];
   const QString text = WalkStepText(position, m_steps.size(), step);
   KeyDialog::OpenFor(m_dialog, m_table, step.slot, text);
-  // A screen reader hears no change of the dialog's lines: the next input is said, after the key
-  // just taken. The first is read with the dialog as it opens.
-  if (position > 0)
-    Announce(m_dialog, heard_first + text);
+  // A screen reader hears no change of the dialog's lines, and reads the dialog (a frame) by its
+  // name alone as it opens: every input is said, after the key just taken.
+  Announce(m_dialog, heard_first + text);
 }
 
 void BindAllWalk::KeyTaken()
