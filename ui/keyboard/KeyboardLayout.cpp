@@ -263,7 +263,9 @@ void WatchLayoutSwitches()
   {
     if (!qApp)
       return false;
-    qApp->installNativeEventFilter(new LayoutSwitchWatch); // lives as long as the program
+    // Lives as long as the program; it leaves the event dispatcher as it goes.
+    static LayoutSwitchWatch watch;
+    qApp->installNativeEventFilter(&watch);
     return true;
   }();
   (void)watching;
