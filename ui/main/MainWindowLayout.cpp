@@ -36,14 +36,6 @@ template <typename Widget> Widget* Place(Widget* widget, const char* name, const
   return widget;
 }
 
-QLabel* WrappingLabel(const char* name, const char* text, QWidget* parent, const QRect& geometry)
-{
-  auto* label = Place(new QLabel(Text(text), parent), name, geometry);
-  label->setWordWrap(true);
-  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  return label;
-}
-
 } // namespace
 
 void MainWindow::CreateLayout()
