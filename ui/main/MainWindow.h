@@ -3,6 +3,7 @@
 // ui/main/: the main window, which binds the inputs page by page, holds the options and
 // launches a game to try its keys.
 
+#include "app/ListingRefresh.h"
 #include "app/Session.h"
 #include "controls/BindingClashes.h"
 #include "controls/SavePipeline.h"
@@ -72,11 +73,19 @@ public slots:
   // Puts the unsaved mark in the title, or takes it away.
   void UpdateUnsavedMark();
 
+  // Takes in what the listings run behind the window found: another game list replaces the
+  // shown one in place (the selection, the options and every unsaved change kept) and the
+  // status line says so; a failure is said there and the list stays. The same list changes
+  // nothing. Waits while a dialog or a wait of the window's own is open.
+  void TakeRefreshedListing(const XpStyles::ListingRefresh& refresh);
+
 signals:
   // "Manage Control Groupings" was clicked.
   void ManageGroupsRequested();
   // A save has read the group lists back from their files into the session.
   void GroupListsReloaded();
+  // The session's game table was replaced: views of it show it anew.
+  void GamesRelisted();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
