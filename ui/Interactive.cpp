@@ -50,13 +50,14 @@ bool PrepareAfterListing(Session& session)
 }
 
 // From the last complete listing: the window shows at once, and the listings run behind it.
-std::unique_ptr<BackgroundListing> PrepareFromRecord(Session& session)
+// False when the start must list first.
+bool PrepareFromRecord(Session& session)
 {
   if (!XpStyles::PrepareSessionFromRecord(session))
-    return nullptr;
+    return false;
   ShowProblems(nullptr, {}, session.startup_problems.Describe());
   ShowProblems(nullptr, {}, XpStyles::SortOnFirstRun(session).Describe());
-  return std::make_unique<BackgroundListing>(session);
+  return true;
 }
 
 } // namespace
@@ -73,16 +74,20 @@ int RunInteractive(Session& session)
     ShowMessage(nullptr, MessageKind::Critical, Messages::EMULATOR_MISSING);
     return XpStyles::EXIT_NO_EMULATOR;
   }
-  std::unique_ptr<BackgroundListing> refresh = PrepareFromRecord(session);
-  if (!refresh && !PrepareAfterListing(session))
+  const bool from_record = PrepareFromRecord(session);
+  if (!from_record && !PrepareAfterListing(session))
     return XpStyles::EXIT_FAILED;
   // The grouping window exists, hidden, for the whole run; the main window ends the run.
   GroupingWindow group_window(session);
   MainWindow window(session);
   ConnectWindows(window, group_window);
-  if (refresh)
+  std::unique_ptr<BackgroundListing> refresh;
+  if (from_record)
+  {
+    refresh = std::make_unique<BackgroundListing>(session, window);
     QObject::connect(refresh.get(), &BackgroundListing::Finished, &window,
                      &MainWindow::TakeRefreshedListing);
+  }
   window.show();
   const int exit_code = QApplication::exec();
   // Ended (and waited for) before the windows go: nothing is written after they closed.

@@ -12,6 +12,7 @@
 #include "ui/widgets/SaveCancelRow.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -151,6 +152,8 @@ private:
   void ReportSave(const KeyCodeManager::SaveOutcome& saved);
   std::string SavedText() const;
   void EndProgram();
+  // The listing refresh put off while the window was busy, taken in now (MainWindowRefresh.cpp).
+  void TakeWaitingRefresh();
   std::string OptionsText() const;
   // False, after a warning, when a typed text cannot be written in the code page exactly.
   bool TypedTextFitsCodePage();
@@ -161,7 +164,9 @@ private:
   QPointer<KeyChartWindow> m_chart;
   std::string m_loaded_error_output; // txtError's bytes as loaded
   bool m_ending = false;
-  UnsavedWork* m_unsaved = nullptr; // none while loading
+  std::optional<XpStyles::ListingRefresh> m_waiting_refresh; // put off while the window is busy
+  QTimer m_refresh_retry;                                    // then tried again by this
+  UnsavedWork* m_unsaved = nullptr;                          // none while loading
   std::function<bool()> m_grouping_moves_pending;
   std::function<void()> m_save_grouping_moves;
 

@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QThread>
-#include <QTimer>
 
 namespace corvane
 {
@@ -41,7 +40,11 @@ void MainWindow::TakeRefreshedListing(const XpStyles::ListingRefresh& refresh)
     return;
   if (WindowIsBusy())
   {
-    QTimer::singleShot(BUSY_RETRY_MS, this, [this, refresh] { TakeRefreshedListing(refresh); });
+    m_waiting_refresh = refresh;
+    m_refresh_retry.setSingleShot(true);
+    connect(&m_refresh_retry, &QTimer::timeout, this, &MainWindow::TakeWaitingRefresh,
+            Qt::UniqueConnection);
+    m_refresh_retry.start(BUSY_RETRY_MS);
     return;
   }
   if (!refresh.listed)
@@ -69,6 +72,15 @@ void MainWindow::TakeRefreshedListing(const XpStyles::ListingRefresh& refresh)
   else if (changed)
     m_launch->ShowStatus(ToQString(Messages::GAME_LIST_UPDATED) +
                          QStringLiteral(" (%1 games)").arg(m_session.games.rows.size()));
+}
+
+void MainWindow::TakeWaitingRefresh()
+{
+  if (!m_waiting_refresh)
+    return;
+  const XpStyles::ListingRefresh refresh = std::move(*m_waiting_refresh);
+  m_waiting_refresh.reset();
+  TakeRefreshedListing(refresh);
 }
 
 } // namespace corvane
