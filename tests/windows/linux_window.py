@@ -42,6 +42,7 @@ def wait_for_listings(program, limit_seconds=120):
     started = time.monotonic()
     while has_children(program.pid) and time.monotonic() - started < limit_seconds:
         time.sleep(0.05)
+    time.sleep(0.5)  # the table file and the record are written after the listing has ended
     return time.monotonic() - started
 
 
