@@ -88,7 +88,8 @@ TEST(ListingRecord, StandsOnlyForTheSameProgramAndTable)
       {"no_record",
        [](const test::TempDir& d) { std::filesystem::remove(d.Path() + "/corvane-listing.txt"); },
        RecordState::Missing},
-      {"record_garbled", [](const test::TempDir& d) { d.Write("corvane-listing.txt", "\xff\0x"); },
+      {"record_garbled",
+       [](const test::TempDir& d) { d.Write("corvane-listing.txt", std::string("\xff\0x", 3)); },
        RecordState::Garbled},
       {"record_cut",
        [](const test::TempDir& d)
