@@ -69,6 +69,11 @@ void PrepareSession(Session& session)
     session.startup_problems.Append(import.outcome);
     session.emulator_unrunnable = import.emulator_unrunnable;
   }
+  ReadSessionFiles(session);
+}
+
+void ReadSessionFiles(Session& session)
+{
   // A list file that cannot be read is told to the player; batch mode does not use the lists.
   const Outcome lists_read = ZincListMan::ReloadGroupLists(session.dir, session.groups);
   ZincListMan::ReadSettings(session.dir, session.settings);
@@ -153,15 +158,21 @@ int RunBatch(Session& session, std::string_view command_line, std::ostream& out,
   return EXIT_FAILED;
 }
 
+Outcome SortOnFirstRun(Session& session)
+{
+  // Without lists no game has a family, and the first Save would write no game's file.
+  if (ZincListMan::ShouldSortOnFirstRun(session.dir, session.games))
+    return ZincListMan::ScanGroups(session.dir, session.games, session.groups);
+  return {};
+}
+
 Outcome RunInteractiveStartJobs(Session& session)
 {
   Outcome outcome;
   // Start-up has told why the emulator cannot be run; its jobs would only say it again.
   if (session.emulator_unrunnable || !RouteProblem(EmulatorRouteFor(session.dir), session.dir).Ok())
     return outcome;
-  // Without lists no game has a family, and the first Save would write no game's file.
-  if (ZincListMan::ShouldSortOnFirstRun(session.dir, session.games))
-    outcome = ZincListMan::ScanGroups(session.dir, session.games, session.groups);
+  outcome = SortOnFirstRun(session);
   if (session.settings.MakeDatFlag == 1)
     outcome.Append(ZincListMan::ExportDat(session.dir, session.settings.DatPath));
   return outcome;

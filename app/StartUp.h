@@ -30,6 +30,10 @@ void InitCommonControlLibrary();
 // collected in session.startup_problems.
 void PrepareSession(Session& session);
 
+// PrepareSession's reading of the program's own files, once the game table is there: the group
+// lists, the settings and, for the window, the own keys (problems in session.startup_problems).
+void ReadSessionFiles(Session& session);
+
 // Batch mode from the program-folder and emulator checks to the end: the switches, the DAT, then
 // the wrapper configuration. Returns the exit code; on failure prints one line to `err`, and
 // one line more when "-cfgwrapper" finds no wrapper configuration. A help switch prints the
@@ -39,6 +43,9 @@ int RunBatch(Session& session, std::string_view command_line, std::ostream& out,
 // Interactive start-up's own jobs: on a first run every game sorted into its family (the five
 // list files written, as Scan For Changes does), then the DAT when MakeDatFlag is 1.
 Outcome RunInteractiveStartJobs(Session& session);
+
+// On a first run (no group lists yet) every game sorted into its family, the lists written.
+Outcome SortOnFirstRun(Session& session);
 
 // The one line batch mode prints for an outcome: "corvane: <first problem> (and N more)".
 std::string BatchErrorLine(const Outcome& outcome);

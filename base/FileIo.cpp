@@ -481,6 +481,19 @@ bool CreateDirectoryIfMissing(const std::string& path)
   return IsDirectory(path);
 }
 
+std::optional<FileStamp> ReadFileStamp(const std::string& path)
+{
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0)
+    return std::nullopt;
+  const auto high = [](DWORD upper, DWORD lower)
+  { return (static_cast<unsigned long long>(upper) << 32) | lower; };
+  return FileStamp{high(data.nFileSizeHigh, data.nFileSizeLow),
+                   static_cast<long long>(high(data.ftLastWriteTime.dwHighDateTime,
+                                               data.ftLastWriteTime.dwLowDateTime))};
+}
+
 #else
 
 bool IsRegularFile(const std::string& path)
@@ -515,6 +528,17 @@ bool CreateDirectoryIfMissing(const std::string& path)
   std::error_code ignored;
   std::filesystem::create_directory(FsPath(path), ignored);
   return IsDirectory(path);
+}
+
+std::optional<FileStamp> ReadFileStamp(const std::string& path)
+{
+  struct stat info = {};
+  if (::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+    return std::nullopt;
+  constexpr long long NANOSECONDS = 1000000000;
+  return FileStamp{static_cast<unsigned long long>(info.st_size),
+                   static_cast<long long>(info.st_mtim.tv_sec) * NANOSECONDS +
+                       info.st_mtim.tv_nsec};
 }
 
 #endif

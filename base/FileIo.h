@@ -55,4 +55,18 @@ bool MayExist(const std::string& path);
 // Creates one directory; true when it exists afterwards.
 bool CreateDirectoryIfMissing(const std::string& path);
 
+// What the file system says of a file without reading it: its size and the time it was last
+// written, in the system's own ticks (nanoseconds since 1970 elsewhere, 100 ns since 1601 on
+// Windows), only ever compared with another reading on the same system.
+struct FileStamp
+{
+  unsigned long long size = 0;
+  long long modified = 0;
+
+  bool operator==(const FileStamp&) const = default;
+};
+
+// The stamp of an ordinary file; nullopt when there is none or it cannot be read.
+std::optional<FileStamp> ReadFileStamp(const std::string& path);
+
 } // namespace corvane

@@ -110,6 +110,12 @@ inline constexpr std::string_view TEXT_OUTSIDE_CODE_PAGE =
     "The options text holds characters outside the system's code page, which would name other "
     "files; nothing was saved or started. Change them, then try again.";
 inline constexpr std::string_view EDITOR_FAILED = "The text editor could not be started";
+// The status line after the listing that runs behind a window shown from the last one.
+inline constexpr std::string_view GAME_LIST_UPDATED =
+    "zinc.exe lists other games than at the last start: the game list is updated";
+inline constexpr std::string_view GAME_LIST_NOT_UPDATED =
+    "The game list could not be checked, the last one is kept:";
+inline constexpr std::string_view GAME_LIST_CHECK_PROBLEM = "The game list is up to date, but:";
 // What start-up waits for when the emulator's game list takes a while.
 inline constexpr std::string_view WAITING_FOR_GAME_LIST =
     "Waiting for zinc.exe to list its games...";

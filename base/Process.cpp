@@ -43,6 +43,16 @@ void StopListings()
   listings_stopped = true;
 }
 
+bool ListingsStopped()
+{
+  return listings_stopped;
+}
+
+void AllowListings()
+{
+  listings_stopped = false;
+}
+
 std::chrono::milliseconds ListingTimeout()
 {
   if (const char* text = std::getenv("CORVANE_LISTING_TIMEOUT_MS"))

@@ -32,6 +32,13 @@ struct RunResult
 // cancelled. Any thread may call it. Off Windows only; elsewhere it does nothing.
 void StopListings();
 
+// Whether StopListings was called since the start or the last AllowListings.
+bool ListingsStopped();
+
+// Lets listings run again once whatever StopListings ended is over (the run it stopped has been
+// waited for).
+void AllowListings();
+
 // How long a listing run may take: 60 seconds, or CORVANE_LISTING_TIMEOUT_MS when set.
 std::chrono::milliseconds ListingTimeout();
 

@@ -109,6 +109,27 @@ std::string GameTableFileText(const GameTable& table)
   return text;
 }
 
+std::optional<GameTable> ParseGameTableFile(std::string_view text)
+{
+  GameTable table;
+  for (size_t start = 0; start < text.size();)
+  {
+    const size_t end = text.find("\r\n", start);
+    if (end == std::string_view::npos)
+      return std::nullopt;
+    const auto cells = Split(text.substr(start, end - start), '|');
+    if (cells.size() != 7 || !cells[6].empty())
+      return std::nullopt;
+    table.rows.push_back({std::string(cells[0]), std::string(cells[1]), std::string(cells[2]),
+                          std::string(cells[3]), std::string(cells[4]), std::string(cells[5])});
+    start = end + 2;
+  }
+  // Only a table that writes the same bytes again is the one the file was made from.
+  if (GameTableFileText(table) != text)
+    return std::nullopt;
+  return table;
+}
+
 ImportResult ImportGameList(const AppDir& dir)
 {
   ImportResult result;

@@ -51,6 +51,10 @@ GameTable ParseGameListing(std::string_view listing);
 // The game table file: per row the six columns, each followed by "|", CR LF after each row.
 std::string GameTableFileText(const GameTable& table);
 
+// The game table file read back; nullopt for text that GameTableFileText would not give again
+// (a cell holding "|", a row without six cells, a line without CR LF).
+std::optional<GameTable> ParseGameTableFile(std::string_view text);
+
 struct ImportResult
 {
   GameTable table;

@@ -7,6 +7,8 @@
 #include "base/Redirection.h"
 #include "base/WineFailure.h"
 
+#include <mutex>
+
 namespace corvane::ZincListMan
 {
 namespace
@@ -27,6 +29,17 @@ bool WroteListing(const AppDir& dir, std::string_view command)
 
 Outcome RunListing(const AppDir& dir, std::string_view command, ListingEnd* end)
 {
+  // One listing at a time: each writes the one "makelist.bat" and runs it, so a listing started
+  // while another runs (the options while the start's refresh goes on) would run the other's.
+  static std::mutex one_at_a_time;
+  const std::lock_guard<std::mutex> running(one_at_a_time);
+  // Once the player has stopped the listings (a Cancel, the window closed) none writes anything.
+  if (ListingsStopped())
+  {
+    if (end)
+      *end = ListingEnd::NotRun;
+    return {{{std::string(Messages::LISTING_NOT_STARTED), dir.File(LISTING_BATCH_FILE)}}};
+  }
   if (end)
     *end = ListingEnd::NotRun;
   // Without a way to run the emulator nothing is written or removed: every file stays as it was.

@@ -125,19 +125,6 @@ bool NextHeaderLine(LineCursor& lines, std::string_view& line)
   return false;
 }
 
-// A path typed without a root names a file in the emulator's directory, as it always has when
-// that directory was the current one.
-std::string ResolvedDatPath(const AppDir& dir, std::string_view typed)
-{
-  const std::string_view trimmed = Trim(typed);
-  if (trimmed.empty())
-    return dir.File(DEFAULT_DAT_FILE);
-  std::string path(trimmed);
-  if (HasRootPath(path))
-    return path;
-  return dir.File(path);
-}
-
 } // namespace
 
 std::string DatFromSetListing(std::string_view listing)
@@ -170,6 +157,19 @@ Outcome WriteDatFromSetListingFile(const std::string& listing_path, const std::s
 {
   return WriteFromListingFile(listing_path, dat_path, Messages::SET_LIST_UNREADABLE,
                               DatFromSetListing);
+}
+
+// A path typed without a root names a file in the emulator's directory, as it always has when
+// that directory was the current one.
+std::string ResolvedDatPath(const AppDir& dir, std::string_view typed)
+{
+  const std::string_view trimmed = Trim(typed);
+  if (trimmed.empty())
+    return dir.File(DEFAULT_DAT_FILE);
+  std::string path(trimmed);
+  if (HasRootPath(path))
+    return path;
+  return dir.File(path);
 }
 
 Outcome ExportDat(const AppDir& dir, std::string& dat_path)

@@ -30,6 +30,10 @@ Outcome WriteDatFromSetListingFile(const std::string& listing_path, const std::s
 // afterwards. When the listing could not run, nothing is written.
 Outcome ExportDat(const AppDir& dir, std::string& dat_path);
 
+// The DAT's path as ExportDat writes it: a path typed without a root names a file in the
+// emulator's directory, an empty one the default DAT there.
+std::string ResolvedDatPath(const AppDir& dir, std::string_view typed);
+
 } // namespace ZincListMan
 
 } // namespace corvane

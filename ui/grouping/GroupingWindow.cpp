@@ -289,6 +289,13 @@ void GroupingWindow::RefreshLists()
   NoteMoved(false);
 }
 
+void GroupingWindow::ShowNewTitles()
+{
+  // The lists themselves are the session's, untouched: only the titles shown beside them change.
+  for (GroupListModel* model : m_models)
+    model->Reset();
+}
+
 void GroupingWindow::NoteMoved(bool moved)
 {
   if (moved == m_moved)

@@ -62,6 +62,8 @@ public slots:
   void ShowReloaded();
   // Shows the session's lists again after the core replaced them.
   void RefreshLists();
+  // Shows the lists again with the games' titles of a new game table; moves still wait.
+  void ShowNewTitles();
   // Save: writes the list files, then SaveRequested, then hides; on a failed write it keeps
   // the window open with the moves and says what failed.
   void SaveLists();

@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include <algorithm>
 #include <limits>
 
 namespace corvane
@@ -106,6 +107,13 @@ void LaunchPage::Load()
 {
   m_loaded_options = m_session.settings.CommandOptions;
   txtCommand->setText(ToQString(m_loaded_options));
+  ListGames({});
+  SpeakCurrentEntryOnFocus(lstGames);
+}
+
+void LaunchPage::ListGames(const std::string& selected_set)
+{
+  lstGames->clear();
   // Row i of the list is row i of the game table: the launch relies on it.
   QStringList titles;
   titles.reserve(static_cast<qsizetype>(m_session.games.rows.size()));
@@ -116,7 +124,17 @@ void LaunchPage::Load()
   for (int row = 0; row < lstGames->count(); ++row)
     lstGames->item(row)->setToolTip(
         ToQString(m_session.games.rows[static_cast<size_t>(row)].set_name));
-  SpeakCurrentEntryOnFocus(lstGames);
+  if (selected_set.empty())
+    return;
+  const auto& rows = m_session.games.rows;
+  const auto found =
+      std::find_if(rows.begin(), rows.end(),
+                   [&selected_set](const GameRow& game) { return game.set_name == selected_set; });
+  if (found == rows.end())
+    return;
+  QListWidgetItem* item = lstGames->item(static_cast<int>(found - rows.begin()));
+  lstGames->setCurrentItem(item);
+  lstGames->scrollToItem(item);
 }
 
 void LaunchPage::CreateStatusLine(const QRect& band)

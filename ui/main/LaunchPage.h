@@ -48,6 +48,13 @@ public:
   // The game table's row of the selected game; -1 when none is.
   int SelectedGameRow() const;
 
+  // Lists the session's games anew (after the table was replaced), the game of set
+  // `selected_set` selected again when it is still there. The options box is left alone.
+  void ListGames(const std::string& selected_set);
+
+  // The status line's text (also said to a screen reader); empty clears it.
+  void ShowStatus(const QString& text);
+
   // Starts the selected game with the options, after the checks; a failure is told.
   void LaunchSelected();
   void LaunchItem(QListWidgetItem* item);
@@ -72,7 +79,6 @@ private:
   // Offers to make the default emulator config when the options name a "zinc.cfg" that is not
   // there; the launch goes on whatever the answer.
   void OfferEmulatorConfig();
-  void ShowStatus(const QString& text);
   void ReportLaunch(const GameRow& game, const Outcome& started);
 
   Session& m_session;

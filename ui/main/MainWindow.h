@@ -3,6 +3,7 @@
 // ui/main/: the main window, which binds the inputs page by page, holds the options and
 // launches a game to try its keys.
 
+#include "app/ListingRefresh.h"
 #include "app/Session.h"
 #include "controls/BindingClashes.h"
 #include "controls/SavePipeline.h"
@@ -11,6 +12,7 @@
 #include "ui/widgets/SaveCancelRow.h"
 
 #include <QPointer>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -72,11 +74,19 @@ public slots:
   // Puts the unsaved mark in the title, or takes it away.
   void UpdateUnsavedMark();
 
+  // Takes in what the listings run behind the window found: another game list replaces the
+  // shown one in place (the selection, the options and every unsaved change kept) and the
+  // status line says so; a failure is said there and the list stays. The same list changes
+  // nothing. Waits while a dialog or a wait of the window's own is open.
+  void TakeRefreshedListing(const XpStyles::ListingRefresh& refresh);
+
 signals:
   // "Manage Control Groupings" was clicked.
   void ManageGroupsRequested();
   // A save has read the group lists back from their files into the session.
   void GroupListsReloaded();
+  // The session's game table was replaced: views of it show it anew.
+  void GamesRelisted();
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -142,6 +152,8 @@ private:
   void ReportSave(const KeyCodeManager::SaveOutcome& saved);
   std::string SavedText() const;
   void EndProgram();
+  // The listing refresh put off while the window was busy, taken in now (MainWindowRefresh.cpp).
+  void TakeWaitingRefresh();
   std::string OptionsText() const;
   // False, after a warning, when a typed text cannot be written in the code page exactly.
   bool TypedTextFitsCodePage();
@@ -152,7 +164,9 @@ private:
   QPointer<KeyChartWindow> m_chart;
   std::string m_loaded_error_output; // txtError's bytes as loaded
   bool m_ending = false;
-  UnsavedWork* m_unsaved = nullptr; // none while loading
+  std::optional<XpStyles::ListingRefresh> m_waiting_refresh; // put off while the window is busy
+  QTimer m_refresh_retry;                                    // then tried again by this
+  UnsavedWork* m_unsaved = nullptr;                          // none while loading
   std::function<bool()> m_grouping_moves_pending;
   std::function<void()> m_save_grouping_moves;
 
