@@ -29,6 +29,7 @@ namespace
 
 constexpr QRect EDIT_MENU(206, 8, 78, 26);
 constexpr QRect KEY_TEST(288, 8, 78, 26);
+constexpr int FIRST_BUTTON_COLUMN = 8; // where the pages' leftmost buttons stand
 
 } // namespace
 
@@ -142,10 +143,11 @@ void MainWindow::TestKey(const KeyCodeManager::PressedKey& key)
   }
   const QString line = ToQString(KeyTestLine(m_session.bindings, key.token, player, key.name));
   Announce(this, line);
-  // The same line for the eye, under the page's Test Keys button.
-  QPushButton* shown = m_key_test_buttons.at(static_cast<size_t>(
-      std::min(TabStrip1->currentIndex(), static_cast<int>(m_key_test_buttons.size()) - 1)));
-  QToolTip::showText(shown->mapToGlobal(QPoint(0, shown->height())), line, shown);
+  // The same line for the eye, from the page's left edge under its Test Keys button.
+  const int page = std::min(TabStrip1->currentIndex(), BINDING_PAGE_COUNT - 1);
+  QPushButton* shown = m_key_test_buttons.at(static_cast<size_t>(page));
+  const QPoint under(FIRST_BUTTON_COLUMN, shown->geometry().bottom() + 2);
+  QToolTip::showText(fraOpt.at(static_cast<size_t>(page))->mapToGlobal(under), line, shown);
 }
 
 } // namespace corvane
