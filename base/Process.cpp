@@ -402,11 +402,14 @@ int WaitWithin(pid_t pid, std::chrono::milliseconds timeout, bool& timed_out)
   return status;
 }
 
-// The first 64 KiB of what was written to the file `fd`: enough for the lines that say why a
-// program failed, however much it wrote before them.
+// How much of a program's error output is kept: enough for the lines that say why it failed,
+// however much it wrote before them.
+constexpr size_t KEPT_ERROR_BYTES = size_t{64} * 1024;
+
+// The start of what was written to the file `fd`.
 std::string ReadStart(int fd)
 {
-  std::string text(64 * 1024, '\0');
+  std::string text(KEPT_ERROR_BYTES, '\0');
   if (fd < 0 || lseek(fd, 0, SEEK_SET) != 0)
     return {};
   const ssize_t length = read(fd, text.data(), text.size());
@@ -422,7 +425,7 @@ void PassOnErrors(int pipe_end, std::string& kept)
   ssize_t length = 0;
   while ((length = read(pipe_end, buffer, sizeof buffer)) > 0)
   {
-    if (kept.size() < 64 * 1024)
+    if (kept.size() < KEPT_ERROR_BYTES)
       kept.append(buffer, static_cast<size_t>(length));
     [[maybe_unused]] const ssize_t written =
         write(STDERR_FILENO, buffer, static_cast<size_t>(length));

@@ -60,7 +60,8 @@ bool FitsCodePage([[maybe_unused]] const std::string& utf8, [[maybe_unused]] uns
 #else
   const std::string target = "CP" + std::to_string(code_page);
   iconv_t converter = iconv_open(target.c_str(), "UTF-8");
-  if (converter == reinterpret_cast<iconv_t>(-1))
+  // iconv says it has no such code page with the address -1.
+  if (converter == reinterpret_cast<iconv_t>(-1)) // NOLINT(performance-no-int-to-ptr)
     return true;
   std::string input = utf8;
   std::string output(input.size() * 4 + 4, '\0');

@@ -18,7 +18,7 @@ namespace corvane
 // The version this program writes; a reader of another version reads what it knows.
 inline constexpr int LAYOUT_VERSION = 1;
 // A layout file larger than this is refused unread: no real one comes near it.
-inline constexpr size_t LAYOUT_MAX_BYTES = 16 * 1024 * 1024;
+inline constexpr size_t LAYOUT_MAX_BYTES = size_t{16} * 1024 * 1024;
 
 // One game's own keys: slot key and token, in slot order; an empty token leaves it unbound.
 struct GameLayout

@@ -13,7 +13,9 @@
 # and `offscreen` platform plug-ins and the Windows style. SQL, D-Bus and the network are off.
 # Debian's source leaves out the tablet header the `windows` plug-in includes, so `tabletevent`
 # is off; in this Qt the plug-in does not compile without OpenGL, so OpenGL is on, loaded at run
-# time (`dynamic`, the Windows default, which needs no other library at build time).
+# time (`dynamic`, the Windows default, which needs no other library at build time). The
+# DirectWrite font engine is built only with Direct2D, yet printing calls it whenever DirectWrite
+# is on, so both are off and fonts come through GDI.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 script="$here/$(basename "$0")"
@@ -110,7 +112,8 @@ configure_qt() {
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
     -DFEATURE_tabletevent=OFF
     -DINPUT_opengl=dynamic -DFEATURE_opengl_dynamic=ON
-    -DFEATURE_direct2d=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
+    -DFEATURE_direct2d=OFF -DFEATURE_directwrite=OFF -DFEATURE_directwrite3=OFF
+    -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF
     -DFEATURE_printsupport=ON -DFEATURE_testlib=ON -DFEATURE_widgets=ON
   )
   cmake -S "$source" -B "$build" -G Ninja \
