@@ -47,9 +47,20 @@ public:
     }
   }
 
-  // Puts the state back one step, or forward one; false when there is no step.
-  bool Undo() { return Step(true); }
-  bool Redo() { return Step(false); }
+  // Puts the state back one step (`undo`), or forward one; false when there is no step, and
+  // while the key dialog is open, whose keys are no step yet.
+  bool Step(bool undo)
+  {
+    if (m_open_dialog())
+      return false;
+    Take();
+    auto target = undo ? m_history.Undo(m_read()) : m_history.Redo(m_read());
+    if (!target)
+      return false;
+    m_last = *target;
+    m_write(*target);
+    return true;
+  }
 
   // The state was loaded or saved anew: no step leads back past it.
   void Restart()
@@ -65,17 +76,6 @@ private:
     State now = m_read();
     m_history.Record(m_last, now);
     m_last = std::move(now);
-  }
-
-  bool Step(bool back)
-  {
-    Note();
-    auto target = back ? m_history.Undo(m_read()) : m_history.Redo(m_read());
-    if (!target)
-      return false;
-    m_last = *target;
-    m_write(*target);
-    return true;
   }
 
   std::function<State()> m_read;

@@ -134,7 +134,6 @@ private:
   // Named layouts and undo (MainWindowLayouts.cpp).
   void CreateLayoutControls();
   void OpenLayouts();
-  void StepHistory(bool undo);
   // Reset, copy and the key test (MainWindowEdits.cpp).
   void CreateEditControls();
   void CreateEditMenu(int page);

@@ -39,7 +39,7 @@ void MainWindow::CreateLayoutControls()
                                                      },
                                                      [this]() -> QObject* { return m_keys.data(); },
                                                      this);
-  AddUndoShortcuts(this, [this](bool undo) { StepHistory(undo); });
+  AddUndoShortcuts(this, [this](bool undo) { m_undo->Step(undo); });
 }
 
 void MainWindow::OpenLayouts()
@@ -53,16 +53,6 @@ void MainWindow::OpenLayouts()
           });
   dialog.exec();
   cmdLayouts->setText(LayoutsButtonCaption(m_session.dir));
-}
-
-void MainWindow::StepHistory(bool undo)
-{
-  if (m_keys)
-    return; // the key dialog's keys are not one step yet
-  if (undo)
-    m_undo->Undo();
-  else
-    m_undo->Redo();
 }
 
 } // namespace corvane

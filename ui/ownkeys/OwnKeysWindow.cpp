@@ -84,17 +84,7 @@ OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, 
                                              Refresh();
                                            },
                                            [this]() -> QObject* { return m_dialog.data(); }, this);
-  AddUndoShortcuts(this, [this](bool undo) { StepHistory(undo); });
-}
-
-void OwnKeysWindow::StepHistory(bool undo)
-{
-  if (m_dialog)
-    return; // the key dialog's keys are not one step yet
-  if (undo)
-    m_undo->Undo();
-  else
-    m_undo->Redo();
+  AddUndoShortcuts(this, [this](bool undo) { m_undo->Step(undo); });
 }
 
 OwnKeysWindow::~OwnKeysWindow()

@@ -77,8 +77,6 @@ private:
   Outcome WriteGameCopy() const;
   // Closes without the question: Save or Cancel was the player's choice.
   void Leave();
-  // Ctrl+Z and Ctrl+Y over this window's changes; not while the key dialog is open.
-  void StepHistory(bool undo);
 
   Session& m_session;
   std::string m_set_name;
