@@ -20,12 +20,22 @@ namespace
 
 const int CAPCOM = PageOf(GroupId::Cap);
 
-// Start 1 on "1", Low Punch of Player 1 on "Q", Start 2 on "W".
-void WriteKeys(const test::EmulatorFolder& folder)
+// Start 1 on "1", Low Punch of Player 1 on "Q"; Medium Punch of Player 1 on "W" as Start 2,
+// so that a copy to Player 2 clashes with Start 2 there too.
+Session& WithKeys(test::EmulatorFolder& folder)
 {
   folder.WriteFile("ctrlr/allcfg.ini", "[player1]\r\nstart=k02\r\n[player2]\r\nstart=k11\r\n");
-  folder.WriteFile("ctrlr/capcfg.ini", "[player1]\r\nbtn1=k10\r\n");
+  folder.WriteFile("ctrlr/capcfg.ini", "[player1]\r\nbtn1=k10\r\nbtn2=k11\r\n");
+  return folder.session;
 }
+
+// The main window over those keys, questions answered Yes unless told.
+struct KeysWindow
+{
+  test::MessageLog log;
+  test::EmulatorFolder folder;
+  MainWindow window{WithKeys(folder)};
+};
 
 void Undo(QWidget& window)
 {
@@ -71,10 +81,8 @@ private slots:
   {
     QFETCH(QString, way);
     QFETCH(QString, start_after);
-    test::MessageLog log;
-    test::EmulatorFolder folder;
-    WriteKeys(folder);
-    MainWindow window(folder.session);
+    KeysWindow shown;
+    auto& [log, folder, window] = shown;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     ShowPage(window, CAPCOM);
@@ -126,13 +134,9 @@ private slots:
     QFETCH(bool, answer);
     QFETCH(QString, asked);
     QFETCH(QStringList, changed);
-    test::MessageLog log;
+    KeysWindow shown;
+    auto& [log, folder, window] = shown;
     log.answer = answer;
-    test::EmulatorFolder folder;
-    WriteKeys(folder);
-    // Medium Punch of Player 1 on "W" as Start 2: copied, Player 2's clashes with Start 2 too.
-    folder.WriteFile("ctrlr/capcfg.ini", "[player1]\r\nbtn1=k10\r\nbtn2=k11\r\n");
-    MainWindow window(folder.session);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     ShowPage(window, page);
@@ -157,10 +161,8 @@ private slots:
 
   void KeyTestLightsWhatAKeyDrivesAndChangesNothing()
   {
-    test::MessageLog log;
-    test::EmulatorFolder folder;
-    WriteKeys(folder);
-    MainWindow window(folder.session);
+    KeysWindow shown;
+    auto& [log, folder, window] = shown;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
     const BindingTable before = folder.session.bindings;
@@ -198,7 +200,7 @@ private slots:
   {
     test::MessageLog log;
     test::EmulatorFolder folder;
-    WriteKeys(folder);
+    WithKeys(folder);
     folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
     folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
     folder.session.game_keys = GameKeys();
