@@ -27,10 +27,7 @@ logs=(build/dev/ctest.log build/asan/ctest.log build/windows/ctest.log build/win
   build/windows/ctest-linux-wine.log build/windows-ui/ctest.log)
 rm -f "${logs[@]}"
 
-loud() {
-  local bar="!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!"
-  printf '\n%s\n!!! %s\n%s\n\n' "$bar" "$*" "$bar" >&2
-}
+. scripts/common.sh
 
 # Counts, over every CTest log, the tests that ran and those skipped; fails on a skip that is
 # not expected. A log that is missing (a stage that could not run) is named loudly.

@@ -9,10 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-loud() {
-  local bar="!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!"
-  printf '\n%s\n!!! %s\n%s\n\n' "$bar" "$*" "$bar" >&2
-}
+. scripts/common.sh
 
 installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"

@@ -11,10 +11,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-loud() {
-  local bar="!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!!"
-  printf '\n%s\n!!! %s\n%s\n\n' "$bar" "$*" "$bar" >&2
-}
+. scripts/common.sh
 
 # Qt for mingw-w64: the cached build, or a new one when allowed; false when there is none.
 ensure_qt() {

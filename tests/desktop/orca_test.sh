@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # What a blind player hears: under a virtual display with a session bus, the accessibility bus
 # and the Orca screen reader, runs the program, drives it with real key presses and checks what
-# Orca speaks at each step (orca_walk.py). Orca runs with speech output off: its debug file
+# Orca speaks at each step (orca_walk.py). Orca runs with no speech server: its debug file
 # still logs every utterance, so no speech synthesiser or sound card is needed.
 # Usage: orca_test.sh <folder with corvane, zinc.exe> [--explore]
 # Exits 77 (skipped) when the desktop tools are not installed.
@@ -56,9 +56,10 @@ printf 'tekken\r\n' >"$demo/ctrlr/tekken.lst"
 printf 'souledge\r\n' >"$demo/ctrlr/souledge.lst"
 : >"$demo/ctrlr/3but.lst"
 : >"$demo/ctrlr/qma.lst"
-# Speech off (nothing to speak with), key echo off (the log holds the program's words only).
+# Speech on without a speech server (orca_flushed.py), key echo off (the log holds the program's
+# words only).
 cat >"$work/orca/user-settings.conf" <<'EOF'
-{"general": {"enableSpeech": false, "enableBraille": false, "enableSound": false,
+{"general": {"enableSpeech": true, "speechServerFactory": "no speech server", "enableBraille": false, "enableSound": false,
              "enableKeyEcho": false},
  "profiles": {"default": {"profile": ["Default", "default"], "pronunciations": {},
                           "keybindings": {}}},

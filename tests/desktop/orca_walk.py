@@ -66,10 +66,21 @@ def press(*keys):
         time.sleep(0.15)
 
 
+def read_title():
+    """Orca's read-title: KP_Enter while its modifier, Insert, is held."""
+    run("xdotool", "keydown", "Insert")
+    time.sleep(0.2)
+    run("xdotool", "key", "KP_Enter")
+    time.sleep(0.2)
+    run("xdotool", "keyup", "Insert")
+
+
 # (what the step does, action, texts Orca must speak, texts it must speak no more than once)
 STEPS = [
     ("the main window opens on Up", lambda: focus(MAIN), ["Up"], []),
+    ("Orca's read-title in the main window", read_title, [MAIN], []),
     ("Space on Up opens the key dialog", lambda: press("space"), [KEYS], ["Press a key"]),
+    ("Orca's read-title in the key dialog", read_title, [KEYS], []),
     ("A binds Up", lambda: press("a"), ["Up, Player 1: A"], []),
     ("back in the main window", lambda: focus(MAIN), ["Up"], []),
     ("Space on Up opens the key dialog on its key", lambda: press("space"),
@@ -93,6 +104,8 @@ STEPS = [
     ("Tab to Manage Control Groupings", lambda: press(*["Tab"] * 16),
      ["Manage Control Groupings"], []),
     ("Enter opens the grouping window", lambda: press("Return"), [GROUPING, "ts2u"], []),
+    ("Orca's read-title in the grouping window", read_title, [GROUPING],
+     []),
     ("Ctrl+3 moves the first game", lambda: press("ctrl+3"), ["ts2u moved to Tekken Games"], []),
     ("Shift+F10 opens the menu", lambda: press("shift+F10"), ["Move to"], []),
     ("the menu moves the next game", lambda: press("Down", "Down", "Down", "Down", "Return"),
