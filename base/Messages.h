@@ -35,6 +35,12 @@ inline constexpr std::string_view KEYS_HINT =
 inline constexpr std::string_view KEYS_CLASH_HINT =
     "Press another key to replace it, or close to keep it (Alt+F4 or Close).";
 inline constexpr std::string_view KEYS_CLOSE = "Close";
+// The two more ways out of a clash, and the line that names their keys.
+inline constexpr std::string_view KEYS_SWAP = "Swap";
+inline constexpr std::string_view KEYS_UNBIND_OTHER = "Unbind the Other";
+inline constexpr std::string_view KEYS_CLASH_WAYS_HINT =
+    "Alt+W or Swap gives the other input this one's old key; Alt+U or Unbind the Other leaves it "
+    "without a key.";
 // Marks the title of a window whose changes are not saved yet.
 inline constexpr std::string_view UNSAVED_MARK = "*";
 inline constexpr std::string_view UNSAVED_QUESTION =

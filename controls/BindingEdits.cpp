@@ -95,13 +95,13 @@ CopyPlan PlanCopy(const BindingTable& table, int page, Player from)
   for (const BindingInput& input : BindingInputs())
   {
     if (input.page == page && !input.Shared())
-      plan.slots.emplace_back(input.SlotOf(from), input.SlotOf(Other(from)));
+      plan.slot_pairs.emplace_back(input.SlotOf(from), input.SlotOf(Other(from)));
   }
   BindingTable after = table;
   ApplyCopy(after, plan);
   const ClashMap before_clashes = KeyCodeManager::FindClashes(table);
   const ClashMap after_clashes = KeyCodeManager::FindClashes(after);
-  for (const auto& [source, target] : plan.slots)
+  for (const auto& [source, target] : plan.slot_pairs)
   {
     const std::vector<std::string_view> was = before_clashes.Others(target);
     std::string line;
@@ -131,7 +131,7 @@ std::string DescribeCopy(const CopyPlan& plan)
 
 void ApplyCopy(BindingTable& table, const CopyPlan& plan)
 {
-  for (const auto& [source, target] : plan.slots)
+  for (const auto& [source, target] : plan.slot_pairs)
     table.Set(target, table.Get(source));
 }
 

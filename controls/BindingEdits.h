@@ -47,7 +47,7 @@ struct CopyPlan
 {
   int page = GENERAL_PAGE;
   Player from = Player::One;
-  std::vector<std::pair<std::string_view, std::string_view>> slots; // from slot, to slot
+  std::vector<std::pair<std::string_view, std::string_view>> slot_pairs; // from slot, to slot
   // The clashes the copy would make, one line each ("Player 2 Low Punch: also Start 1").
   std::vector<std::string> new_clashes;
 };

@@ -56,6 +56,18 @@ if [ "${1:-}" = "--inside" ]; then
     xdotool key --clearmodifiers ctrl+Tab
     sleep 0.3
   done
+  # The key test on the Capcom page: "1" lights Fierce Kick, which shares it with Start 1.
+  xdotool key --clearmodifiers ctrl+Tab
+  sleep 0.3
+  xdotool key --clearmodifiers alt+k
+  sleep 0.3
+  xdotool key 1
+  sleep 0.5
+  import -window root -crop "$(xdotool getwindowgeometry --shell "$window" |
+    awk -F= '/WIDTH|HEIGHT|^X|^Y/ {v[$1]=$2} END {print v["WIDTH"] "x" v["HEIGHT"] "+" v["X"] "+" v["Y"]}')" \
+    "$out/keytest.png"
+  xdotool key Escape key --clearmodifiers ctrl+Prior
+  sleep 0.3
   # Back on the General page: open the grouping window and let it sort the real catalogue.
   xdotool mousemove --window "$window" 100 341 click 1
   groups="$(xdotool search --sync --onlyvisible --name 'Drag Roms Back and Forth' | head -n 1)"

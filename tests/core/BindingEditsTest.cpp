@@ -81,7 +81,7 @@ TEST(BindingEdits, CopyGivesTheOtherPlayerThePageAndListsOnlyNewClashes)
   table.Set("cappunch3p2", "k30"); // replaced by player 1's empty Fierce Punch
   table.Set("start1", "k02");
   const CopyPlan plan = PlanCopy(table, PageOf(GroupId::Cap), Player::One);
-  EXPECT_EQ(plan.slots.size(), 6u);
+  EXPECT_EQ(plan.slot_pairs.size(), 6u);
   EXPECT_EQ(plan.new_clashes,
             std::vector<std::string>{"Low Punch of Player 2: also Up of Player 2"});
   EXPECT_NE(DescribeCopy(plan).find("Copy Player 1's keys of the Capcom 6 Button page to Player "
@@ -94,8 +94,8 @@ TEST(BindingEdits, CopyGivesTheOtherPlayerThePageAndListsOnlyNewClashes)
   EXPECT_EQ(table.Get("cappunch1p1"), "k1E");
   // The General page's inputs of both players are no player's to copy.
   const CopyPlan general = PlanCopy(table, GENERAL_PAGE, Player::Two);
-  EXPECT_EQ(general.slots.size(), 4u);
-  EXPECT_EQ(general.slots.front(),
+  EXPECT_EQ(general.slot_pairs.size(), 4u);
+  EXPECT_EQ(general.slot_pairs.front(),
             std::make_pair(std::string_view("upp2"), std::string_view("upp1")));
 }
 

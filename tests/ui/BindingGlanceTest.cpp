@@ -77,8 +77,11 @@ private slots:
                        []
                        {
                          auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                         QVERIFY(menu && menu->actions().size() == 1);
+                         // Clear, then the reset that asks first.
+                         QVERIFY(menu && menu->actions().size() == 2);
                          QCOMPARE(menu->actions().front()->text(), QString("Clear"));
+                         QCOMPARE(menu->actions().back()->text(),
+                                  QString("Reset to the First-Run Key..."));
                          menu->actions().front()->trigger();
                          menu->close();
                        });

@@ -1,6 +1,8 @@
 #include "ui/keys/KeyDialog.h"
 
 #include "base/Messages.h"
+#include "controls/BindingClashes.h"
+#include "controls/BindingEdits.h"
 #include "controls/KeyCodeManager.h"
 #include "controls/KeyLabels.h"
 #include "controls/KeyPress.h"
@@ -66,21 +68,6 @@ QLabel* MakeLine(const char* name, QWidget* parent)
   label->setWordWrap(true);
   label->setContentsMargins(6, 2, 6, 2);
   return label;
-}
-
-// The press as the core reads it: the physical key's scan code where the event has one, and the
-// virtual key the same key gives on Windows.
-KeyCodeManager::KeyPress PressOf(const QKeyEvent& key)
-{
-  // macOS numbers keys its own way, and a key event made up by a program may carry no scan
-  // code: there the key code names the key.
-#ifdef __APPLE__
-  constexpr bool SCAN_CODES = false;
-#else
-  constexpr bool SCAN_CODES = true;
-#endif
-  const bool has_scan_code = SCAN_CODES && key.nativeScanCode() != 0;
-  return {has_scan_code, has_scan_code ? ScanCodeOf(key) : std::nullopt, VirtualKeyOf(key)};
 }
 
 // The key's name in the name line: the name the dialog has always shown (`usual_name`), unless
@@ -179,6 +166,7 @@ void KeyDialog::Retarget(const QString& target)
   lblTarget->setText(target);
   lblTarget->setVisible(!target.isEmpty());
   lblClash->hide();
+  HideClashWays();
   ShowHint(m_hint);
   ShowSlotKey();
   FitHeight();
@@ -215,6 +203,71 @@ void KeyDialog::ShowClash(const QString& note)
   // Stays open: the next key is a new capture.
   m_clash_shown = true;
   m_captured = false;
+  OfferClashWays();
+}
+
+void KeyDialog::OfferClashWays()
+{
+  const std::string& slot = m_table.CurrentSlotKey;
+  const ClashMap clashes = m_clash_group ? KeyCodeManager::FindClashes(m_table, *m_clash_group)
+                                         : KeyCodeManager::FindClashes(m_table);
+  m_clash_others.clear();
+  for (const std::string_view other : clashes.Others(slot))
+    m_clash_others.emplace_back(other);
+  if (m_clash_others.empty())
+    return;
+  // Made at the first clash only: until then Alt+W and Alt+U bind W and U as they always did.
+  if (!cmdSwap)
+  {
+    cmdSwap = AddCommand("cmdSwap", ToQString(Messages::KEYS_SWAP),
+                         QKeyCombination(Qt::AltModifier, Qt::Key_W), [this] { SwapWithOther(); });
+    cmdUnbindOther =
+        AddCommand("cmdUnbindOther", ToQString(Messages::KEYS_UNBIND_OTHER),
+                   QKeyCombination(Qt::AltModifier, Qt::Key_U), [this] { UnbindTheOthers(); });
+    // What each does, for the eye and for a screen reader, beside the line on replacing or
+    // keeping the key, which stays as it is.
+    for (QPushButton* way : {cmdSwap, cmdUnbindOther})
+    {
+      way->setToolTip(ToQString(Messages::KEYS_CLASH_WAYS_HINT));
+      way->setAccessibleDescription(ToQString(Messages::KEYS_CLASH_WAYS_HINT));
+    }
+  }
+  // One other input can take this one's old key; several cannot all have it without a clash.
+  cmdSwap->setEnabled(m_clash_others.size() == 1);
+  cmdSwap->show();
+  cmdUnbindOther->show();
+}
+
+void KeyDialog::HideClashWays()
+{
+  m_clash_others.clear();
+  if (!cmdSwap)
+    return;
+  cmdSwap->hide();
+  cmdUnbindOther->hide();
+  FitHeight();
+}
+
+void KeyDialog::SwapWithOther()
+{
+  if (!m_clash_shown || m_clash_others.size() != 1)
+    return;
+  const std::string slot = m_table.CurrentSlotKey;
+  const std::string token = m_table.Get(slot);
+  // The slot still holds the key just taken; its old key is the one the dialog opened with.
+  m_table.Set(slot, m_table.CurrentKey);
+  SwapOnClash(m_table, slot, token, m_clash_others.front());
+  Stored();
+}
+
+void KeyDialog::UnbindTheOthers()
+{
+  if (!m_clash_shown || m_clash_others.empty())
+    return;
+  const std::string slot = m_table.CurrentSlotKey;
+  const std::vector<std::string_view> others(m_clash_others.begin(), m_clash_others.end());
+  UnbindOthers(m_table, slot, m_table.Get(slot), others);
+  Stored();
 }
 
 void KeyDialog::RefuseKey()
@@ -320,11 +373,31 @@ void KeyDialog::Capture(const QKeyEvent& key)
   // The slot is the one named when the key arrives: a binding button clicked while the dialog
   // was open has retargeted it.
   m_table.Set(m_table.CurrentSlotKey, pressed.token);
+  Stored();
+}
+
+void KeyDialog::Stored()
+{
+  m_captured = true;
   m_clash_shown = false;
   m_retargeted = false;
+  HideClashWays();
   emit KeyTaken(); // the owner may answer with ShowClash or Retarget, which keep the dialog open
   if (!m_clash_shown && !m_retargeted)
     close();
+}
+
+KeyCodeManager::KeyPress PressOf(const QKeyEvent& key)
+{
+  // macOS numbers keys its own way, and a key event made up by a program may carry no scan
+  // code: there the key code names the key.
+#ifdef __APPLE__
+  constexpr bool SCAN_CODES = false;
+#else
+  constexpr bool SCAN_CODES = true;
+#endif
+  const bool has_scan_code = SCAN_CODES && key.nativeScanCode() != 0;
+  return {has_scan_code, has_scan_code ? ScanCodeOf(key) : std::nullopt, VirtualKeyOf(key)};
 }
 
 int16_t VirtualKeyOf(const QKeyEvent& key)

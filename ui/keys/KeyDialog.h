@@ -2,7 +2,9 @@
 
 // ui/keys/: the key dialog, which takes the next key pressed and stores it in one slot.
 
+#include "catalogue/GroupLists.h"
 #include "controls/BindingTable.h"
+#include "controls/KeyPress.h"
 #include "ui/keys/KeyChords.h"
 
 #include <QDialog>
@@ -11,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -28,6 +31,8 @@ namespace corvane
 // binding: Close (Alt+F4, or a button that never takes the keyboard focus) keeps the current
 // key, as the window's close box does. When the key taken also drives another input of the same
 // game, the dialog says so and stays open, so the next key replaces it; closing it keeps the key.
+// Two more ways out of a clash then show: Swap (the other input takes the key this one had) and
+// Unbind the Other; either keeps the key taken and leaves as a key without a clash does.
 // A key the emulator cannot read is refused: the dialog says so and waits for another.
 class KeyDialog : public QDialog
 {
@@ -64,6 +69,10 @@ public:
   // Replaces the line shown after a clash, which says how to replace or keep the key.
   void SetClashHint(const QString& hint) { m_clash_hint = hint; }
 
+  // Clashes count only within this group's file (the Own Keys window binds one family's game);
+  // otherwise within any group's file.
+  void LimitClashesTo(GroupId group) { m_clash_group = group; }
+
 signals:
   // A key was taken and stored in the slot; the owner answers with ShowClash, or with Retarget
   // to go on to another slot.
@@ -83,6 +92,13 @@ private:
   void Capture(const QKeyEvent& key);
   void RefuseKey();
   void ShowNote(const QString& note);
+  // The ways out of the clash just shown, and what they do.
+  void OfferClashWays();
+  void HideClashWays();
+  void SwapWithOther();
+  void UnbindTheOthers();
+  // A key is stored: the owner hears of it and the dialog closes, unless the owner keeps it open.
+  void Stored();
 
   BindingTable& m_table;
   bool m_captured = false;
@@ -98,7 +114,15 @@ private:
   KeyChords m_chords;
   std::vector<std::function<void()>> m_commands; // by chord index
   QHBoxLayout* m_command_row = nullptr;
+  std::optional<GroupId> m_clash_group;
+  std::vector<std::string> m_clash_others; // the slots sharing the key just taken
+  QPushButton* cmdSwap = nullptr;          // made at the first clash, hidden while none is shown
+  QPushButton* cmdUnbindOther = nullptr;
 };
+
+// The press as the core reads it: the physical key's scan code where the event has one, and the
+// virtual key the same key gives on Windows.
+KeyCodeManager::KeyPress PressOf(const QKeyEvent& key);
 
 // The Windows virtual-key code of a key event, the code the key tables are keyed by.
 int16_t VirtualKeyOf(const QKeyEvent& key);

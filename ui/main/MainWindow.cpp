@@ -108,6 +108,8 @@ void MainWindow::Load()
   ColourControls();
   m_players.player1->setChecked(true);
   RefreshBindingButtons();
+  // The keys as loaded are where undo stops: no step leads back to the empty table before them.
+  m_undo->Restart();
   m_launch->Load();
   SwitchPage();
 }

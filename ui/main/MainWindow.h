@@ -6,7 +6,10 @@
 #include "app/ListingRefresh.h"
 #include "app/Session.h"
 #include "controls/BindingClashes.h"
+#include "controls/BindingEdits.h"
+#include "controls/KeyPress.h"
 #include "controls/SavePipeline.h"
+#include "ui/keys/UndoSteps.h"
 #include "ui/widgets/BindingPages.h"
 #include "ui/widgets/PlayerChoice.h"
 #include "ui/widgets/SaveCancelRow.h"
@@ -17,6 +20,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,9 +36,9 @@ namespace corvane
 {
 
 class BindingButton;
-class BindingUndo;
 class KeyChartWindow;
 class KeyDialog;
+class KeyTest;
 class LaunchPage;
 class TabStrip;
 class UnsavedWork;
@@ -140,7 +144,14 @@ private:
   // Named layouts and undo (MainWindowLayouts.cpp).
   void CreateLayoutControls();
   void OpenLayouts();
-  void StepHistory(bool undo);
+  // Reset, copy and the key test (MainWindowEdits.cpp).
+  void CreateEditControls();
+  void CreateEditMenu(int page);
+  void CloseKeyDialog();
+  void AskAndReset(const ResetScope& scope);
+  void AskAndCopy(int page, Player from);
+  void SwitchKeyTest(bool on);
+  void TestKey(const KeyCodeManager::PressedKey& key);
   // Shows a key the dialog has just taken into `slot`; the inputs it clashes with, if any.
   QString KeyTakenNote(std::string_view slot);
 
@@ -185,7 +196,9 @@ private:
   QCheckBox* chkWalkShared = nullptr; // on the General page, for every page's Bind All
   LaunchPage* m_launch = nullptr;
   QPushButton* cmdLayouts = nullptr;
-  BindingUndo* m_undo = nullptr;
+  std::unique_ptr<UndoSteps<BindingTable>> m_undo;
+  std::vector<QPushButton*> m_key_test_buttons; // one per binding page
+  KeyTest* m_key_test = nullptr;
   // Below the pages.
   PlayerChoice m_players;
   QCheckBox* chkCfgWrapper = nullptr;

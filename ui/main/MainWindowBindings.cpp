@@ -5,7 +5,7 @@
 #include "ui/desktop/QtText.h"
 #include "ui/keyboard/KeyboardLayout.h"
 #include "ui/keys/KeyDialog.h"
-#include "ui/main/BindingUndo.h"
+#include "ui/keys/UndoSteps.h"
 #include "ui/main/MainWindow.h"
 #include "ui/widgets/BindingButton.h"
 #include "ui/widgets/BindingTexts.h"

@@ -46,6 +46,7 @@ void MainWindow::CreateLayout()
   m_launch = new LaunchPage(m_session, *fraOpt.at(LAUNCH_PAGE), *this);
   CreateWalkButtons();
   CreateLayoutControls();
+  CreateEditControls();
   CreateBottomControls();
 }
 

@@ -3,13 +3,12 @@
 
 #include "app/LayoutSwitch.h"
 #include "ui/keys/KeyDialog.h"
-#include "ui/main/BindingUndo.h"
+#include "ui/keys/UndoSteps.h"
 #include "ui/main/LayoutsDialog.h"
 #include "ui/main/MainWindow.h"
 
 #include <QFrame>
 #include <QPushButton>
-#include <QShortcut>
 
 namespace corvane
 {
@@ -32,17 +31,15 @@ void MainWindow::CreateLayoutControls()
   // keyboard and screen-reader walks of the window count.
   cmdLayouts->setFocusPolicy(Qt::ClickFocus);
   connect(cmdLayouts, &QPushButton::clicked, this, &MainWindow::OpenLayouts);
-  m_undo = new BindingUndo(
-      m_session.bindings, [this]() -> QObject* { return m_keys.data(); }, this);
-  auto* undo = new QShortcut(QKeySequence::Undo, this);
-  connect(undo, &QShortcut::activated, this, [this] { StepHistory(true); });
-  auto* redo = new QShortcut(this);
-  // Ctrl+Y everywhere, and the platform's own redo keys; a key listed twice would fire neither.
-  QList<QKeySequence> redo_keys = QKeySequence::keyBindings(QKeySequence::Redo);
-  if (!redo_keys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
-    redo_keys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Y));
-  redo->setKeys(redo_keys);
-  connect(redo, &QShortcut::activated, this, [this] { StepHistory(false); });
+  m_undo = std::make_unique<UndoSteps<BindingTable>>([this] { return m_session.bindings; },
+                                                     [this](const BindingTable& bindings)
+                                                     {
+                                                       m_session.bindings = bindings;
+                                                       RefreshBindingButtons();
+                                                     },
+                                                     [this]() -> QObject* { return m_keys.data(); },
+                                                     this);
+  AddUndoShortcuts(this, [this](bool undo) { m_undo->Step(undo); });
 }
 
 void MainWindow::OpenLayouts()
@@ -56,14 +53,6 @@ void MainWindow::OpenLayouts()
           });
   dialog.exec();
   cmdLayouts->setText(LayoutsButtonCaption(m_session.dir));
-}
-
-void MainWindow::StepHistory(bool undo)
-{
-  if (m_keys)
-    return; // the key dialog's keys are not one step yet
-  if (undo ? m_undo->Undo() : m_undo->Redo())
-    RefreshBindingButtons();
 }
 
 } // namespace corvane

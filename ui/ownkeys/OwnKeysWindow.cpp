@@ -76,6 +76,15 @@ OwnKeysWindow::OwnKeysWindow(Session& session, size_t game_row, GroupId family, 
   CreateLayout();
   m_players.player1->setChecked(true);
   Refresh();
+  m_undo =
+      std::make_unique<UndoSteps<Changes>>([this] { return m_changes; },
+                                           [this](const Changes& changes)
+                                           {
+                                             m_changes = changes;
+                                             Refresh();
+                                           },
+                                           [this]() -> QObject* { return m_dialog.data(); }, this);
+  AddUndoShortcuts(this, [this](bool undo) { m_undo->Step(undo); });
 }
 
 OwnKeysWindow::~OwnKeysWindow()
@@ -137,13 +146,19 @@ GameKeys OwnKeysWindow::KeysShown() const
   return keys;
 }
 
-void OwnKeysWindow::Refresh()
+BindingTable OwnKeysWindow::KeysTheGameGets(const GameKeys& keys) const
 {
-  // The game's keys as it gets them: its own over its family's.
-  const GameKeys keys = KeysShown();
+  // Its own over its family's.
   BindingTable effective = m_session.bindings;
   for (const auto& [slot, token] : keys.Applying(m_set_name, m_family))
     effective.Set(slot, token);
+  return effective;
+}
+
+void OwnKeysWindow::Refresh()
+{
+  const GameKeys keys = KeysShown();
+  const BindingTable effective = KeysTheGameGets(keys);
   const ClashMap clashes = KeyCodeManager::FindClashes(effective, m_family);
   const auto inherits = [&](std::string_view slot)
   { return !keys.Own(m_set_name, slot).has_value(); };
@@ -152,6 +167,8 @@ void OwnKeysWindow::Refresh()
   const std::string slot = m_capture.CurrentSlotKey;
   m_capture = effective;
   m_capture.CurrentSlotKey = slot;
+  if (m_undo)
+    m_undo->Note();
   // Marked as the main window is while its own keys differ from those it opened with.
   setWindowTitle(HasUnsavedChanges() ? ToQString(Messages::UNSAVED_MARK) + m_caption : m_caption);
 }
@@ -166,7 +183,10 @@ void OwnKeysWindow::OpenKeyCapture(const BindingRow& row)
 {
   const std::string_view slot = m_players.SelectedSlot(row);
   if (KeyDialog::OpenFor(m_dialog, m_capture, slot, TargetText(row, slot)))
+  {
+    m_dialog->LimitClashesTo(m_family);
     connect(m_dialog, &KeyDialog::KeyTaken, this, &OwnKeysWindow::TakeCapturedKey);
+  }
 }
 
 void OwnKeysWindow::TakeCapturedKey()
@@ -184,7 +204,14 @@ void OwnKeysWindow::TakeCapturedKey()
 QString OwnKeysWindow::KeyTakenNote(std::string_view slot)
 {
   const std::string taken(slot); // Refresh rebuilds the table the view points into
-  m_changes.emplace_back(taken, m_capture.Get(taken));
+  // The key taken becomes the game's own, its family's key too; so does another input's key
+  // that a swap or an unbind changed.
+  const BindingTable before = KeysTheGameGets(KeysShown());
+  for (const std::string_view changed : BindingTable::SlotKeys())
+  {
+    if (changed == taken || m_capture.Get(changed) != before.Get(changed))
+      m_changes.emplace_back(changed, m_capture.Get(changed));
+  }
   Refresh();
   return ClashText(taken, KeyCodeManager::FindClashes(m_capture, m_family));
 }
@@ -196,6 +223,8 @@ void OwnKeysWindow::BindAll()
   BindAllWalk::Start(
       m_dialog, m_capture, FamilyWalk(m_family, player, shared),
       [this](std::string_view slot) { return KeyTakenNote(slot); }, this);
+  if (m_dialog)
+    m_dialog->LimitClashesTo(m_family);
 }
 
 void OwnKeysWindow::UseFamilyKey(const BindingRow& row)
@@ -262,6 +291,7 @@ bool OwnKeysWindow::WriteKeys()
   }
   m_session.game_keys = std::move(keys);
   m_changes.clear();
+  m_undo->Restart(); // the changes are the file's now: nothing of them to take back
   m_session.saved.TakeOwnKeys(*m_session.game_keys);
   RefreshOtherWindows();
   const Outcome copied = WriteGameCopy();

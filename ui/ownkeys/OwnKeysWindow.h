@@ -10,12 +10,15 @@
 // them over, so windows open for several games side by side never undo each other's.
 
 #include "app/Session.h"
+#include "ui/keys/UndoSteps.h"
 #include "ui/widgets/BindingPages.h"
 #include "ui/widgets/PlayerChoice.h"
 #include "ui/widgets/SaveCancelRow.h"
 
 #include <QDialog>
 #include <QPointer>
+
+#include <memory>
 
 #include <optional>
 #include <string>
@@ -64,6 +67,8 @@ private:
   void UseFamilyKey(const BindingRow& row);
   // Every game's own keys as the session holds them, with this window's changes over them.
   GameKeys KeysShown() const;
+  // The keys the game gets with `keys` as its own: its own over its family's.
+  BindingTable KeysTheGameGets(const GameKeys& keys) const;
   void Save();
   // Writes the own keys and the game's controller file; false, after a warning, when the own
   // keys could not be read at start and so may not be replaced, or could not be written.
@@ -77,7 +82,9 @@ private:
   std::string m_set_name;
   GroupId m_family;
   // The game's slots this window changed, in order: its own token, or nullopt for the family's.
-  std::vector<std::pair<std::string, std::optional<std::string>>> m_changes;
+  using Changes = std::vector<std::pair<std::string, std::optional<std::string>>>;
+  Changes m_changes;
+  std::unique_ptr<UndoSteps<Changes>> m_undo; // over m_changes
   QString m_caption;
   bool m_leaving = false;
   BindingTable m_capture; // what the key dialog edits: the game's keys as it gets them

@@ -55,6 +55,12 @@ void BindingButton::paintEvent(QPaintEvent*)
   initStyleOption(&option);
   option.text.clear(); // the bevel without a caption; the caption follows, wrapped
   style()->drawControl(QStyle::CE_PushButton, &option, &painter, this);
+  if (m_lit)
+  {
+    constexpr int LIT_FRAME = 3;
+    painter.setPen(QPen(palette().color(QPalette::Highlight), LIT_FRAME));
+    painter.drawRect(rect().adjusted(1, 1, -2, -2));
+  }
   const QFont key_font = KeyFont();
   const int key_height = QFontMetrics(key_font).height();
   const QRect inside = Inside();
@@ -134,7 +140,17 @@ void BindingButton::ShowMenu(const QPoint& global_position)
 {
   QMenu menu(this);
   menu.addAction(m_clear_text, this, &BindingButton::ClearRequested);
+  if (!m_reset_text.isEmpty())
+    menu.addAction(m_reset_text, this, &BindingButton::ResetRequested);
   menu.exec(global_position);
+}
+
+void BindingButton::SetLit(bool lit)
+{
+  if (lit == m_lit)
+    return;
+  m_lit = lit;
+  update();
 }
 
 } // namespace corvane

@@ -36,9 +36,18 @@ public:
   // The text of the context menu's entry that removes the binding ("Clear" unless set).
   void SetClearText(const QString& text) { m_clear_text = text; }
 
+  // A second entry of the context menu, which asks to reset the binding; none unless set.
+  void SetResetText(const QString& text) { m_reset_text = text; }
+
+  // Lit: framed in the highlight colour, as the key test marks the inputs a key drives.
+  void SetLit(bool lit);
+  bool Lit() const { return m_lit; }
+
 signals:
   // The player asked to remove the binding: the context menu, Delete or Backspace.
   void ClearRequested();
+  // The player chose the context menu's reset entry.
+  void ResetRequested();
 
 protected:
   void paintEvent(QPaintEvent* event) override;
@@ -53,6 +62,8 @@ private:
 
   BindingLook m_look;
   QString m_clear_text;
+  QString m_reset_text;
+  bool m_lit = false;
 };
 
 } // namespace corvane
