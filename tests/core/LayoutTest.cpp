@@ -120,7 +120,9 @@ TEST(LayoutFile, RefusesWhatIsNoLayoutAndSkipsWhatItDoesNotKnow)
       EXPECT_EQ(read.skipped.size(), bad.skipped) << DescribeSkipped(read.skipped);
       // Whatever else the file holds, a known first line is taken.
       if (bad.text.find(GOOD_BODY) < ToLowerAscii(bad.text).find("[end]"))
+      {
         EXPECT_EQ(read.layout->bindings.Get("start1"), "k02");
+      }
       for (const GameLayout& game : read.layout->games)
         EXPECT_TRUE(LayoutStore::IsLayoutName(game.set_name)) << game.set_name;
     }
