@@ -212,9 +212,7 @@ private slots:
     {
       test::EmulatorFolder folder;
       test::MessageLog log;
-      folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
-      folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
-      folder.session.game_keys = GameKeys();
+      folder.PutSfexInCapcom();
       MainWindow window(folder.session);
       window.findChild<QListWidget*>("lstGames")->setCurrentRow(0);
       window.findChild<QPushButton*>("cmdOwnKeys")->click();

@@ -201,9 +201,7 @@ private slots:
     test::MessageLog log;
     test::EmulatorFolder folder;
     WithKeys(folder);
-    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
-    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
-    folder.session.game_keys = GameKeys();
+    folder.PutSfexInCapcom();
     OwnKeysWindow own(folder.session, 0, GroupId::Cap);
     own.show();
     QVERIFY(QTest::qWaitForWindowActive(&own));

@@ -133,9 +133,7 @@ private slots:
     QFETCH(bool, second_changed);
     test::EmulatorFolder folder;
     test::MessageLog log;
-    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
-    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
-    folder.session.game_keys = GameKeys();
+    folder.PutSfexInCapcom();
     MainWindow window(folder.session);
     window.show();
     QPointer<OwnKeysWindow> first = OpenOwnKeys(window, 0);
@@ -194,9 +192,7 @@ private slots:
     QFETCH(bool, asked);
     QFETCH(bool, saved);
     test::EmulatorFolder folder;
-    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
-    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
-    folder.session.game_keys = GameKeys();
+    folder.PutSfexInCapcom();
     MainWindow window(folder.session);
     window.show();
     QPointer<OwnKeysWindow> own = OpenOwnKeys(window, 0);
@@ -230,9 +226,7 @@ private slots:
     namespace fs = std::filesystem;
     QFETCH(bool, close_box);
     test::EmulatorFolder folder;
-    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
-    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
-    folder.session.game_keys = GameKeys();
+    folder.PutSfexInCapcom();
     MainWindow window(folder.session);
     window.show();
     SaveMain(window);

@@ -83,9 +83,7 @@ private slots:
   void OwnKeyTakenAndFamilyKeyBackAreSaid()
   {
     test::EmulatorFolder folder;
-    folder.WriteFile("ctrlr/cap.lst", "sfex\r\n");
-    folder.session.groups = ZincListMan::LoadGroupLists(folder.session.dir);
-    folder.session.game_keys = GameKeys();
+    folder.PutSfexInCapcom();
     MainWindow window(folder.session);
     window.show();
     window.findChild<QListWidget*>("lstGames")->setCurrentRow(0);

@@ -5,6 +5,8 @@
 
 #include "TempDir.h"
 #include "app/Session.h"
+#include "catalogue/GroupLists.h"
+#include "controls/GameKeys.h"
 #include "ui/desktop/Dialogs.h"
 #include "ui/keys/KeyDialog.h"
 
@@ -93,6 +95,14 @@ public:
         {"tekken", "Tekken", "", "7", "tekken", ""},
         {"tekken", "Tekken", "", "8", "tekken", ""},
     };
+  }
+
+  // Street Fighter EX alone in the Capcom family, with no game's own keys yet.
+  void PutSfexInCapcom()
+  {
+    WriteFile("ctrlr/cap.lst", "sfex\r\n");
+    session.groups = ZincListMan::LoadGroupLists(session.dir);
+    session.game_keys = GameKeys();
   }
 
   std::string Root() const { return m_root.string(); }
