@@ -44,12 +44,14 @@ constexpr std::chrono::seconds OPENER_PATIENCE{20};
 // and ends well); one that cannot start at all (no display, a bad argument) fails at once.
 constexpr std::chrono::milliseconds EDITOR_START_WATCH{1500};
 
+#ifndef _WIN32
 bool IsOpener(const std::vector<std::string>& command)
 {
   const std::string& program = command.front();
   return program.size() >= OPENER.size() &&
          program.compare(program.size() - OPENER.size(), OPENER.size(), OPENER) == 0;
 }
+#endif
 
 std::string Found(std::string_view name, const EnvironmentLookup& env)
 {

@@ -25,11 +25,16 @@ endforeach()
 set(corvane_platform_plugin $<TARGET_FILE:Qt6::QWindowsIntegrationPlugin>)
 set(corvane_style_plugin $<TARGET_FILE:Qt6::QWindowsVistaStylePlugin>)
 
-# The bin folder: the same, with the offscreen platform for the tests that need no real window.
+# The bin folder: the same, with the offscreen platform and Qt's test library for the window
+# tests.
 set(bin ${CMAKE_RUNTIME_OUTPUT_DIRECTORY})
+set(corvane_bin_dlls ${corvane_runtime_dlls})
+if(TARGET Qt6::Test)
+  list(APPEND corvane_bin_dlls $<TARGET_FILE:Qt6::Test>)
+endif()
 add_custom_target(corvane_windows_runtime ALL
   COMMAND ${CMAKE_COMMAND} -E make_directory ${bin}/platforms ${bin}/styles
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${corvane_runtime_dlls} ${bin}
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${corvane_bin_dlls} ${bin}
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${corvane_platform_plugin}
           $<TARGET_FILE:Qt6::QOffscreenIntegrationPlugin> ${bin}/platforms
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${corvane_style_plugin} ${bin}/styles
