@@ -4,6 +4,7 @@
 #include "app/LaunchCommand.h"
 #include "base/Messages.h"
 #include "ui/main/MainWindow.h"
+#include "ui/widgets/TabStrip.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -247,6 +248,28 @@ private slots:
       QTRY_VERIFY2(folder.Exists("emu/zinc-launch.log"), typed);
       QVERIFY2(LaunchLog(folder).starts_with(launched), typed);
     }
+  }
+
+  // Enter in the filter goes on to the games left in sight, and Enter there launches one.
+  void EnterInTheFilterLeadsToTheGames()
+  {
+    EmulatorFolder folder;
+    MainWindow window(folder.session);
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* tabs = window.findChild<TabStrip*>("TabStrip1");
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(tabs->count() - 1).center());
+    auto* filter = window.findChild<QLineEdit*>("txtFilter");
+    filter->setFocus();
+    QTest::keyClicks(filter, "TEKKEN");
+    QTest::keyClick(filter, Qt::Key_Return);
+    auto* games = window.findChild<QListWidget*>("lstGames");
+    QTRY_VERIFY(games->hasFocus());
+    MessageLog log;
+    QTest::keyClick(games, Qt::Key_Return);
+    QTRY_VERIFY(folder.Exists("emu/zinc-launch.log"));
+    QVERIFY(LaunchLog(folder).starts_with("[7]"));
   }
 
   void LaunchWithoutSelectionDoesNothing()

@@ -135,10 +135,11 @@ def launch_grouped_game(folder, main):
     """Launches a game of the Capcom family from the Launch page, whose controller file the
     last save wrote; returns the file as the emulator was given it."""
     xdotool("windowfocus", "--sync", main)
-    # From Save past Cancel and the tab strip into the game list, then a game by its name.
+    # From Save past Cancel and the tab strip into the game filter, then a game by its name,
+    # Enter to the one game left in the list and Enter there to launch it.
     keys("ctrl+Prior", "Tab", "Tab", "Tab")
     xdotool("type", "--delay", "50", "Street Fighter EX (E")
-    keys("Return")
+    keys("Return", "Return")
     log = os.path.join(folder, "zinc-read.log")
     deadline = time.monotonic() + LIMIT_SECONDS
     while not os.path.exists(log) and time.monotonic() < deadline:

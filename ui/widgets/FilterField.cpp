@@ -55,7 +55,32 @@ void FilterField::keyPressEvent(QKeyEvent* event)
     clear();
     return;
   }
+  // Down or Enter goes to what is left in sight, as a search box leads to its results.
+  const bool to_results = event->key() == Qt::Key_Down || event->key() == Qt::Key_Return ||
+                          event->key() == Qt::Key_Enter;
+  if (to_results && FocusFirstShownEntry())
+    return;
   QLineEdit::keyPressEvent(event);
+}
+
+bool FilterField::FocusFirstShownEntry() const
+{
+  for (const QPointer<QListView>& list : m_lists)
+  {
+    if (!list || !list->isVisible())
+      continue;
+    const QAbstractItemModel* model = list->model();
+    for (int row = 0; row < model->rowCount(); ++row)
+    {
+      if (list->isRowHidden(row))
+        continue;
+      if (!list->currentIndex().isValid())
+        list->setCurrentIndex(model->index(row, 0));
+      list->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+  }
+  return false;
 }
 
 void FilterField::focusInEvent(QFocusEvent* event)

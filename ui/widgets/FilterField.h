@@ -2,7 +2,7 @@
 
 // The filter line over a list of games: the player types part of a title or a set name and the
 // lists it watches show only the entries that match. Ctrl+F reaches it from anywhere beside it,
-// Escape empties it.
+// Escape empties it, Down or Enter goes on to the first entry in sight.
 
 #include <QLineEdit>
 #include <QPointer>
@@ -37,6 +37,8 @@ protected:
 private:
   void Apply(QListView* list) const;
   void ApplyToAll() const;
+  // Moves the focus to the first list with an entry in sight; false when there is none.
+  bool FocusFirstShownEntry() const;
 
   std::vector<QPointer<QListView>> m_lists;
 };
