@@ -57,7 +57,7 @@ private slots:
     MainWindow window(folder.session);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(ButtonText(window, "cmdLayouts"), QString("La&yout: (no layout)..."));
+    QCOMPARE(ButtonText(window, "cmdLayouts"), QString("La&youts..."));
     InLayoutsWindow(window, [](LayoutsDialog& dialog) { QVERIFY(dialog.SaveCurrentAs("Stick")); });
     QCOMPARE(ButtonText(window, "cmdLayouts"), QString("La&yout: Stick..."));
 

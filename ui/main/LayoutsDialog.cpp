@@ -35,13 +35,6 @@ QPushButton* AddButton(QVBoxLayout* column, const char* name, const QString& cap
 
 } // namespace
 
-QString LayoutsButtonCaption(const AppDir& dir)
-{
-  const std::string in_use = LayoutStore::InUse(dir);
-  return QObject::tr("La&yout: %1...")
-      .arg(ToQString(in_use.empty() ? Messages::LAYOUT_NONE : in_use).replace('&', "&&"));
-}
-
 void LayoutsDialog::SetAskHook(AskHook hook)
 {
   AskHookSlot() = std::move(hook);

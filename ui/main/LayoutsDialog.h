@@ -54,7 +54,4 @@ private:
   QListWidget* lstLayouts = nullptr;
 };
 
-// The caption of the main window's layouts button: the layout in use named.
-QString LayoutsButtonCaption(const AppDir& dir);
-
 } // namespace corvane

@@ -144,6 +144,7 @@ private:
   // Named layouts and undo (MainWindowLayouts.cpp).
   void CreateLayoutControls();
   void OpenLayouts();
+  void ShowLayoutInUse();
   // Reset, copy and the key test (MainWindowEdits.cpp).
   void CreateEditControls();
   void CreateEditMenu(int page);

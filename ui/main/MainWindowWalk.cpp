@@ -21,7 +21,7 @@ namespace
 // Below the General page's Test and Service Mode, beside the error output box (after it in
 // the reading order), above the row of wide buttons.
 constexpr QRect GENERAL_BIND_ALL(483, 232, 90, 26);
-constexpr QRect KEY_CHART(390, 232, 87, 26);
+constexpr QRect KEY_CHART(400, 232, 77, 26);
 // The bottom right corner of a family's page, where no button stands.
 constexpr QRect FAMILY_BIND_ALL(483, 262, 90, 26);
 constexpr QRect SHARED_WALK(212, 180, 156, 20);
