@@ -74,8 +74,11 @@ bool FilterField::FocusFirstShownEntry() const
     {
       if (list->isRowHidden(row))
         continue;
-      if (!list->currentIndex().isValid())
-        list->setCurrentIndex(model->index(row, 0));
+      // The entry the focus lands on is the one chosen, for the buttons that act on the choice.
+      QModelIndex entry = list->currentIndex();
+      if (!entry.isValid() || list->isRowHidden(entry.row()))
+        entry = model->index(row, 0);
+      list->selectionModel()->setCurrentIndex(entry, QItemSelectionModel::ClearAndSelect);
       list->setFocus(Qt::TabFocusReason);
       return true;
     }
