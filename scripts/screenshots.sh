@@ -72,26 +72,29 @@ if [ "${1:-}" = "--inside" ]; then
   xdotool mousemove --window "$window" 100 341 click 1
   groups="$(xdotool search --sync --onlyvisible --name 'Drag Roms Back and Forth' | head -n 1)"
   xdotool windowfocus --sync "$groups"
-  xdotool mousemove --window "$groups" 465 334 click 1
+  xdotool mousemove --window "$groups" 465 380 click 1
   # The first start sorted the games already, so Scan says there is nothing to change.
   box="$(xdotool search --sync --onlyvisible --name '^Corvane$' | head -n 1)"
   xdotool windowfocus --sync "$box" key Return
   sleep 0.5
   import -window "$groups" "$out/grouping.png"
-  # Save the sorting, then open the first game's own keys from the Launch page.
-  xdotool mousemove --window "$groups" 115 334 click 1
+  # Save the sorting, then open the own keys of ts2 (it has one) from the Launch page: the
+  # filter (Ctrl+F) leaves the ts2 sets, Enter goes to the first of them.
+  xdotool mousemove --window "$groups" 115 380 click 1
   box="$(xdotool search --sync --onlyvisible --name '^Corvane$' | head -n 1)"
   xdotool windowfocus --sync "$box" key Return
   sleep 0.5
   xdotool windowfocus --sync "$window"
   xdotool key --clearmodifiers ctrl+Prior
   sleep 0.3
-  xdotool mousemove --window "$window" 60 112 click 1 mousemove --window "$window" 157 342 click 1
+  xdotool key --clearmodifiers ctrl+f type ts2
+  xdotool key Return key --clearmodifiers alt+k
   own="$(xdotool search --sync --onlyvisible --name 'Own Keys' | head -n 1)"
   sleep 0.5
   import -window "$own" "$out/ownkeys.png"
   xdotool windowfocus --sync "$own" key Escape
-  # Bind All on the Capcom page for Player 1, two keys in: the dialog waits for Fierce Punch.
+  # Bind All on the Capcom page for Player 1, one walk over the player's directions, the shared
+  # keys and the family's buttons; two keys in, the dialog waits for Left.
   xdotool windowfocus --sync "$window"
   for _ in 1 2 3 4 5; do xdotool key --clearmodifiers ctrl+Prior; done
   xdotool key --clearmodifiers alt+a
@@ -99,10 +102,9 @@ if [ "${1:-}" = "--inside" ]; then
   xdotool windowfocus --sync "$keys" key u key i
   sleep 0.5
   import -window "$keys" "$out/bindall.png"
-  # Fierce Kick takes Start 1's "1" again: the clash keeps the dialog there until Alt+S skips on.
-  xdotool key o key j key k key 1
+  # Alt+F4 ends the walk, keeping the two keys taken.
+  xdotool key --clearmodifiers alt+F4
   sleep 0.3
-  xdotool key --clearmodifiers alt+s
   # The chart of every family, from the General page, with those keys marked unsaved.
   xdotool windowfocus --sync "$window" key --clearmodifiers ctrl+Prior
   xdotool key --clearmodifiers alt+h
