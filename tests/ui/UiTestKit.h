@@ -106,7 +106,11 @@ public:
   }
 
   std::string Root() const { return m_root.string(); }
-  std::string File(const std::string& name) const { return (m_root / name).string(); }
+  // The path as the program names it: with the system's separators.
+  std::string File(const std::string& name) const
+  {
+    return (m_root / std::filesystem::path(name).make_preferred()).string();
+  }
   std::string ReadFile(const std::string& name) const
   {
     return ReadFileBytes(File(name)).value_or("<missing>");
