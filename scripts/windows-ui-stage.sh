@@ -69,14 +69,14 @@ main() {
   build_program_and_zip
   local build_seconds=$(($(date +%s) - started))
 
-  # The suites that need no real window run on the offscreen platform, but on a virtual display
-  # all the same: without one Wine has no window driver, and a Windows program can then create
-  # no window at all, not even a hidden one.
+  # The window suites run on the windows platform on a virtual display: without one Wine has no
+  # window driver, and on the offscreen platform a Windows program's window never becomes
+  # active. One at a time: two programs on one display would take the focus from each other.
   started=$(date +%s)
   (
     if [ "$(locale charmap 2>/dev/null)" != "UTF-8" ]; then export LC_ALL=C.UTF-8; fi
     start_wine
-    tests/desktop/with_xvfb.sh ctest --preset windows-ui -j2 --timeout 900 \
+    tests/desktop/with_xvfb.sh ctest --preset windows-ui -j1 --timeout 900 \
       --output-log build/windows-ui/ctest.log -R '^(ui|wine)\.'
   )
   echo "Windows window stage: build and zip ${build_seconds} s, tests under Wine" \
