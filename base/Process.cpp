@@ -250,10 +250,14 @@ StartResult StartProgram(const std::string& command_line, const std::string& dir
   startup.wShowWindow = SW_SHOWNORMAL;
   PROCESS_INFORMATION info{};
   std::string command = command_line;
+  // The program in `dir` is the one meant: left to its own search, CreateProcess would take a
+  // program of that name beside ours before the one in `dir`.
+  const std::string in_dir = ProgramNamedBy(command_line, dir);
+  const char* application = IsRegularFile(in_dir) ? in_dir.c_str() : nullptr;
   // A game started from a launcher's job must not end with the launcher: it leaves the job
   // where the job allows it.
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, BreakawayFlag(), nullptr,
-                      dir.c_str(), &startup, &info))
+  if (!CreateProcessA(application, command.data(), nullptr, nullptr, FALSE, BreakawayFlag(),
+                      nullptr, dir.c_str(), &startup, &info))
   {
     const DWORD error = GetLastError();
     return {FailureOf(error), ProgramNamedBy(command_line, dir), static_cast<int>(error)};
