@@ -72,9 +72,9 @@ struct StartResult
 
 // Starts a command line from `dir`, in a normal window, without waiting. On Windows the line
 // goes to CreateProcess as it is, with the program it names in `dir` when there is one;
-// elsewhere it is split as a Windows program's C runtime would
-// split it and the program is started directly (found in `dir` first, then on PATH), with no
-// shell. On failure the result says why and which file.
+// elsewhere it is split as a Windows program's C runtime would split it and the program is
+// started directly (found in `dir` first, then on PATH), with no shell. On failure the result
+// says why and which file.
 StartResult StartProgram(const std::string& command_line, const std::string& dir);
 
 // How a program started by StartProgramWatched fared in its first moments.
