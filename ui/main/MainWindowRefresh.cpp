@@ -1,6 +1,7 @@
 // The main window taking in the listings run behind it at a start from the last listing.
 
 #include "base/Messages.h"
+#include "ui/chart/KeyChartWindow.h"
 #include "ui/desktop/QtText.h"
 #include "ui/main/LaunchPage.h"
 #include "ui/main/MainWindow.h"
@@ -63,6 +64,8 @@ void MainWindow::TakeRefreshedListing(const XpStyles::ListingRefresh& refresh)
         row < 0 ? std::string() : m_session.games.rows[static_cast<size_t>(row)].set_name;
     m_session.games = refresh.table;
     m_launch->ListGames(selected);
+    if (m_chart)
+      m_chart->Refresh(); // its games with keys of their own are named from the list
     emit GamesRelisted();
   }
   // A problem after the listing (a file not written) is said even when the list is the same.
