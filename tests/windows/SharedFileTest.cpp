@@ -6,7 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
 #include <filesystem>
+#include <iostream>
+#include <optional>
 #include <thread>
 #include <windows.h>
 
@@ -47,6 +50,15 @@ public:
   Holder& operator=(const Holder&) = delete;
 
   bool Started() const { return m_process != nullptr; }
+  // The exit code once the holder has ended; none while it runs.
+  std::optional<DWORD> ExitCode() const
+  {
+    DWORD code = STILL_ACTIVE;
+    if (m_process && WaitForSingleObject(m_process, 0) == WAIT_OBJECT_0 &&
+        GetExitCodeProcess(m_process, &code))
+      return code;
+    return std::nullopt;
+  }
   // Lets the file go and waits until the holder has ended.
   void Release()
   {
@@ -65,20 +77,47 @@ private:
 
 // True once the file cannot be opened for deletion: the holder has it. A program started under
 // Wine beside other busy tests may take seconds to get there; it holds until released, so the
-// probe cannot miss it.
-bool WaitUntilHeld(const fs::path& file)
+// probe cannot miss it. False, saying why, when the holder ends first or never gets there.
+testing::AssertionResult WaitUntilHeld(const fs::path& file, const Holder& holder)
 {
-  for (int attempt = 0; attempt < 6000; ++attempt)
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+  while (std::chrono::steady_clock::now() < give_up)
   {
     HANDLE probe = CreateFileW(file.wstring().c_str(), DELETE,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (probe == INVALID_HANDLE_VALUE)
-      return GetLastError() == ERROR_SHARING_VIOLATION;
+    {
+      const DWORD error = GetLastError();
+      if (error == ERROR_SHARING_VIOLATION)
+        return testing::AssertionSuccess();
+      return testing::AssertionFailure() << "probing the file failed with error " << error;
+    }
     CloseHandle(probe);
+    if (const std::optional<DWORD> code = holder.ExitCode())
+      return testing::AssertionFailure()
+             << "hold_file ended with exit code " << *code << " without holding the file";
     Sleep(10);
   }
-  return false;
+  return testing::AssertionFailure() << "hold_file did not hold the file within two minutes";
+}
+
+// A holder that has the file. A holder that never got hold of it once failed a run on a busy
+// fresh machine without a word of why: a second and a third one are tried, and the log says
+// what became of each.
+testing::AssertionResult Hold(const fs::path& file, std::optional<Holder>& holder)
+{
+  testing::AssertionResult held = testing::AssertionFailure();
+  for (int attempt = 1; attempt <= 3 && !held; ++attempt)
+  {
+    holder.emplace(file);
+    if (!holder->Started())
+      return testing::AssertionFailure() << "hold_file could not be started";
+    held = WaitUntilHeld(file, *holder);
+    if (!held)
+      std::cerr << "hold_file, attempt " << attempt << ": " << held.message() << "\n";
+  }
+  return held;
 }
 
 size_t FileCount(const TempDir& dir)
@@ -97,9 +136,8 @@ TEST(SharedFile, SaveWaitsOutAShortHoldAndReportsALongOne)
     TempDir dir;
     const fs::path target = fs::path(dir.Path()) / "sf2.ini";
     dir.Write("sf2.ini", "old");
-    Holder holder(target);
-    ASSERT_TRUE(holder.Started());
-    ASSERT_TRUE(WaitUntilHeld(target));
+    std::optional<Holder> holder;
+    ASSERT_TRUE(Hold(target, holder));
     bool replaced = false;
     std::atomic<bool> done{false};
     std::thread save(
@@ -112,10 +150,10 @@ TEST(SharedFile, SaveWaitsOutAShortHoldAndReportsALongOne)
     {
       while (FileCount(dir) < 2 && !done)
         Sleep(1);
-      holder.Release();
+      holder->Release();
     }
     save.join();
-    holder.Release();
+    holder->Release();
     EXPECT_EQ(replaced, short_hold);
     EXPECT_EQ(dir.Read("sf2.ini"), short_hold ? "new" : "old");
     // No temporary file is left beside it either way.
