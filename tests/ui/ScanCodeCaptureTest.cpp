@@ -3,7 +3,7 @@
 
 #include "base/Messages.h"
 #include "controls/BindingTable.h"
-#include "controls/KeyLabels.h"
+#include "ui/desktop/QtText.h"
 #include "ui/keyboard/KeyboardLayout.h"
 #include "ui/keys/KeyDialog.h"
 
@@ -14,22 +14,6 @@
 
 namespace corvane
 {
-namespace
-{
-
-// A key the layout in force writes otherwise than a US keyboard is shown as the layout writes
-// it. Windows always tells the layout, even offscreen, and a Wine prefix takes it from the X
-// server's keymap: the ISO key is "<" on some machines and "OEM_102" on others.
-QString ShownName(const char* token, const char* table_name)
-{
-  const std::string in_layout =
-      KeyCodeManager::KeyLabelFromKeyToken(token, CurrentLayoutCharacter());
-  if (*token != '\0' && in_layout != KeyCodeManager::KeyLabelFromKeyToken(token))
-    return QString::fromStdString(in_layout);
-  return QString(table_name);
-}
-
-} // namespace
 
 class ScanCodeCaptureTest : public QObject
 {
@@ -90,7 +74,9 @@ private slots:
       QCoreApplication::sendEvent(dialog, &release);
       const bool refused = *c.token == '\0';
       QCOMPARE(table.Get("start1"), std::string(refused ? "k1E" : c.token));
-      QCOMPARE(shown, ShownName(c.token, c.name));
+      // The layout in force may name a key otherwise (Windows always tells it, even offscreen, and
+      // a Wine prefix takes it from the X server's keymap: the ISO key may be "<").
+      QCOMPARE(shown, ToQString(KeyNameInLayout(c.token, c.name)));
       const auto* note = dialog->findChild<QLabel*>("lblClash");
       QCOMPARE(!note->isHidden() && note->text().toStdString() == Messages::KEY_CANNOT_BE_BOUND,
                refused);

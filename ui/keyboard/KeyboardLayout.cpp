@@ -288,6 +288,13 @@ KeyCodeManager::LayoutCharacter CurrentLayoutCharacter()
 #endif
 }
 
+std::string KeyNameInLayout(const std::string& token, const std::string& usual_name)
+{
+  const std::string in_layout =
+      KeyCodeManager::KeyLabelFromKeyToken(token, CurrentLayoutCharacter());
+  return in_layout != KeyCodeManager::KeyLabelFromKeyToken(token) ? in_layout : usual_name;
+}
+
 bool IsKeyboardLayoutMoment(const QEvent& event, const QWidget& window)
 {
   if (event.type() == QEvent::KeyboardLayoutChange)

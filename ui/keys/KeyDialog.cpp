@@ -4,7 +4,6 @@
 #include "controls/BindingClashes.h"
 #include "controls/BindingEdits.h"
 #include "controls/KeyCodeManager.h"
-#include "controls/KeyLabels.h"
 #include "controls/KeyPress.h"
 #include "controls/ScanCodes.h"
 #include "ui/access/AccessibleFrame.h"
@@ -68,18 +67,6 @@ QLabel* MakeLine(const char* name, QWidget* parent)
   label->setWordWrap(true);
   label->setContentsMargins(6, 2, 6, 2);
   return label;
-}
-
-// The key's name in the name line: the name the dialog has always shown (`usual_name`), unless
-// the layout in force makes the key type another character than a US keyboard does; then that
-// character, as the key's button shows it ("\u00D6" for the key right of L on a German layout).
-QString KeyNameInLayout(const std::string& token, const std::string& usual_name)
-{
-  const std::string in_layout =
-      KeyCodeManager::KeyLabelFromKeyToken(token, CurrentLayoutCharacter());
-  if (in_layout != KeyCodeManager::KeyLabelFromKeyToken(token))
-    return ToQString(in_layout);
-  return ToQString(usual_name);
 }
 
 } // namespace
@@ -291,9 +278,9 @@ void KeyDialog::ShowSlotKey()
 {
   const std::string& token = m_table.CurrentKey;
   // An empty slot says what to do instead of showing a blank.
-  const QString name = token.empty()
-                           ? ToQString(Messages::PRESS_A_KEY)
-                           : KeyNameInLayout(token, KeyCodeManager::KeyNameFromKeyToken(token));
+  const QString name =
+      token.empty() ? ToQString(Messages::PRESS_A_KEY)
+                    : ToQString(KeyNameInLayout(token, KeyCodeManager::KeyNameFromKeyToken(token)));
   ShowToken(name, token);
 }
 
@@ -369,7 +356,7 @@ void KeyDialog::Capture(const QKeyEvent& key)
     return;
   }
   m_captured = true;
-  ShowToken(KeyNameInLayout(pressed.token, pressed.name), pressed.token);
+  ShowToken(ToQString(KeyNameInLayout(pressed.token, pressed.name)), pressed.token);
   // The slot is the one named when the key arrives: a binding button clicked while the dialog
   // was open has retargeted it.
   m_table.Set(m_table.CurrentSlotKey, pressed.token);
