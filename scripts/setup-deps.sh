@@ -5,6 +5,7 @@
 # With --wine32: only adds 32-bit Wine support (the i386 architecture and wine32), which the
 # 32-bit zinc.exe needs; the Windows stage calls it.
 set -euo pipefail
+. "$(dirname "$0")/common.sh"
 
 sudo_cmd=""
 [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
@@ -21,11 +22,22 @@ japanese_locale() {
 }
 
 # Wine's 32-bit half: Debian's and Ubuntu's "wine" alone cannot run a 32-bit Windows program.
+# False when it cannot be installed (the mirror may lack the i386 packages that match the
+# machine's own); an i386 architecture added for it is then taken away again, so that apt's
+# later refreshes do not fail on its lists.
 wine32_support() {
   dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q "install ok installed" && return
-  dpkg --print-foreign-architectures | grep -qx i386 || $sudo_cmd dpkg --add-architecture i386
-  $sudo_cmd apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq wine32:i386
+  local added=no
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $sudo_cmd dpkg --add-architecture i386
+    added=yes
+  fi
+  apt_update
+  DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq wine32:i386 && return
+  if [ "$added" = yes ]; then
+    $sudo_cmd dpkg --remove-architecture i386 && apt_update
+  fi
+  return 1
 }
 
 if [ "${1:-}" = "--wine32" ]; then
@@ -54,9 +66,10 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
-  $sudo_cmd apt-get update -qq
+  apt_update
   DEBIAN_FRONTEND=noninteractive $sudo_cmd apt-get install -y -qq "${missing[@]}"
 fi
 
-wine32_support
+wine32_support || loud "NO 32-BIT WINE: wine32:i386 could not be installed; the Windows stage" \
+  "runs the 64-bit stand-in where players have a 32-bit zinc.exe."
 japanese_locale >/dev/null || echo "Could not make the Japanese locale ja_JP.UTF-8." >&2

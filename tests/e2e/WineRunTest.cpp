@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, NoWine,
                                                     "{dir}/no-such-wine"}),
                          test::ByName());
 
-// The cross-built 32-bit stand-in (or, by name, the 64-bit one), or empty outside the Windows
-// stage.
+// A cross-built stand-in, or empty outside the Windows stage: by default the players' kind, the
+// 32-bit one where the stage's Wine runs it; by name, the 32-bit or the 64-bit one.
 std::string WindowsStandIn(const char* variable = "CORVANE_WINDOWS_ZINC")
 {
   const char* path = std::getenv(variable);
@@ -131,7 +131,7 @@ std::string Expanded(std::string text, const EmulatorDir& emu)
 struct WineFailureCase
 {
   const char* name;
-  bool through_real_wine;                         // needs Wine and the stand-in: the Windows stage
+  const char* stand_in; // the stand-in's variable when the case runs through real Wine, else null
   std::map<std::string, std::string> environment; // {dir}: the emulator folder, {work}: beside it
   std::string_view message;
   const char* detail;
@@ -146,15 +146,18 @@ class WineFails : public testing::TestWithParam<WineFailureCase>
 TEST_P(WineFails, NothingIsWrittenAndTheCauseIsSaid)
 {
   const WineFailureCase& c = GetParam();
-  if (c.through_real_wine && (WindowsStandIn().empty() || Wine64Loader().empty()))
-    GTEST_SKIP() << "needs Wine and CORVANE_WINDOWS_ZINC (the Windows stage has both)";
+  const bool through_real_wine = c.stand_in != nullptr;
+  if (through_real_wine && (WindowsStandIn(c.stand_in).empty() || Wine64Loader().empty()))
+    GTEST_SKIP() << "needs Wine and " << c.stand_in << " (the Windows stage has both)";
   EmulatorDir emu;
-  if (c.through_real_wine)
-    fs::copy_file(WindowsStandIn(), emu.File("zinc.exe"), fs::copy_options::overwrite_existing);
+  if (through_real_wine)
+  {
+    fs::copy_file(WindowsStandIn(c.stand_in), emu.File("zinc.exe"),
+                  fs::copy_options::overwrite_existing);
+    WriteWineWithout32Bit(emu.Path() + "/wine-without-32-bit");
+  }
   else
     emu.WriteFile("zinc.exe", "MZ: a Windows program");
-  if (c.through_real_wine)
-    WriteWineWithout32Bit(emu.Path() + "/wine-without-32-bit");
   const std::map<std::string, std::string> kept{{"zincmasterlist.lst", "old table\r\n"},
                                                 {"zinc.dat", "old dat\r\n"},
                                                 {"lconfig.ini", "old wrapper\r\n"},
@@ -203,18 +206,18 @@ TEST_P(WineFails, NothingIsWrittenAndTheCauseIsSaid)
 INSTANTIATE_TEST_SUITE_P(
     Cases, WineFails,
     testing::Values(WineFailureCase{"wine_is_bin_false",
-                                    false,
+                                    nullptr,
                                     {{"CORVANE_WINE", "/bin/false"}},
                                     Messages::WINE_RUN_FAILED,
                                     "/bin/false ran nothing and said nothing (exit status 1)"},
                     WineFailureCase{
                         "prefix_is_a_file",
-                        true,
+                        "CORVANE_WINDOWS_ZINC",
                         {{"WINEPREFIX", "{dir}/not-a-folder"}},
                         Messages::WINE_RUN_FAILED,
                         "wine: cannot use directory {dir}/not-a-folder : Not a directory"},
                     WineFailureCase{"wine_without_32_bit_support",
-                                    true,
+                                    "CORVANE_WINDOWS_ZINC32",
                                     {{"CORVANE_WINE", "{work}/wine-without-32-bit/lib/wine/wine64"},
                                      {"WINEPREFIX", "{work}/prefix-without-32-bit"}},
                                     Messages::WINE_CANNOT_RUN_32_BIT,
