@@ -15,7 +15,6 @@ export QT_QPA_PLATFORM=offscreen
 expected_skips=(
   "build/windows/ctest.log:DoubleByteCodePage.FolderEndingInACharacterWhoseSecondByteIsTheBackslash"
   "build/windows/ctest-932.log:WindowsFolders.CodePageLettersNameTheFolderExactly"
-  "build/windows/ctest-linux-wine.log:Cases/WineFails.NothingIsWrittenAndTheCauseIsSaid/wine_without_32_bit_support"
 )
 for log in build/dev/ctest.log build/asan/ctest.log; do
   expected_skips+=("$log:ThroughWine.BatchFilesAreTheNativeStandInsByteForByte"
